@@ -1,0 +1,4 @@
+#include "music.h"
+
+StageMusic g_stageMusic;
+std::mutex g_musicMutex;

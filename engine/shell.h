@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+extern int32_t g_firstPaint;
+extern int32_t g_stageNumber;
+extern int32_t g_stageClear;
+extern int32_t g_clearWaitTicks;
+extern uint32_t g_tickTimerId;
+extern uint32_t g_musicTimerId;
+extern int32_t g_hitSoundRequest;
+extern int32_t g_hitSoundX;
+extern int32_t g_hitSoundSlot;
+
+// Only one copy of the game may run.
+class SingleInstance {
+public:
+    int32_t Acquire();
+    void Release();
+
+private:
+    platform::InstanceLock lock_;
+};
+
+extern SingleInstance g_singleInstance;
+
+// Runs the game on the current backend until it ends; returns the exit code.
+int WinMain();
+// One window message.
+int32_t WindowProc(const platform::Message& msg);
+// Body of the next-track thread.
+void NextTrackThread();
+// Stops timers and music; every way out of the game passes here first. Safe
+// to call more than once.
+void ShutDown();
+// The stage start's rebuild of the two timers; posts quit when they fail.
+void RebuildStageTimers();
+// Waits for a next-track thread still running, before the music is rebuilt.
+void JoinNextTrackThread();

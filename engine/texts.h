@@ -1,0 +1,8 @@
+#pragma once
+
+// Screen texts of the built language (UTF-8).
+namespace texts {
+extern const char* const kLoading;
+extern const char* const kStageLabel[50];
+extern const char* const kStageTitle[50];
+}  // namespace texts

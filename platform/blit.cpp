@@ -1,0 +1,67 @@
+#include <cstring>
+
+#include "platform.h"
+
+namespace platform {
+
+Surface::Surface(int width, int height)
+    : width_(width > 0 ? width : 0),
+      height_(height > 0 ? height : 0),
+      pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0) {}
+
+namespace {
+
+bool Valid(const Rect& r, int w, int h) {
+    return r.left < r.right && r.top < r.bottom && r.left >= 0 && r.top >= 0 && r.right <= w &&
+           r.bottom <= h;
+}
+
+Rect Whole(const Surface& s) { return Rect{0, 0, s.Width(), s.Height()}; }
+
+}  // namespace
+
+bool Blit(Surface& dst, const Rect* dstRect, const Surface& src, const Rect* srcRect, bool useKey) {
+    const Rect d = dstRect ? *dstRect : Whole(dst);
+    const Rect s = srcRect ? *srcRect : Whole(src);
+    if (!Valid(d, dst.Width(), dst.Height()) || !Valid(s, src.Width(), src.Height())) return false;
+    const int dw = d.right - d.left, dh = d.bottom - d.top;
+    const int sw = s.right - s.left, sh = s.bottom - s.top;
+    const int key = useKey ? src.ColorKey() : -1;
+
+    if (dw == sw && dh == sh) {
+        for (int y = 0; y < dh; ++y) {
+            const uint8_t* in = src.Row(s.top + y) + s.left;
+            uint8_t* out = dst.Row(d.top + y) + d.left;
+            if (key < 0) {
+                std::memcpy(out, in, static_cast<size_t>(dw));
+            } else {
+                const uint8_t k = static_cast<uint8_t>(key);
+                for (int x = 0; x < dw; ++x)
+                    if (in[x] != k) out[x] = in[x];
+            }
+        }
+        return true;
+    }
+    // Nearest-neighbour stretch: sample the centre of each destination pixel.
+    for (int y = 0; y < dh; ++y) {
+        const int sy = s.top + static_cast<int>((static_cast<int64_t>(2 * y + 1) * sh) / (2 * dh));
+        const uint8_t* in = src.Row(sy);
+        uint8_t* out = dst.Row(d.top + y) + d.left;
+        for (int x = 0; x < dw; ++x) {
+            const int sx = s.left + static_cast<int>((static_cast<int64_t>(2 * x + 1) * sw) / (2 * dw));
+            const uint8_t v = in[sx];
+            if (key < 0 || v != static_cast<uint8_t>(key)) out[x] = v;
+        }
+    }
+    return true;
+}
+
+bool Fill(Surface& dst, const Rect* rect, uint8_t index) {
+    const Rect d = rect ? *rect : Whole(dst);
+    if (!Valid(d, dst.Width(), dst.Height())) return false;
+    for (int y = d.top; y < d.bottom; ++y)
+        std::memset(dst.Row(y) + d.left, index, static_cast<size_t>(d.right - d.left));
+    return true;
+}
+
+}  // namespace platform

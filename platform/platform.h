@@ -1,0 +1,128 @@
+// The game's window onto the machine: 8-bit surfaces, a blitter without a
+// clipper, a palette display, a message queue fed by timer threads, a 256-byte
+// key state and a single-instance lock. Game code talks only to this header;
+// the SDL and headless backends live behind Backend.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct Rect {
+    int32_t left, top, right, bottom;
+};
+
+struct Color {
+    uint8_t r, g, b, flags;
+};
+
+constexpr int kScreenW = 640;
+constexpr int kScreenH = 480;
+
+// An 8-bit picture. New surfaces hold palette index 0 everywhere.
+class Surface {
+public:
+    Surface(int width, int height);
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    uint8_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+    const uint8_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
+    uint8_t* Pixels() { return pixels_.data(); }
+    const uint8_t* Pixels() const { return pixels_.data(); }
+    // -1: no key; otherwise the palette index that keyed blits leave out.
+    int ColorKey() const { return colorKey_; }
+    void SetColorKey(int index) { colorKey_ = index; }
+
+private:
+    int width_;
+    int height_;
+    int colorKey_ = -1;
+    std::vector<uint8_t> pixels_;
+};
+
+// Copies src (its whole area when srcRect is null) into dst (whole area when
+// dstRect is null), stretching nearest-neighbour when the sizes differ. With
+// useKey the source's colour key is transparent. There is no clipper: a
+// destination not wholly inside dst, a source leaving src, or an empty or
+// inverted rectangle draws nothing and returns false.
+bool Blit(Surface& dst, const Rect* dstRect, const Surface& src, const Rect* srcRect, bool useKey);
+
+// Fills a rectangle (whole surface when null) with one index; same refusal rules.
+bool Fill(Surface& dst, const Rect* rect, uint8_t index);
+
+enum class MessageType {
+    User,       // posted by a timer callback; param is the timer id
+    Paint,
+    LeftClick,  // left mouse button anywhere in the window
+    Close,      // the window is being closed (not by a system-key shortcut)
+    Quit,       // the loop ends; param is the exit code
+};
+
+struct Message {
+    MessageType type;
+    uint32_t param;
+};
+
+using TimerCallback = void (*)(uint32_t id);
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // Window and display. CreateMainWindow fails when no display can be had.
+    virtual bool CreateMainWindow(const char* windowClass, const char* title) = 0;
+    virtual std::string LastError() = 0;
+    virtual bool OpenDisplay() = 0;  // full screen, 640 x 480 logical
+    virtual void ShowCursor(bool show) = 0;
+    virtual void SetPalette(const Color (&entries)[256]) = 0;
+    virtual bool Present(const Surface& frame) = 0;
+    // Writes text in one palette index onto an 8-bit surface; UTF-8.
+    virtual void DrawText(Surface& dst, int x, int y, const char* utf8, uint8_t index) = 0;
+
+    // Messages. PostUser and PostQuit may be called from any thread.
+    virtual bool WaitMessage(Message& out) = 0;  // false once Quit is taken
+    virtual void PostUser(uint32_t param) = 0;
+    virtual void PostQuit(int exitCode) = 0;
+
+    // Periodic timers; callbacks run on a timer thread. 0 means failure;
+    // ids are never reused.
+    virtual uint32_t MinTimerPeriod() = 0;
+    virtual bool BeginTimerPeriod(uint32_t ms) = 0;
+    virtual void EndTimerPeriod(uint32_t ms) = 0;
+    virtual uint32_t StartTimer(uint32_t periodMs, TimerCallback callback) = 0;
+    virtual void StopTimer(uint32_t id) = 0;
+
+    // Keyboard: a 256-byte state indexed by the classic PC scan-code set
+    // (extended keys at 0x80 + code), top bit set while held.
+    virtual bool OpenKeyboard() = 0;
+    virtual bool ReadKeyboard(uint8_t (&state)[256]) = 0;
+    virtual void CloseKeyboard() = 0;
+};
+
+// The backend in use; null before SetBackend and after ClearBackend. Game
+// objects that outlive the backend (globals destroyed at exit) check for null.
+Backend* Current();
+void SetBackend(Backend* backend);
+void ClearBackend();
+
+// Single-instance lock held for the life of the process (flock on a file in
+// the runtime directory: a crashed holder releases it automatically).
+class InstanceLock {
+public:
+    ~InstanceLock();
+    // 1 when this process holds the lock, 0 when another one does.
+    int Acquire(const char* name);
+    void Release();
+    bool Held() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+// Lowers the calling thread to the lowest scheduling priority.
+void SetCurrentThreadLowestPriority();
+
+}  // namespace platform

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include "platform.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+typedef struct _TTF_Font TTF_Font;
+
+namespace platform {
+
+// The real program's backend: SDL2 window, renderer and timers, SDL2_ttf text.
+class SdlBackend : public Backend {
+public:
+    SdlBackend();
+    ~SdlBackend() override;
+
+    bool CreateMainWindow(const char* windowClass, const char* title) override;
+    std::string LastError() override;
+    bool OpenDisplay() override;
+    void ShowCursor(bool show) override;
+    void SetPalette(const Color (&entries)[256]) override;
+    bool Present(const Surface& frame) override;
+    void DrawText(Surface& dst, int x, int y, const char* utf8, uint8_t index) override;
+
+    bool WaitMessage(Message& out) override;
+    void PostUser(uint32_t param) override;
+    void PostQuit(int exitCode) override;
+
+    uint32_t MinTimerPeriod() override { return 1; }
+    bool BeginTimerPeriod(uint32_t) override { return true; }
+    void EndTimerPeriod(uint32_t) override {}
+    uint32_t StartTimer(uint32_t periodMs, TimerCallback callback) override;
+    void StopTimer(uint32_t id) override;
+
+    bool OpenKeyboard() override;
+    bool ReadKeyboard(uint8_t (&state)[256]) override;
+    void CloseKeyboard() override {}
+
+    // Exposed for the benchmark: palette lookup of one frame into 32-bit pixels.
+    static void ConvertFrame(const Surface& frame, const uint32_t* lut, uint32_t* out, int pitchPixels);
+
+    struct Timer;
+
+private:
+
+    bool videoUp_ = false;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    TTF_Font* font_ = nullptr;
+    bool ttfUp_ = false;
+    bool fontTried_ = false;
+    uint32_t lut_[256] = {};
+    uint32_t userEvent_ = 0;
+    std::string error_;
+    std::mutex timersMutex_;
+    std::map<uint32_t, std::unique_ptr<Timer>> timers_;
+    uint32_t nextTimerId_ = 1;
+};
+
+}  // namespace platform

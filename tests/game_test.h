@@ -1,0 +1,24 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "platform/headless_backend.h"
+
+// Installs a fresh headless backend and puts every game global back to its
+// state at program load.
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs the first-paint start-up and the keyboard set-up, as WinMain does.
+    void StartGame();
+    // Dispatches every queued message; returns how many were handled.
+    int Pump();
+    // One 50 ms tick of the virtual clock followed by a pump.
+    int Tick(int count = 1);
+    void HoldKey(uint8_t code) { backend.SetKey(code, true); }
+    void LetGo(uint8_t code) { backend.SetKey(code, false); }
+
+    platform::HeadlessBackend backend;
+};
