@@ -1,7 +1,6 @@
 #include "graphics.h"
 
 #include "engine/shell.h"
-#include "engine/texts.h"
 
 CGraphics g_graphics;
 
@@ -40,17 +39,5 @@ void CGraphics::DrawText(int32_t x, int32_t y, const char* text) {
 }
 
 void CGraphics::EndText() { inText_ = false; }
-
-void CGraphics::DrawLoadingScreen() {
-    BeginText();
-    DrawText(250, 240, texts::kLoading);
-    if (g_stageNumber >= 1 && g_stageNumber <= 50) {
-        DrawText(250, 190, texts::kStageLabel[g_stageNumber - 1]);
-        DrawText(350, 190, texts::kStageTitle[g_stageNumber - 1]);
-    }
-    EndText();
-}
-
-void CGraphics::DrawMenuScreen() {}
 
 void CGraphics::DrawLifeBar() {}

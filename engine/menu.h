@@ -17,6 +17,9 @@ public:
     int32_t cursor;   // highlighted item
     int32_t itemCount;
     int32_t itemCountPerMode[7];
+
+private:
+    void ShowPage(int32_t page, int32_t highlighted);
 };
 
 extern GameMenu g_menu;

@@ -1,0 +1,85 @@
+// The menu pages and the loading screen: white text on the cleared back buffer.
+#include "engine/graphics.h"
+#include "engine/menu.h"
+#include "engine/shell.h"
+#include "engine/texts.h"
+#include "players/player_front.h"
+
+namespace {
+
+template <int N>
+void DrawControlRows(CGraphics& g, const texts::ControlRow (&rows)[N], int top, int step) {
+    for (int i = 0; i < N; ++i) {
+        g.DrawText(150, top + step * i, rows[i].key);
+        g.DrawText(340, top + step * i, rows[i].action);
+    }
+}
+
+void DrawControls(CGraphics& g) {
+    switch (g_playerFront.GetCharacter()) {
+        case 2: DrawControlRows(g, texts::kControlsDoran, 100, 50); break;
+        case 0: DrawControlRows(g, texts::kControlsSeliya, 70, 40); break;
+        case 1: DrawControlRows(g, texts::kControlsSeliyaVarm, 70, 40); break;
+        case 6: DrawControlRows(g, texts::kControlsNerys, 110, 40); break;
+        case 5: DrawControlRows(g, texts::kControlsTavish, 110, 40); break;
+        default: break;
+    }
+    g.DrawText(50, 0, texts::kBackPrompt);
+    g.DrawText(150, 350, texts::kControlsEsc.key);
+    g.DrawText(340, 350, texts::kControlsEsc.action);
+    g.DrawText(150, 400, texts::kControlsMouse.key);
+    g.DrawText(340, 400, texts::kControlsMouse.action);
+}
+
+}  // namespace
+
+void CGraphics::DrawMenuScreen() {
+    BeginText();
+    switch (g_menu.GetMode()) {
+        case 0:
+        case 1:
+            DrawText(250, 0, texts::kSelectPrompt);
+            for (int i = g_menu.GetMode() == 0 ? 0 : 1; i < 7; ++i)
+                DrawText(150, 50 + 50 * i, texts::kMenuItem[i]);
+            break;
+        case 2: {
+            DrawText(0, 0, texts::kStageSelectPrompt);
+            const int first = 10 * (g_menu.GetCursor() / 10);
+            for (int r = 0; r < 10; ++r) {
+                const int stage = first + r + 1;
+                if (stage < 1 || stage > 50) continue;
+                DrawText(150, 50 + 40 * r, texts::kStageLabel[stage - 1]);
+                DrawText(250, 50 + 40 * r, texts::kStageTitle[stage - 1]);
+            }
+            break;
+        }
+        case 3:
+            DrawText(250, 0, texts::kSelectPrompt);
+            for (int i = 0; i < 11; ++i) DrawText(150, 50 + 40 * i, texts::kPlayerName[i]);
+            break;
+        case 4:
+            DrawControls(*this);
+            break;
+        case 5:
+            DrawText(50, 0, texts::kBackPrompt);
+            DrawText(150, 250, texts::kCreating);
+            break;
+        case 6:
+            DrawText(50, 0, texts::kBackPrompt);
+            for (int i = 0; i < texts::kAboutLines; ++i) DrawText(100, 100 + 40 * i, texts::kAbout[i]);
+            break;
+        default:
+            break;
+    }
+    EndText();
+}
+
+void CGraphics::DrawLoadingScreen() {
+    BeginText();
+    DrawText(250, 240, texts::kLoading);
+    if (g_stageNumber >= 1 && g_stageNumber <= 50) {
+        DrawText(250, 190, texts::kStageLabel[g_stageNumber - 1]);
+        DrawText(350, 190, texts::kStageTitle[g_stageNumber - 1]);
+    }
+    EndText();
+}
