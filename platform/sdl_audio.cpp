@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -49,6 +50,11 @@ bool Readable(const std::string& path) { return ::access(path.c_str(), R_OK) == 
 }  // namespace
 
 std::string SdlBackend::FindSoundFont() {
+    // A player's own choice, in the variable the mixer itself reads.
+    if (const char* own = std::getenv("SDL_SOUNDFONTS"); own && *own) {
+        const std::string first = std::string(own).substr(0, std::string(own).find(';'));
+        if (Readable(first)) return own;
+    }
     // The mixer's own guess names a soundfont Debian does not ship by
     // default, so look for the General MIDI fonts that it does.
     static const char* const kKnown[] = {
