@@ -1,5 +1,6 @@
 #include "sound.h"
 
+#include <cstddef>
 #include <cstdio>
 
 #include "platform/platform.h"

@@ -140,7 +140,8 @@ public:
     // where it is instead of starting again.
     virtual void PlaySound(uint32_t sound) = 0;
     virtual bool IsSoundPlaying(uint32_t sound) = 0;
-    // Standard MIDI files. Music calls may come from any thread, one at a time.
+    // Standard MIDI files, named as the game names its data files. Music
+    // calls may come from any thread, one at a time.
     virtual uint32_t LoadMusic(const char* path) = 0;  // 0 on failure
     virtual bool PlayMusic(uint32_t music) = 0;        // once, replacing any other
     virtual void StopMusic() = 0;

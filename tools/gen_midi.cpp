@@ -413,8 +413,9 @@ private:
                 const int note = e == eighths_ - 1 ? bassNote + 12 : bassNote;
                 song.Note(2, t0 + static_cast<uint32_t>(e * kEighth), kEighth - 30, note, e % 2 == 0 ? 96 : 80);
             }
-        } else {  // walking quarters: root, third, fifth, a step below the root
-            const int walk[4] = {bassNote, bassNote + (tones[1] - tones[0]), fifth, bassNote - 1};
+        } else {  // walking quarters: root, third, fifth, sixth
+            const int sixth = bassNote + (Pitch(chord + 5, 0) - Pitch(chord, 0));
+            const int walk[4] = {bassNote, bassNote + (tones[1] - tones[0]), fifth, sixth};
             for (int q = 0; q < 4; ++q)
                 song.Note(2, t0 + static_cast<uint32_t>(q * kTicksPerQuarter), kTicksPerQuarter - 30, walk[q],
                           q == 0 ? 94 : 82);
