@@ -3,6 +3,8 @@
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
 #include "engine/shell.h"
+#include "engine/sound.h"
+#include "engine/timers.h"
 #include "players/player_front.h"
 #include "stages/stage.h"
 
@@ -114,10 +116,17 @@ void GameMenu::Update() {
 }
 
 void GameMenu::StartStage() {
+    if (g_soundsPending != 0) {
+        g_soundsPending = 0;
+        g_soundPlayer.Init();
+        for (int32_t i = 0; i < kWaveSlots; ++i) g_soundPlayer.LoadWave(g_waveFiles[i], i);
+    }
     g_stage.PlaceObjects();
     g_playerFront.Reset();
     if (g_loadedStage == g_stageNumber) return;
     g_loadedStage = g_stageNumber;
     g_stage = Stage();
+    g_timers.KillAll();
+    RebuildStageMusic();
     RebuildStageTimers();
 }

@@ -169,6 +169,17 @@ void JoinNextTrackThread() {
     if (s_nextTrackThread.joinable()) s_nextTrackThread.join();
 }
 
+void RebuildStageMusic() {
+    JoinNextTrackThread();
+    std::lock_guard<std::mutex> lock(g_musicMutex);
+    g_stageMusic.Stop();
+    g_stageMusic.Release();
+    g_stageMusic = StageMusic();
+    g_stageMusic.Init();
+    g_stageMusic.LoadAll();
+    g_stageMusic.PlayCurrent();
+}
+
 void RebuildStageTimers() {
     g_timers.KillAll();
     g_timers.Reset();

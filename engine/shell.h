@@ -39,3 +39,6 @@ void ShutDown();
 void RebuildStageTimers();
 // Waits for a next-track thread still running, before the music is rebuilt.
 void JoinNextTrackThread();
+// The stage start's rebuild of the music for the new g_stageNumber: no
+// next-track thread runs meanwhile, so none can play on the released list.
+void RebuildStageMusic();

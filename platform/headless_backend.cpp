@@ -1,6 +1,8 @@
 #include "headless_backend.h"
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace platform {
 
@@ -129,6 +131,168 @@ bool HeadlessBackend::ReadKeyboard(uint8_t (&state)[256]) {
     }
     std::memcpy(state, keys_, sizeof state);
     return true;
+}
+
+}  // namespace platform
+
+// ---- Audio ----
+
+namespace platform {
+
+namespace {
+
+bool UsableFormat(const PcmFormat& f) {
+    return (f.channels == 1 || f.channels == 2) && (f.bitsPerSample == 8 || f.bitsPerSample == 16) &&
+           f.sampleRate > 0;
+}
+
+}  // namespace
+
+bool HeadlessBackend::OpenAudio() {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    if (!failAudio) audioOpen_ = true;
+    return audioOpen_;
+}
+
+uint32_t HeadlessBackend::CreateSound(const PcmFormat& format, const uint8_t* data, size_t bytes) {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    if (!audioOpen_ || !data || !UsableFormat(format)) return 0;
+    const size_t frame = size_t{format.channels} * (format.bitsPerSample / 8);
+    if (bytes < frame) return 0;
+    const uint32_t id = nextSound_++;
+    sounds_[id] = SoundInfo{format, std::vector<uint8_t>(data, data + bytes), 0.0, 0};
+    return id;
+}
+
+void HeadlessBackend::DestroySound(uint32_t sound) {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    sounds_.erase(sound);
+}
+
+void HeadlessBackend::SetSoundPan(uint32_t sound, double pan) {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    auto it = sounds_.find(sound);
+    if (it != sounds_.end()) it->second.pan = pan;
+}
+
+void HeadlessBackend::PlaySound(uint32_t sound) {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    auto it = sounds_.find(sound);
+    if (it == sounds_.end()) return;
+    SoundInfo& s = it->second;
+    const bool playing = now_ < s.endsAt;
+    if (!playing) {
+        const size_t frame = size_t{s.format.channels} * (s.format.bitsPerSample / 8);
+        const uint64_t frames = s.samples.size() / frame;
+        s.endsAt = now_ + (frames * 1000 + s.format.sampleRate - 1) / s.format.sampleRate;
+    }
+    soundPlays_.push_back(SoundPlay{sound, s.pan, !playing});
+}
+
+bool HeadlessBackend::IsSoundPlaying(uint32_t sound) {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    auto it = sounds_.find(sound);
+    return it != sounds_.end() && now_ < it->second.endsAt;
+}
+
+std::vector<HeadlessBackend::SoundPlay> HeadlessBackend::SoundPlays() {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    return soundPlays_;
+}
+
+void HeadlessBackend::ClearSoundPlays() {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    soundPlays_.clear();
+}
+
+bool HeadlessBackend::GetSound(uint32_t sound, SoundInfo& out) {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    auto it = sounds_.find(sound);
+    if (it == sounds_.end()) return false;
+    out = it->second;
+    return true;
+}
+
+int HeadlessBackend::LiveSounds() {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    return static_cast<int>(sounds_.size());
+}
+
+uint32_t HeadlessBackend::LoadMusic(const char* path) {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    if (!audioOpen_ || !path) return 0;
+    for (const std::string& bad : unloadableMusic)
+        if (bad == path) return 0;
+    const uint32_t id = nextMusic_++;
+    music_[id] = Music{path, true};
+    return id;
+}
+
+bool HeadlessBackend::PlayMusic(uint32_t music) {
+    if (playMusicDelayUs != 0) std::this_thread::sleep_for(std::chrono::microseconds(playMusicDelayUs));
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    auto it = music_.find(music);
+    if (it == music_.end() || !it->second.live) {
+        ++staleMusicCalls_;
+        return false;
+    }
+    playingMusic_ = music;
+    musicStarts_.push_back(it->second.path);
+    return true;
+}
+
+void HeadlessBackend::StopMusic() {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    playingMusic_ = 0;
+}
+
+bool HeadlessBackend::IsMusicPlaying(uint32_t music) {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    auto it = music_.find(music);
+    if (it == music_.end() || !it->second.live) {
+        ++staleMusicCalls_;
+        return false;
+    }
+    return playingMusic_ == music;
+}
+
+void HeadlessBackend::FreeMusic(uint32_t music) {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    auto it = music_.find(music);
+    if (it == music_.end() || !it->second.live) {
+        ++staleMusicCalls_;
+        return;
+    }
+    it->second.live = false;
+    if (playingMusic_ == music) playingMusic_ = 0;
+}
+
+void HeadlessBackend::EndMusic() {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    playingMusic_ = 0;
+}
+
+std::string HeadlessBackend::PlayingMusic() {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    auto it = music_.find(playingMusic_);
+    return it == music_.end() ? std::string() : it->second.path;
+}
+
+std::vector<std::string> HeadlessBackend::MusicStarts() {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    return musicStarts_;
+}
+
+int HeadlessBackend::LiveMusic() {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    int n = 0;
+    for (const auto& [id, m] : music_) n += m.live ? 1 : 0;
+    return n;
+}
+
+int HeadlessBackend::StaleMusicCalls() {
+    std::lock_guard<std::mutex> lock(audioMutex_);
+    return staleMusicCalls_;
 }
 
 }  // namespace platform

@@ -45,6 +45,56 @@ public:
     bool ReadKeyboard(uint8_t (&state)[256]) override;
     void CloseKeyboard() override {}
 
+    // ---- Audio ----
+    bool OpenAudio() override;
+    uint32_t CreateSound(const PcmFormat& format, const uint8_t* data, size_t bytes) override;
+    void DestroySound(uint32_t sound) override;
+    void SetSoundPan(uint32_t sound, double pan) override;
+    void PlaySound(uint32_t sound) override;
+    bool IsSoundPlaying(uint32_t sound) override;
+    uint32_t LoadMusic(const char* path) override;
+    bool PlayMusic(uint32_t music) override;
+    void StopMusic() override;
+    bool IsMusicPlaying(uint32_t music) override;
+    void FreeMusic(uint32_t music) override;
+
+    // A sound plays for its length in virtual time (Advance). Music has no
+    // length here: a track plays until EndMusic, StopMusic or another track.
+    struct SoundPlay {
+        uint32_t sound;
+        double pan;    // pan in force when the play was asked for
+        bool started;  // false: the buffer was still playing and went on
+    };
+    struct SoundInfo {
+        PcmFormat format;
+        std::vector<uint8_t> samples;
+        double pan;
+        uint64_t endsAt;  // virtual time the current play ends; 0 never played
+    };
+    std::vector<SoundPlay> SoundPlays();
+    void ClearSoundPlays();
+    // Copy of a live buffer; false for an unknown or destroyed handle.
+    bool GetSound(uint32_t sound, SoundInfo& out);
+    int LiveSounds();
+    // Ends the track that plays, as if it had reached its end.
+    void EndMusic();
+    // Path of the track playing, empty when none.
+    std::string PlayingMusic();
+    // Every track started, in order, by path.
+    std::vector<std::string> MusicStarts();
+    int LiveMusic();
+    // Music calls on handles that were freed or never made (counted, not
+    // refused: the game must never make them).
+    int StaleMusicCalls();
+
+    bool failAudio = false;
+    // Track paths (as the game names them) that fail to load.
+    std::vector<std::string> unloadableMusic;
+    // Widens the window in which another thread could touch the music: each
+    // PlayMusic sleeps this long before it takes effect.
+    uint32_t playMusicDelayUs = 0;
+    // ---- end of audio ----
+
     // --- test controls ---
     // Moves the virtual clock, firing every due timer in time order.
     void Advance(uint32_t ms);
@@ -93,6 +143,22 @@ private:
     uint32_t nextTimerId_ = 1;
     uint64_t now_ = 0;
     uint8_t keys_[256] = {};
+
+    // ---- Audio ----
+    struct Music {
+        std::string path;
+        bool live;
+    };
+    std::mutex audioMutex_;
+    bool audioOpen_ = false;
+    std::map<uint32_t, SoundInfo> sounds_;
+    uint32_t nextSound_ = 1;
+    std::vector<SoundPlay> soundPlays_;
+    std::map<uint32_t, Music> music_;
+    uint32_t nextMusic_ = 1;
+    uint32_t playingMusic_ = 0;
+    std::vector<std::string> musicStarts_;
+    int staleMusicCalls_ = 0;
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 // the SDL and headless backends live behind Backend.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -68,6 +69,30 @@ struct Message {
 
 using TimerCallback = void (*)(uint32_t id);
 
+// ---- Audio: sound effects and MIDI music --------------------------------
+
+// Sample layout of a sound buffer: interleaved little-endian PCM, 8-bit
+// unsigned or 16-bit signed.
+struct PcmFormat {
+    uint16_t channels;
+    uint32_t sampleRate;
+    uint16_t bitsPerSample;
+};
+
+// Sound and music handles are plain integers, 0 meaning none, never reused
+// by one backend: a game object that outlives its backend holds numbers, not
+// dangling pointers. Every call with an unknown handle does nothing.
+
+// The game names its data files with backslashes, relative to the working
+// directory; this is the same name as the file system spells it.
+inline std::string NativePath(const char* gamePath) {
+    std::string p = gamePath ? gamePath : "";
+    for (char& c : p)
+        if (c == '\\') c = '/';
+    return p;
+}
+// ---- end of audio types -------------------------------------------------
+
 class Backend {
 public:
     virtual ~Backend() = default;
@@ -100,6 +125,29 @@ public:
     virtual bool OpenKeyboard() = 0;
     virtual bool ReadKeyboard(uint8_t (&state)[256]) = 0;
     virtual void CloseKeyboard() = 0;
+
+    // ---- Audio ----
+    // Opens the sound device (once; later calls report whether it is open).
+    virtual bool OpenAudio() = 0;
+    // A sound buffer holding a copy of the samples, with a channel of its
+    // own; 0 when the device is not open or the samples cannot be used.
+    virtual uint32_t CreateSound(const PcmFormat& format, const uint8_t* data, size_t bytes) = 0;
+    virtual void DestroySound(uint32_t sound) = 0;
+    // Pan from -1 (left) through 0 (centre) to +1 (right); takes effect at
+    // once, also on a sound that is playing.
+    virtual void SetSoundPan(uint32_t sound, double pan) = 0;
+    // Plays the buffer once from its start; a buffer still playing goes on
+    // where it is instead of starting again.
+    virtual void PlaySound(uint32_t sound) = 0;
+    virtual bool IsSoundPlaying(uint32_t sound) = 0;
+    // Standard MIDI files, named as the game names its data files. Music
+    // calls may come from any thread, one at a time.
+    virtual uint32_t LoadMusic(const char* path) = 0;  // 0 on failure
+    virtual bool PlayMusic(uint32_t music) = 0;        // once, replacing any other
+    virtual void StopMusic() = 0;
+    virtual bool IsMusicPlaying(uint32_t music) = 0;
+    virtual void FreeMusic(uint32_t music) = 0;  // stops it first when it plays
+    // ---- end of audio ----
 };
 
 // The backend in use; null before SetBackend and after ClearBackend. Game

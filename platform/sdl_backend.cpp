@@ -78,6 +78,7 @@ SdlBackend::~SdlBackend() {
             SDL_RemoveTimer(t->sdlId);
         }
     }
+    CloseAudio();
     if (font_) TTF_CloseFont(font_);
     if (ttfUp_) TTF_Quit();
     if (texture_) SDL_DestroyTexture(texture_);

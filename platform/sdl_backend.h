@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string>
 
 #include "platform.h"
 
@@ -41,6 +42,23 @@ public:
     bool ReadKeyboard(uint8_t (&state)[256]) override;
     void CloseKeyboard() override {}
 
+    // ---- Audio (SDL2_mixer; MIDI through its FluidSynth support) ----
+    bool OpenAudio() override;
+    uint32_t CreateSound(const PcmFormat& format, const uint8_t* data, size_t bytes) override;
+    void DestroySound(uint32_t sound) override;
+    void SetSoundPan(uint32_t sound, double pan) override;
+    void PlaySound(uint32_t sound) override;
+    bool IsSoundPlaying(uint32_t sound) override;
+    uint32_t LoadMusic(const char* path) override;
+    bool PlayMusic(uint32_t music) override;
+    void StopMusic() override;
+    bool IsMusicPlaying(uint32_t music) override;
+    void FreeMusic(uint32_t music) override;
+    // The General MIDI soundfont the music uses; empty when there is none.
+    static std::string FindSoundFont();
+    struct Audio;
+    // ---- end of audio ----
+
     // Exposed for the benchmark: palette lookup of one frame into 32-bit pixels.
     static void ConvertFrame(const Surface& frame, const uint32_t* lut, uint32_t* out, int pitchPixels);
 
@@ -61,6 +79,8 @@ private:
     std::mutex timersMutex_;
     std::map<uint32_t, std::unique_ptr<Timer>> timers_;
     uint32_t nextTimerId_ = 1;
+    Audio* audio_ = nullptr;  // audio block; made by OpenAudio
+    void CloseAudio();
 };
 
 }  // namespace platform

@@ -91,26 +91,6 @@ TEST_F(Shell, EscDuringPlayStopsTheFrameBeforeAnyDrawing) {
     EXPECT_EQ(backend.presentCount, 3) << "menu frames flip again";
 }
 
-TEST_F(Shell, HitSoundsAlternateSlotsAndPlayOncePerFrame) {
-    StartGame();
-    g_menu.active = 0;
-    g_hitSoundRequest = 1;
-    g_hitSoundX = 123;
-    Tick();
-    EXPECT_EQ(g_soundPlayer.lastSlot, 3);
-    EXPECT_EQ(g_soundPlayer.lastX, 123);
-    EXPECT_EQ(g_hitSoundRequest, 0);
-    Tick();
-    EXPECT_EQ(g_soundPlayer.playCount, 1) << "no request, no sound";
-    g_hitSoundRequest = 1;
-    Tick();
-    EXPECT_EQ(g_soundPlayer.lastSlot, 2);
-    g_hitSoundRequest = 1;
-    Tick();
-    EXPECT_EQ(g_soundPlayer.lastSlot, 3);
-    EXPECT_EQ(g_soundPlayer.playCount, 3);
-}
-
 TEST_F(Shell, ClearWaitCountsEveryMessageAndWrapsFrom50To1) {
     StartGame();
     g_menu.active = 0;
