@@ -4,7 +4,6 @@
 // not get through.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <deque>
 #include <string>
 #include <unordered_set>
