@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "players/hero_body.h"
-#include "players/hero_start.h"
 #include "stages/stage_floor.h"
 
 namespace {
@@ -63,24 +62,6 @@ TEST(HeroBodies, GroupsByFrontIndex) {
     EXPECT_EQ(HeroBodyFor(1)->landHeight, 90);
     EXPECT_EQ(HeroBodyFor(2)->landHeight, 64);
     for (int32_t i : {3, 4, 7, -1}) EXPECT_EQ(HeroBodyFor(i), nullptr) << i;
-}
-
-TEST(HeroStarts, PositionsAndFacing) {
-    HeroStart s = HeroStartFor(1);
-    EXPECT_EQ(s.x, 150);
-    EXPECT_EQ(s.y, 315);
-    EXPECT_EQ(s.facing, 1);
-    s = HeroStartFor(48);
-    EXPECT_EQ(s.x, 5550);
-    EXPECT_EQ(s.screenX, 430);
-    EXPECT_EQ(s.facing, 0);
-    s = HeroStartFor(16);
-    EXPECT_EQ(s.x, 120);
-    EXPECT_EQ(s.y, 360);
-    s = HeroStartFor(0);
-    EXPECT_EQ(s.x, 0);
-    EXPECT_EQ(s.y, 0);
-    EXPECT_EQ(HeroStartFor(51).x, 0);
 }
 
 }  // namespace

@@ -74,18 +74,6 @@ TEST_F(StageExit, NoClearOnBossStagesWithoutHitPointsOrForUnknownHeroes) {
     EXPECT_FALSE(ClearsAt(51, 2, 0, 26));
 }
 
-TEST_F(StageExit, GroupsStandOnTheSameGround) {
-    for (int32_t s = 1; s <= 50; ++s) {
-        ExitPoint v{}, q{}, d{};
-        const bool has = StageExitPoint(s, 1, &v);
-        ASSERT_EQ(has, StageExitPoint(s, 0, &q)) << s;
-        ASSERT_EQ(has, StageExitPoint(s, 2, &d)) << s;
-        if (!has) continue;
-        EXPECT_EQ(q.y, v.y + 16) << s;
-        EXPECT_EQ(d.y, v.y + 26) << s;
-    }
-}
-
 // The whole sequence through the frame loop: the hero reaches stage 1's exit,
 // the frame sets the flag, and after the wait stage 2 starts.
 TEST_F(StageExit, ReachingTheExitStartsTheNextStageAfterTheWait) {
