@@ -207,6 +207,7 @@ TEST_P(LevelData, ExitIsReachableFromTheStart) {
         ExitPoint e{};
         const bool hasExit = StageExitPoint(stage, hero, &e);
         std::unordered_set<uint64_t> seen;
+        seen.reserve(1 << 21);
         std::deque<HeroState> queue;
         const HeroState start = StartState(stage, w.Body());
         seen.insert(Key(start));
