@@ -7,6 +7,7 @@
 #include "engine/timers.h"
 #include "players/player_front.h"
 #include "stages/stage.h"
+#include "stages/stage_floor.h"
 
 GameMenu g_menu;
 int32_t g_soundsPending = 1;
@@ -125,6 +126,7 @@ void GameMenu::StartStage() {
     g_playerFront.Reset();
     if (g_loadedStage == g_stageNumber) return;
     g_loadedStage = g_stageNumber;
+    g_stageFloor.Load();
     g_stage = Stage();
     g_timers.KillAll();
     RebuildStageMusic();

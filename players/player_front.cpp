@@ -2,6 +2,9 @@
 
 #include "engine/keyboard.h"
 #include "engine/menu.h"
+#include "engine/shell.h"
+#include "players/hero_body.h"
+#include "players/hero_start.h"
 
 PlayerFront g_playerFront;
 
@@ -12,10 +15,17 @@ int32_t s_y = 0;
 int32_t s_hp = 16;
 }  // namespace
 
+void PlaceStandInHero(int32_t x, int32_t y, int32_t hp) {
+    s_x = x;
+    s_y = y;
+    s_hp = hp;
+}
+
 void PlayerFront::Reset() {
-    s_x = 0;
-    s_y = 0;
-    s_hp = 16;
+    const HeroStart start = HeroStartFor(g_stageNumber);
+    const HeroBody* body = HeroBodyFor(selected_);
+    const int32_t dy = (body && start.y != 0) ? body->startYOffset : 0;
+    PlaceStandInHero(start.x, start.y + dy, 16);
 }
 
 void PlayerFront::HandleInput() {

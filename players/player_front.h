@@ -27,3 +27,7 @@ private:
 };
 
 extern PlayerFront g_playerFront;
+
+// Stand-in hero until the hero classes land: puts it at (x, y) with hp hit
+// points. Reset puts it at the stage's start position.
+void PlaceStandInHero(int32_t x, int32_t y, int32_t hp);

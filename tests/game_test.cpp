@@ -9,6 +9,7 @@
 #include "engine/timers.h"
 #include "players/player_front.h"
 #include "stages/stage.h"
+#include "stages/stage_floor.h"
 
 void GameTest::SetUp() {
     platform::SetBackend(&backend);
@@ -28,7 +29,9 @@ void GameTest::SetUp() {
     g_keyboard = Keyboard();
     g_menu = GameMenu();
     g_playerFront = PlayerFront();
+    PlaceStandInHero(0, 0, 16);
     g_stage = Stage();
+    g_stageFloor = StageFloor();
     g_stageMusic = StageMusic();
     g_soundPlayer = SoundPlayer();
 }
