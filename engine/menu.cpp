@@ -29,8 +29,15 @@ void GameMenu::Update() {
 void GameMenu::StartStage() {
     g_stage.PlaceObjects();
     g_playerFront.Reset();
-    if (g_loadedStage == g_stageNumber) return;
+    g_graphics.ResetLifeBar();
+    if (g_loadedStage == g_stageNumber) {
+        g_graphics.RestoreScene();
+        return;
+    }
     g_loadedStage = g_stageNumber;
+    g_graphics.ReleaseStageBackgrounds();
+    g_graphics.LoadStageBackgrounds();
+    g_graphics.RestoreScene();
     g_stage = Stage();
     RebuildStageTimers();
 }

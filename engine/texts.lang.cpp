@@ -4,6 +4,7 @@
 namespace texts {
 
 #if MORVANE_LANG_JA
+const bool kJapanese = true;
 const char* const kLoading = "ロード中です。しばらくお待ちください";
 #define L(n) "ステージ" n
 const char* const kStageLabel[50] = {
@@ -21,6 +22,7 @@ const char* const kStageTitle[50] = {
 };
 #undef E
 #else
+const bool kJapanese = false;
 const char* const kLoading = "Loading, please wait";
 const char* const kStageLabel[50] = {
     "stage 1", "stage 2", "stage 3", "stage 4", "stage 5", "stage 6", "stage 7", "stage 8", "stage 9", "stage10",
