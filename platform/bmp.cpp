@@ -78,6 +78,7 @@ bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out) {
     if (rawHeight == 0 || rawHeight < -kMaxBitmapSide || rawHeight > kMaxBitmapSide) return false;
     const bool topDown = rawHeight < 0;
     const int height = topDown ? -rawHeight : rawHeight;
+    if (static_cast<int64_t>(width) * height > kMaxBitmapPixels) return false;
     if (compression != 0 && compression != 1) return false;
     if (compression == 1 && topDown) return false;  // RLE8 pictures are bottom-up only
     if (colours == 0) colours = 256;
@@ -88,13 +89,13 @@ bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out) {
     if (pixelOffset < tableAt || pixelOffset >= size) return false;
 
     const size_t w = static_cast<size_t>(width), h = static_cast<size_t>(height);
-    std::vector<uint8_t> rows(w * h, 0);  // as stored, bottom-up unless topDown
     const uint8_t* pix = data + pixelOffset;
     const size_t avail = size - pixelOffset;
+    const size_t stride = (w + 3) & ~static_cast<size_t>(3);
+    // The last row may lack its padding; anything shorter is cut off.
+    if (compression == 0 && stride * (h - 1) + w > avail) return false;
+    std::vector<uint8_t> rows(w * h, 0);  // as stored, bottom-up unless topDown
     if (compression == 0) {
-        const size_t stride = (w + 3) & ~static_cast<size_t>(3);
-        // The last row may lack its padding; anything shorter is cut off.
-        if (stride * (h - 1) + w > avail) return false;
         for (size_t r = 0; r < h; ++r) std::memcpy(&rows[r * w], pix + r * stride, w);
     } else if (!DecodeRle8(pix, avail, width, height, rows)) {
         return false;

@@ -137,8 +137,10 @@ struct Bitmap {
     int paletteCount = 0;
 };
 
-// Largest width or height accepted; anything beyond is treated as malformed.
+// Largest width or height, and pixel count, accepted; anything beyond is
+// treated as malformed.
 constexpr int kMaxBitmapSide = 8192;
+constexpr int64_t kMaxBitmapPixels = 4096 * 4096;
 
 // Decodes an 8-bit BI_RGB (bottom-up or top-down) or RLE8 bitmap held in
 // memory. Any other or damaged file returns false and leaves out unspecified;
