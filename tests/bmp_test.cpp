@@ -171,3 +171,24 @@ TEST_F(ScratchDir, PaletteFileAndItsAbsence) {
         EXPECT_EQ(entries[i].flags, 1);
     }
 }
+
+TEST(Text, JapaneseFontDrawsKanaWhereTheLatinFontCannot) {
+    auto inked = [](platform::TextFont font, const char* text) {
+        platform::SetTextFont(font);
+        platform::Surface s(200, 40);
+        platform::RenderText(s, 2, 2, text, 255);
+        int n = 0;
+        for (int i = 0; i < 200 * 40; ++i) n += s.Pixels()[i] == 255;
+        for (int i = 0; i < 200 * 40; ++i) EXPECT_TRUE(s.Pixels()[i] == 0 || s.Pixels()[i] == 255);
+        return n;
+    };
+    const int kana = inked(platform::TextFont::kJapanese, "ステージ１");
+    EXPECT_GT(kana, 60);
+    EXPECT_GT(inked(platform::TextFont::kJapanese, "stage 1"), 20);
+    EXPECT_NEAR(platform::TextLineHeight(), 16, 1);
+    platform::SetTextFont(platform::TextFont::kLatin);
+    EXPECT_GT(inked(platform::TextFont::kLatin, "stage 1"), 20);
+    // Clipped at the surface's edges rather than written past them.
+    platform::Surface tiny(3, 3);
+    platform::RenderText(tiny, -5, -5, "Loading, please wait", 255);
+}
