@@ -192,3 +192,13 @@ TEST(Text, JapaneseFontDrawsKanaWhereTheLatinFontCannot) {
     platform::Surface tiny(3, 3);
     platform::RenderText(tiny, -5, -5, "Loading, please wait", 255);
 }
+
+TEST(BmpEncode, RunLengthCodedPicturesReadBackExactly) {
+    std::vector<uint8_t> px(300 * 3);
+    for (size_t i = 0; i < px.size(); ++i) px[i] = static_cast<uint8_t>(i < 600 ? 7 : i % 5);
+    const std::vector<uint8_t> file = EncodeBmp(300, 3, px.data(), TestPalette(), true);
+    platform::Bitmap b;
+    ASSERT_TRUE(Decode(file, b));
+    EXPECT_EQ(b.pixels, px);
+    EXPECT_LT(file.size(), 14 + 40 + 1024 + 300 * 3u) << "flat rows shrink";
+}

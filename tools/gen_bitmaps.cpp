@@ -568,22 +568,44 @@ void BuildPalette(Color (&entries)[256]) {
         for (int s = 0; s < 16; ++s) entries[Shade(r, s)] = Hsl(kRampHue[r], 0.72, 0.1 + s * 0.053);
 }
 
-std::vector<uint8_t> EncodeBmp(int width, int height, const uint8_t* pixels, const Color (&palette)[256]) {
+std::vector<uint8_t> EncodeBmp(int width, int height, const uint8_t* pixels, const Color (&palette)[256], bool rle) {
     const uint32_t stride = (static_cast<uint32_t>(width) + 3) & ~3u;
     const uint32_t offset = 14 + 40 + 256 * 4;
-    const uint32_t imageSize = stride * static_cast<uint32_t>(height);
-    std::vector<uint8_t> b(offset + imageSize, 0);
+    std::vector<uint8_t> image;
+    if (rle) {
+        // Runs only: the panels are large flat areas. Rows bottom-up, each
+        // closed by an end-of-line mark, the last by the end-of-picture mark.
+        for (int y = height - 1; y >= 0; --y) {
+            const uint8_t* row = pixels + static_cast<size_t>(y) * width;
+            for (int x = 0; x < width;) {
+                int n = 1;
+                while (x + n < width && n < 255 && row[x + n] == row[x]) ++n;
+                image.push_back(static_cast<uint8_t>(n));
+                image.push_back(row[x]);
+                x += n;
+            }
+            image.push_back(0);
+            image.push_back(y == 0 ? 1 : 0);
+        }
+    } else {
+        image.assign(static_cast<size_t>(stride) * height, 0);
+        for (int y = 0; y < height; ++y)
+            std::memcpy(&image[static_cast<size_t>(height - 1 - y) * stride], pixels + static_cast<size_t>(y) * width,
+                        static_cast<size_t>(width));
+    }
+    std::vector<uint8_t> b(offset, 0);
     auto put16 = [&b](size_t at, uint32_t v) { b[at] = v & 0xFF, b[at + 1] = (v >> 8) & 0xFF; };
     auto put32 = [&](size_t at, uint32_t v) { put16(at, v & 0xFFFF), put16(at + 2, v >> 16); };
     b[0] = 'B', b[1] = 'M';
-    put32(2, static_cast<uint32_t>(b.size()));
+    put32(2, static_cast<uint32_t>(offset + image.size()));
     put32(10, offset);
     put32(14, 40);
     put32(18, static_cast<uint32_t>(width));
     put32(22, static_cast<uint32_t>(height));
     put16(26, 1);
     put16(28, 8);
-    put32(34, imageSize);
+    put32(30, rle ? 1 : 0);
+    put32(34, static_cast<uint32_t>(image.size()));
     put32(38, 2835);
     put32(42, 2835);
     put32(46, 256);
@@ -592,9 +614,7 @@ std::vector<uint8_t> EncodeBmp(int width, int height, const uint8_t* pixels, con
         b[54 + i * 4 + 1] = palette[i].g;
         b[54 + i * 4 + 2] = palette[i].r;
     }
-    for (int y = 0; y < height; ++y)
-        std::memcpy(&b[offset + static_cast<size_t>(height - 1 - y) * stride], pixels + static_cast<size_t>(y) * width,
-                    static_cast<size_t>(width));
+    b.insert(b.end(), image.begin(), image.end());
     return b;
 }
 
@@ -636,12 +656,13 @@ bool GenerateBitmaps(const std::string& root) {
         !WriteFile(DiskPathFor(root, "bmp\\Hp\\boss.bmp"), EncodeBmp(126, 12, boss.data(), palette)) ||
         !WriteFile(DiskPathFor(root, "bmp\\Hp\\Damage.bmp"), EncodeBmp(6, 12, empty.data(), palette)))
         return false;
-    // Stage panels; "bmp\stage1\0.bmp" also carries the palette the game reads.
+    // Stage panels, run-length coded (they are mostly flat colour);
+    // "bmp\stage1\0.bmp" also carries the palette the game reads.
     for (int stage = 1; stage <= 50; ++stage)
         for (int file = 0; file < StagePanelFileCount(stage); ++file) {
             std::snprintf(path, sizeof path, "bmp\\stage%d\\%d.bmp", stage, file);
             const std::vector<uint8_t> px = PanelPicture(stage, file);
-            if (!WriteFile(DiskPathFor(root, path), EncodeBmp(640, 480, px.data(), palette))) return false;
+            if (!WriteFile(DiskPathFor(root, path), EncodeBmp(640, 480, px.data(), palette, true))) return false;
         }
     return true;
 }
