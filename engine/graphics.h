@@ -3,34 +3,73 @@
 #include <cstdint>
 #include <memory>
 
+#include "engine/sprite_sets.h"
 #include "platform/platform.h"
 
+// The one graphics object: the display, the shared palette, every picture
+// surface (sprite frames, life bars, stage panels, scene) and the draws.
 class CGraphics {
 public:
+    using SurfacePtr = std::unique_ptr<platform::Surface>;
+
     CGraphics();
     ~CGraphics();
     CGraphics(const CGraphics&) = delete;
     CGraphics& operator=(const CGraphics&) = delete;
 
+    // 0 only when the display itself cannot be had; missing files are silent.
     int32_t Init();
+    int32_t CreateSurface(SurfacePtr* where, int32_t width, int32_t height);
+    void LoadBmpToSurface(platform::Surface* surface, const char* path, int32_t x, int32_t y,
+                          int32_t width, int32_t height);
+    int32_t LoadPaletteFromBmp(const char* path, platform::Color (&entries)[256]);
+    void SetColorKey0(SurfacePtr* where);
+    void SetColorKey255(SurfacePtr* where);
     void ClearBackBuffer();
     void Flip();
     void BeginText();
     void DrawText(int32_t x, int32_t y, const char* text);
     void EndText();
 
+    // Stage backgrounds and the scene.
+    void LoadStageBackgrounds();
+    void ReleaseStageBackgrounds();
+    void RestoreScene();
+    void DrawBackground(int32_t heroX);
+    void DrawSceneAndSprite(int32_t slotIndex, platform::Rect* dest, platform::Rect* src);
+
+    // Life bars.
+    void DrawLifeBar();
+    void ClearLifeCells(int32_t hp, int32_t lost);
+    void ResetLifeBar();
+    void DrawBossLifeBar();
+    void ClearBossLifeCell(int32_t cell);
+    void ResetBossLifeBar();
+
+    // Front-end screens.
     void DrawLoadingScreen();
     void DrawMenuScreen();
-    void DrawLifeBar();
 
     platform::Surface* BackBuffer() { return backBuffer_.get(); }
+    platform::Surface* Slot(int index) {
+        return index >= 0 && index < kSlotCount ? slot[index].get() : nullptr;
+    }
     const platform::Color* Palette() const { return palette_; }
+    uint8_t WhiteIndex() const { return white_; }
+    const char* Label(int stage) const { return stage >= 1 && stage <= 50 ? label[stage - 1] : ""; }
+    const char* Title(int stage) const { return stage >= 1 && stage <= 50 ? title[stage - 1] : ""; }
 
 private:
-    std::unique_ptr<platform::Surface> backBuffer_;
+    // Copies one whole surface (if it exists) onto another, unkeyed.
+    static void CopyWhole(platform::Surface* dst, const platform::Surface* src);
+
+    SurfacePtr backBuffer_;
+    bool inText_ = false;
+    const char* title[50];
+    const char* label[50];
+    SurfacePtr slot[kSlotCount];
     platform::Color palette_[256];
     uint8_t white_ = 255;
-    bool inText_ = false;
 };
 
 extern CGraphics g_graphics;

@@ -122,12 +122,24 @@ void GameMenu::StartStage() {
         g_soundPlayer.Init();
         for (int32_t i = 0; i < kWaveSlots; ++i) g_soundPlayer.LoadWave(g_waveFiles[i], i);
     }
+    const bool stageChanged = g_loadedStage != g_stageNumber;
+    // The new stage's floor and length come first: the hero's start position
+    // and camera are worked out from them.
+    if (stageChanged) {
+        g_stageFloor.Load();
+        g_stage = Stage();
+    }
     g_stage.PlaceObjects();
     g_playerFront.Reset();
-    if (g_loadedStage == g_stageNumber) return;
+    g_graphics.ResetLifeBar();
+    if (!stageChanged) {
+        g_graphics.RestoreScene();
+        return;
+    }
     g_loadedStage = g_stageNumber;
-    g_stageFloor.Load();
-    g_stage = Stage();
+    g_graphics.ReleaseStageBackgrounds();
+    g_graphics.LoadStageBackgrounds();
+    g_graphics.RestoreScene();
     g_timers.KillAll();
     RebuildStageMusic();
     RebuildStageTimers();

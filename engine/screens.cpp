@@ -48,8 +48,8 @@ void CGraphics::DrawMenuScreen() {
             for (int r = 0; r < 10; ++r) {
                 const int stage = first + r + 1;
                 if (stage < 1 || stage > 50) continue;
-                DrawText(150, 50 + 40 * r, texts::kStageLabel[stage - 1]);
-                DrawText(250, 50 + 40 * r, texts::kStageTitle[stage - 1]);
+                DrawText(150, 50 + 40 * r, label[stage - 1]);
+                DrawText(250, 50 + 40 * r, title[stage - 1]);
             }
             break;
         }
@@ -78,8 +78,8 @@ void CGraphics::DrawLoadingScreen() {
     BeginText();
     DrawText(250, 240, texts::kLoading);
     if (g_stageNumber >= 1 && g_stageNumber <= 50) {
-        DrawText(250, 190, texts::kStageLabel[g_stageNumber - 1]);
-        DrawText(350, 190, texts::kStageTitle[g_stageNumber - 1]);
+        DrawText(250, 190, label[g_stageNumber - 1]);
+        DrawText(350, 190, title[g_stageNumber - 1]);
     }
     EndText();
 }

@@ -52,7 +52,7 @@ void SoundPlayer::ReadWaveFile(const char* path) {
     format = WaveFormat{};
     dataSize = 0;
     data.clear();
-    std::FILE* f = std::fopen(platform::NativePath(path).c_str(), "rb");
+    std::FILE* f = std::fopen(platform::ResolveDataPath(path).c_str(), "rb");
     if (!f) return;
     std::vector<uint8_t> image;
     if (std::fseek(f, 0, SEEK_END) == 0) {

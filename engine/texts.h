@@ -9,6 +9,9 @@ struct ControlRow {
     const char* action;
 };
 
+
+// True in the Japanese build: the texts need a Japanese font.
+extern const bool kJapanese;
 extern const char* const kLoading;
 extern const char* const kStageLabel[50];
 extern const char* const kStageTitle[50];

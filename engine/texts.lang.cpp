@@ -4,7 +4,7 @@
 namespace texts {
 
 #if MORVANE_LANG_JA
-
+const bool kJapanese = true;
 const char* const kLoading = "ロード中です。しばらくお待ちください";
 
 const char* const kStageLabel[50] = {
@@ -88,7 +88,7 @@ const char* const kAbout[kAboutLines] = {
 };
 
 #else
-
+const bool kJapanese = false;
 const char* const kLoading = "Loading, please wait";
 
 const char* const kStageLabel[50] = {

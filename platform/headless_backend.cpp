@@ -24,8 +24,9 @@ bool HeadlessBackend::Present(const Surface& frame) {
     return true;
 }
 
-void HeadlessBackend::DrawText(Surface&, int x, int y, const char* utf8, uint8_t index) {
+void HeadlessBackend::DrawText(Surface& dst, int x, int y, const char* utf8, uint8_t index) {
     pendingTexts.push_back(Text{x, y, utf8 ? utf8 : "", index});
+    RenderText(dst, x, y, utf8, index);
 }
 
 bool HeadlessBackend::WaitMessage(Message& out) {

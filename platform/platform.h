@@ -83,14 +83,6 @@ struct PcmFormat {
 // by one backend: a game object that outlives its backend holds numbers, not
 // dangling pointers. Every call with an unknown handle does nothing.
 
-// The game names its data files with backslashes, relative to the working
-// directory; this is the same name as the file system spells it.
-inline std::string NativePath(const char* gamePath) {
-    std::string p = gamePath ? gamePath : "";
-    for (char& c : p)
-        if (c == '\\') c = '/';
-    return p;
-}
 // ---- end of audio types -------------------------------------------------
 
 class Backend {
@@ -172,5 +164,44 @@ private:
 
 // Lowers the calling thread to the lowest scheduling priority.
 void SetCurrentThreadLowestPriority();
+
+// --- Bitmap files and data paths ---------------------------------------------
+
+// An 8-bit picture as read from a Windows bitmap file: indices top-down, rows
+// of exactly width bytes, and the file's colour table (paletteCount entries).
+struct Bitmap {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> pixels;
+    Color palette[256] = {};
+    int paletteCount = 0;
+};
+
+// Largest width or height, and pixel count, accepted; anything beyond is
+// treated as malformed.
+constexpr int kMaxBitmapSide = 8192;
+constexpr int64_t kMaxBitmapPixels = 4096 * 4096;
+
+// Decodes an 8-bit BI_RGB (bottom-up or top-down) or RLE8 bitmap held in
+// memory. Any other or damaged file returns false and leaves out unspecified;
+// it never reads outside data.
+bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out);
+// Reads a whole file; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out);
+// Maps a game path ('\' or '/' separated, any letter case) onto an existing
+// file below the working directory, matching each component without regard
+// to case. Returns the '/' form unchanged where nothing matches.
+std::string ResolveDataPath(const char* gamePath);
+
+// --- Text ---------------------------------------------------------------------
+
+// Which font the screen texts use; the build's language chooses.
+enum class TextFont { kLatin, kJapanese };
+void SetTextFont(TextFont font);
+// Writes UTF-8 text with its top-left corner at (x, y): glyph pixels become
+// index, everything else is left alone. Clipped to dst.
+void RenderText(Surface& dst, int x, int y, const char* utf8, uint8_t index);
+// Height of one line of text in pixels (0 when no font could be opened).
+int TextLineHeight();
 
 }  // namespace platform

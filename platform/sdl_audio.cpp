@@ -214,7 +214,7 @@ uint32_t SdlBackend::LoadMusic(const char* path) {
         }
     }
     if (!audio_->fontFound) return 0;
-    Mix_Music* m = Mix_LoadMUS(NativePath(path).c_str());
+    Mix_Music* m = Mix_LoadMUS(ResolveDataPath(path).c_str());
     if (!m) return 0;
     const uint32_t id = audio_->nextMusic++;
     audio_->music[id] = m;

@@ -1,7 +1,6 @@
 #include "sdl_backend.h"
 
 #include <SDL.h>
-#include <SDL_ttf.h>
 
 #include <atomic>
 #include <cstdlib>
@@ -60,11 +59,6 @@ int ScanCode(SDL_Scancode sc) {
     }
 }
 
-const char* const kFonts[] = {
-    "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf",
-    "/usr/share/fonts/truetype/fonts-japanese-gothic.ttf",
-    "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-};
 
 }  // namespace
 
@@ -79,8 +73,6 @@ SdlBackend::~SdlBackend() {
         }
     }
     CloseAudio();
-    if (font_) TTF_CloseFont(font_);
-    if (ttfUp_) TTF_Quit();
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
@@ -171,36 +163,7 @@ bool SdlBackend::Present(const Surface& frame) {
 }
 
 void SdlBackend::DrawText(Surface& dst, int x, int y, const char* utf8, uint8_t index) {
-    if (!utf8 || !*utf8) return;
-    if (!fontTried_) {
-        fontTried_ = true;
-        if (TTF_Init() == 0) {
-            ttfUp_ = true;
-            for (const char* path : kFonts) {
-                font_ = TTF_OpenFont(path, 16);
-                if (font_) break;
-            }
-        }
-    }
-    if (!font_) return;
-    SDL_Color white{255, 255, 255, 255};
-    SDL_Surface* s = TTF_RenderUTF8_Solid(font_, utf8, white);
-    if (!s) return;
-    // Solid rendering gives an 8-bit surface: index 0 background, 1 the glyphs.
-    if (SDL_LockSurface(s) == 0) {
-        for (int row = 0; row < s->h; ++row) {
-            const int ty = y + row;
-            if (ty < 0 || ty >= dst.Height()) continue;
-            const auto* in = static_cast<const uint8_t*>(s->pixels) + row * s->pitch;
-            uint8_t* out = dst.Row(ty);
-            for (int col = 0; col < s->w; ++col) {
-                const int tx = x + col;
-                if (tx >= 0 && tx < dst.Width() && in[col] != 0) out[tx] = index;
-            }
-        }
-        SDL_UnlockSurface(s);
-    }
-    SDL_FreeSurface(s);
+    RenderText(dst, x, y, utf8, index);
 }
 
 bool SdlBackend::WaitMessage(Message& out) {

@@ -10,11 +10,10 @@
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
-typedef struct _TTF_Font TTF_Font;
 
 namespace platform {
 
-// The real program's backend: SDL2 window, renderer and timers, SDL2_ttf text.
+// The real program's backend: SDL2 window, renderer and timers, SDL2_ttf text (platform/text.cpp).
 class SdlBackend : public Backend {
 public:
     SdlBackend();
@@ -70,9 +69,6 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
-    TTF_Font* font_ = nullptr;
-    bool ttfUp_ = false;
-    bool fontTried_ = false;
     uint32_t lut_[256] = {};
     uint32_t userEvent_ = 0;
     std::string error_;

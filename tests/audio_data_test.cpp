@@ -19,7 +19,7 @@ namespace {
 std::string DataDir() { return std::filesystem::path(MORVANE_PROGRAM).parent_path().string() + "/data"; }
 
 std::vector<uint8_t> ReadAll(const std::string& gamePath) {
-    std::ifstream in(DataDir() + "/" + platform::NativePath(gamePath.c_str()), std::ios::binary);
+    std::ifstream in(DataDir() + "/" + platform::ResolveDataPath(gamePath.c_str()), std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 

@@ -75,7 +75,10 @@ TEST_F(Shell, MenuFramesClearAndFlipEveryTick) {
     StartGame();
     EXPECT_EQ(Tick(3), 3);
     EXPECT_EQ(backend.presentCount, 4);
-    for (uint8_t v : backend.lastFrame) ASSERT_EQ(v, 0);
+    // Cleared to index 0, then the page's text.
+    EXPECT_EQ(backend.lastFrame[0], 0);
+    EXPECT_EQ(backend.lastFrame[640 * 479 + 639], 0);
+    EXPECT_TRUE(HasText(backend.lastTexts, "stage select", 150, 100));
 }
 
 TEST_F(Shell, EscDuringPlayStopsTheFrameBeforeAnyDrawing) {

@@ -1,3 +1,668 @@
+// Writes every picture the game reads: the sprite frames of every set at the
+// sizes of the slot map, the life bars, and the stage background panels, all
+// 8-bit in one shared palette. Pure functions of the tables: the same bytes
+// on every run.
+#include "gen_bitmaps.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+
+#include "engine/sprite_sets.h"
+#include "engine/stage_panels.h"
 #include "gen_data.h"
 
-bool GenerateBitmaps(const std::string&) { return true; }
+namespace {
+
+using platform::Color;
+
+// --- palette -----------------------------------------------------------------
+
+Color Hsl(double hueDeg, double sat, double light) {
+    const double c = (1 - std::fabs(2 * light - 1)) * sat;
+    const double hp = hueDeg / 60.0;
+    const double x = c * (1 - std::fabs(std::fmod(hp, 2.0) - 1));
+    double r = 0, g = 0, b = 0;
+    if (hp < 1) { r = c; g = x; }
+    else if (hp < 2) { r = x; g = c; }
+    else if (hp < 3) { g = c; b = x; }
+    else if (hp < 4) { g = x; b = c; }
+    else if (hp < 5) { r = x; b = c; }
+    else { r = c; b = x; }
+    const double m = light - c / 2;
+    auto v = [m](double t) { return static_cast<uint8_t>(std::lround(std::clamp((t + m) * 255.0, 0.0, 255.0))); };
+    return Color{v(r), v(g), v(b), 0};
+}
+
+// Ramps by name, for readability below.
+enum Ramp { kRed, kOrange, kYellow, kLime, kGreen, kTeal, kCyan, kSky, kBlue, kIndigo, kViolet, kPurple, kMagenta, kPink };
+constexpr double kRampHue[kRampCount] = {0, 28, 52, 85, 125, 165, 186, 204, 224, 246, 268, 290, 315, 342};
+
+// --- a small 8-bit canvas ----------------------------------------------------------
+
+struct Canvas {
+    int w, h;
+    std::vector<uint8_t> px;
+    Canvas(int width, int height, uint8_t bg) : w(width), h(height), px(static_cast<size_t>(width) * height, bg) {}
+
+    void Put(int x, int y, uint8_t c) {
+        if (x >= 0 && y >= 0 && x < w && y < h) px[static_cast<size_t>(y) * w + x] = c;
+    }
+    uint8_t At(int x, int y) const { return px[static_cast<size_t>(y) * w + x]; }
+    void Box(int x0, int y0, int x1, int y1, uint8_t c) {
+        x0 = std::max(x0, 0), y0 = std::max(y0, 0), x1 = std::min(x1, w), y1 = std::min(y1, h);
+        for (int y = y0; y < y1; ++y)
+            if (x1 > x0) std::memset(&px[static_cast<size_t>(y) * w + x0], c, static_cast<size_t>(x1 - x0));
+    }
+    void Ellipse(double cx, double cy, double rx, double ry, uint8_t c) {
+        if (rx < 0.5) rx = 0.5;
+        if (ry < 0.5) ry = 0.5;
+        const int y0 = static_cast<int>(std::floor(cy - ry)), y1 = static_cast<int>(std::ceil(cy + ry));
+        for (int y = y0; y <= y1; ++y) {
+            const double dy = (y + 0.5 - cy) / ry;
+            if (dy * dy > 1) continue;
+            const double half = rx * std::sqrt(1 - dy * dy);
+            Box(static_cast<int>(std::lround(cx - half)), y, static_cast<int>(std::lround(cx + half)), y + 1, c);
+        }
+    }
+    void Line(double x0, double y0, double x1, double y1, double thick, uint8_t c) {
+        const double len = std::max(std::fabs(x1 - x0), std::fabs(y1 - y0));
+        const int steps = std::max(1, static_cast<int>(len));
+        const double r = std::max(0.5, thick / 2);
+        for (int i = 0; i <= steps; ++i) {
+            const double t = static_cast<double>(i) / steps;
+            const double x = x0 + (x1 - x0) * t, y = y0 + (y1 - y0) * t;
+            Box(static_cast<int>(std::lround(x - r)), static_cast<int>(std::lround(y - r)),
+                static_cast<int>(std::lround(x + r)), static_cast<int>(std::lround(y + r)), c);
+        }
+    }
+    void Triangle(double ax, double ay, double bx, double by, double cx, double cy, uint8_t c) {
+        const int y0 = static_cast<int>(std::floor(std::min({ay, by, cy})));
+        const int y1 = static_cast<int>(std::ceil(std::max({ay, by, cy})));
+        const int x0 = static_cast<int>(std::floor(std::min({ax, bx, cx})));
+        const int x1 = static_cast<int>(std::ceil(std::max({ax, bx, cx})));
+        for (int y = std::max(y0, 0); y <= std::min(y1, h - 1); ++y)
+            for (int x = std::max(x0, 0); x <= std::min(x1, w - 1); ++x) {
+                const double px_ = x + 0.5, py = y + 0.5;
+                const double d1 = (px_ - bx) * (ay - by) - (ax - bx) * (py - by);
+                const double d2 = (px_ - cx) * (by - cy) - (bx - cx) * (py - cy);
+                const double d3 = (px_ - ax) * (cy - ay) - (cx - ax) * (py - ay);
+                const bool neg = d1 < 0 || d2 < 0 || d3 < 0, pos = d1 > 0 || d2 > 0 || d3 > 0;
+                if (!(neg && pos)) Put(x, y, c);
+            }
+    }
+    // Background pixels touching the figure become the outline colour.
+    void Outline(uint8_t bg, uint8_t c) {
+        std::vector<uint8_t> out = px;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                if (At(x, y) != bg) continue;
+                const bool touch = (x > 0 && At(x - 1, y) != bg) || (x + 1 < w && At(x + 1, y) != bg) ||
+                                   (y > 0 && At(x, y - 1) != bg) || (y + 1 < h && At(x, y + 1) != bg);
+                if (touch) out[static_cast<size_t>(y) * w + x] = c;
+            }
+        px.swap(out);
+    }
+    void MirrorX() {
+        for (int y = 0; y < h; ++y) std::reverse(px.begin() + static_cast<long>(y) * w, px.begin() + static_cast<long>(y + 1) * w);
+    }
+};
+
+// 3 x 5 digits.
+constexpr const char* kDigitRows[10] = {"111101101101111", "010110010010111", "111001111100111", "111001111001111",
+                                        "101101111001001", "111100111001111", "111100111101111", "111001010010010",
+                                        "111101111101111", "111101111001111"};
+
+// Writes a number with a dark box behind it; nothing when it does not fit.
+void DrawNumber(Canvas& c, int x, int y, int value, int scale, uint8_t ink, uint8_t paper) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    const int n = static_cast<int>(std::strlen(text));
+    const int boxW = (n * 4 + 1) * scale, boxH = 7 * scale;
+    if (x + boxW > c.w || y + boxH > c.h) return;
+    c.Box(x, y, x + boxW, y + boxH, paper);
+    for (int i = 0; i < n; ++i) {
+        const char* rows = kDigitRows[text[i] - '0'];
+        for (int r = 0; r < 5; ++r)
+            for (int col = 0; col < 3; ++col)
+                if (rows[r * 3 + col] == '1')
+                    c.Box(x + (1 + i * 4 + col) * scale, y + (1 + r) * scale, x + (2 + i * 4 + col) * scale,
+                          y + (2 + r) * scale, ink);
+    }
+}
+
+uint32_t Hash(const char* s) {
+    uint32_t v = 2166136261u;
+    for (; *s; ++s) v = (v ^ static_cast<uint8_t>(*s)) * 16777619u;
+    return v;
+}
+
+uint32_t Mix(uint32_t a, uint32_t b) {
+    uint32_t v = a * 0x9E3779B1u ^ (b + 0x7F4A7C15u + (a << 6) + (a >> 2));
+    v ^= v >> 15;
+    v *= 0x2C1B3C6Du;
+    v ^= v >> 12;
+    return v;
+}
+
+bool NameHas(const char* name, const char* part) {
+    std::string a(name), b(part);
+    std::transform(a.begin(), a.end(), a.begin(), ::tolower);
+    std::transform(b.begin(), b.end(), b.begin(), ::tolower);
+    return a.find(b) != std::string::npos;
+}
+
+bool Listed(const char* name, std::initializer_list<const char*> names) {
+    for (const char* n : names)
+        if (std::strcmp(name, n) == 0) return true;
+    return false;
+}
+
+// --- sprite pictures ---------------------------------------------------------------
+
+enum class Shape { kHumanoid, kFlier, kBeast, kBlob, kOrb, kFlame, kBeam, kTrap, kGem };
+
+struct Look {
+    Shape shape;
+    int ramp;
+    bool hero;
+    bool boss;
+};
+
+Look LookOf(const SpriteSet& set, int w, int h) {
+    const char* n = set.name;
+    Look look{Shape::kHumanoid, 0, false, false};
+    const uint32_t hv = Hash(n);
+    // Heroes wear the cool colours; nothing else does.
+    static constexpr int kHeroRamps[] = {kBlue, kCyan, kSky, kIndigo, kTeal};
+    static constexpr int kFoeRamps[] = {kRed, kOrange, kYellow, kLime, kGreen, kViolet, kPurple, kMagenta, kPink};
+    look.ramp = kFoeRamps[hv % 9];
+    const bool fire = NameHas(n, "fire") || NameHas(n, "honoo") || NameHas(n, "flame") || NameHas(n, "kokuen");
+    const bool bolt = NameHas(n, "lightning") || (NameHas(n, "kaminari") && !NameHas(n, "sama"));
+    switch (set.kind) {
+        case SpriteKind::kHero:
+            look.hero = true;
+            look.ramp = Listed(n, {"Tobrin"}) ? kBlue : Listed(n, {"Seliya"}) ? kCyan : Listed(n, {"Seliya_varm"}) ? kSky
+                        : Listed(n, {"Nerys"}) ? kIndigo : kTeal;
+            look.shape = Shape::kHumanoid;
+            break;
+        case SpriteKind::kHeroShot:
+            look.hero = true;
+            look.ramp = kHeroRamps[hv % 5];
+            look.shape = Listed(n, {"Flame"}) ? Shape::kFlame : Listed(n, {"Suzaku", "Hato", "Himitu"}) ? Shape::kFlier : Shape::kOrb;
+            if (Listed(n, {"Flame"})) look.ramp = kCyan;
+            break;
+        case SpriteKind::kItem:
+            look.shape = Shape::kGem;
+            look.ramp = kMagenta;
+            break;
+        case SpriteKind::kShot:
+            look.shape = fire ? Shape::kFlame : Shape::kOrb;
+            break;
+        case SpriteKind::kTrap:
+            look.shape = Shape::kTrap;
+            break;
+        case SpriteKind::kBoss:
+            look.boss = true;
+            look.shape = Shape::kHumanoid;
+            break;
+        default:
+            look.shape = Shape::kHumanoid;
+            break;
+    }
+    if (Listed(n, {"Bat", "Crow", "Wasi", "Fukurou", "M_Bat", "G_Bat", "Koumori", "Tori", "Gargoile", "Medyusa",
+                   "B_Medyusa", "Medama", "Flying_S", "Kaminarisama", "Fish", "Porutaa", "Sukaru", "Sukaru2",
+                   "F_Sukaru", "Daibourei"}))
+        look.shape = Shape::kFlier;
+    if (Listed(n, {"ghost", "W_Ghost", "Yuurei", "Suraimu", "Hiru", "S_Large", "Gejigeji", "Hebi", "Nomi", "Specter",
+                   "Frog", "Toad", "Kumo", "Spider", "M_Spider", "Noroi", "Housi", "Balloon", "Leaf", "Hana", "Bara"}))
+        look.shape = Shape::kBlob;
+    if (Listed(n, {"Uma", "F_Dog", "Hyou", "W_Wolf", "Fyenriru", "Arumajiro", "Saramanda", "Sunegusu", "Haru"}))
+        look.shape = Shape::kBeast;
+    if (fire && set.kind != SpriteKind::kHeroShot) look.shape = Shape::kFlame, look.ramp = kOrange;
+    if (bolt) look.shape = Shape::kBeam, look.ramp = kYellow;
+    if (set.kind != SpriteKind::kHero && set.kind != SpriteKind::kBoss && (w > 3 * h || h > 3 * w))
+        look.shape = Shape::kBeam;
+    return look;
+}
+
+void DrawHumanoid(Canvas& c, const Look& look, int pose, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = c.h;
+    // Wide frames are attacks: the figure stands at the back, its weapon reaches forward.
+    const double figW = std::min(W, H * 0.7);
+    const double cx = figW / 2;
+    const double headR = std::max(1.5, std::min(figW * 0.22, H * 0.12));
+    const double headY = headR + H * 0.02;
+    c.Box(static_cast<int>(cx - figW * 0.22), static_cast<int>(headY + headR * 0.8), static_cast<int>(cx + figW * 0.22),
+          static_cast<int>(H * 0.62), body);
+    const double swing = (pose % 4 - 1.5) * 0.12;
+    c.Line(cx - figW * 0.1, H * 0.6, cx - figW * (0.18 + swing), H - 1, std::max(1.0, figW * 0.14), dark);
+    c.Line(cx + figW * 0.1, H * 0.6, cx + figW * (0.18 + swing), H - 1, std::max(1.0, figW * 0.14), dark);
+    c.Ellipse(cx, headY, headR, headR, light);
+    // The eye looks the way the figure faces (right; mirrored for left frames).
+    c.Box(static_cast<int>(cx + headR * 0.3), static_cast<int>(headY - 1), static_cast<int>(cx + headR * 0.3) + 2,
+          static_cast<int>(headY) + 1, Grey(1));
+    const double shoulderY = headY + headR + H * 0.04;
+    if (W > figW * 1.3) {
+        // Weapon: a whip, spear or hammer reaching across the frame.
+        c.Line(cx, shoulderY, W - 2, shoulderY + H * 0.08, std::max(1.0, H * 0.05), Shade(kYellow, 9));
+        c.Ellipse(W - 3, shoulderY + H * 0.08, std::max(1.5, H * 0.06), std::max(1.5, H * 0.06), Shade(kYellow, 12));
+    } else {
+        c.Line(cx, shoulderY, cx + figW * (0.35 - swing), shoulderY + H * (0.12 + 0.05 * (pose % 3)),
+               std::max(1.0, figW * 0.1), body);
+    }
+    if (look.hero) {
+        // A bright scarf marks every hero.
+        c.Box(static_cast<int>(cx - figW * 0.25), static_cast<int>(headY + headR * 0.8), static_cast<int>(cx + figW * 0.25),
+              static_cast<int>(headY + headR * 0.8 + std::max(2.0, H * 0.04)), Shade(kYellow, 11));
+        c.Line(cx - figW * 0.2, headY + headR, cx - figW * 0.48, headY + headR + H * 0.1, std::max(1.0, H * 0.03),
+               Shade(kYellow, 11));
+    }
+    if (look.boss) {
+        c.Triangle(cx - headR, headY - headR * 0.2, cx - headR * 0.5, headY - headR * 0.6, cx - headR * 1.2,
+                   std::max(0.0, headY - headR * 1.4), Shade(kRed, 10));
+        c.Triangle(cx + headR, headY - headR * 0.2, cx + headR * 0.5, headY - headR * 0.6, cx + headR * 1.2,
+                   std::max(0.0, headY - headR * 1.4), Shade(kRed, 10));
+    }
+}
+
+void DrawFlier(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = c.h;
+    const double flap = pose % 2 ? 0.15 : 0.75;
+    c.Triangle(W * 0.5, H * 0.45, W * 0.02, H * flap, W * 0.3, H * 0.7, dark);
+    c.Triangle(W * 0.5, H * 0.45, W * 0.98, H * flap, W * 0.7, H * 0.7, dark);
+    c.Ellipse(W * 0.5, H * 0.5, W * 0.2, H * 0.28, body);
+    c.Ellipse(W * 0.62, H * 0.38, std::max(1.0, W * 0.06), std::max(1.0, H * 0.07), light);
+}
+
+void DrawBeast(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = c.h;
+    const double step = (pose % 2) ? 0.06 : -0.06;
+    for (int i = 0; i < 4; ++i) {
+        const double lx = W * (0.25 + 0.15 * i);
+        c.Line(lx, H * 0.55, lx + W * (i % 2 ? step : -step), H - 1, std::max(1.0, W * 0.05), dark);
+    }
+    c.Ellipse(W * 0.45, H * 0.5, W * 0.32, H * 0.22, body);
+    c.Line(W * 0.15, H * 0.45, W * 0.02, H * 0.25, std::max(1.0, H * 0.06), dark);
+    c.Ellipse(W * 0.82, H * 0.35, W * 0.14, H * 0.2, body);
+    c.Box(static_cast<int>(W * 0.86), static_cast<int>(H * 0.3), static_cast<int>(W * 0.86) + 2,
+          static_cast<int>(H * 0.3) + 2, light);
+}
+
+void DrawBlob(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = c.h;
+    c.Ellipse(W * 0.5, H * 0.45, W * 0.45, H * 0.4, body);
+    const int waves = 4;
+    for (int i = 0; i < waves; ++i) {
+        const double x0 = W * (0.08 + 0.84 * i / waves), x1 = W * (0.08 + 0.84 * (i + 1) / waves);
+        c.Triangle(x0, H * 0.6, x1, H * 0.6, (x0 + x1) / 2 + (pose % 2 ? 2 : -2), H - 1, body);
+    }
+    c.Ellipse(W * 0.62, H * 0.35, std::max(1.0, W * 0.08), std::max(1.0, H * 0.09), light);
+    c.Ellipse(W * 0.8, H * 0.35, std::max(1.0, W * 0.06), std::max(1.0, H * 0.08), light);
+    c.Box(static_cast<int>(W * 0.45), static_cast<int>(H * 0.55), static_cast<int>(W * 0.85), static_cast<int>(H * 0.55) + 1, dark);
+}
+
+void DrawOrb(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = c.h;
+    const double r = std::min(W, H) * 0.4;
+    c.Ellipse(W * 0.35, H * 0.5, W * 0.3, H * 0.2, dark);  // trail behind
+    c.Ellipse(W - r - 1, H * 0.5, r, r, body);
+    c.Ellipse(W - r - 1 + r * 0.25, H * 0.5 - r * 0.25, r * (pose % 2 ? 0.45 : 0.35), r * 0.4, light);
+}
+
+void DrawFlame(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = c.h;
+    const double tip = pose % 2 ? 0.0 : 0.12;
+    c.Triangle(W * 0.1, H - 1, W * 0.9, H - 1, W * 0.55, H * tip, dark);
+    c.Ellipse(W * 0.5, H * 0.7, W * 0.38, H * 0.3, body);
+    c.Ellipse(W * 0.52, H * 0.75, W * 0.18, H * 0.18, light);
+}
+
+void DrawBeam(Canvas& c, int ramp, bool horizontal) {
+    const int n = horizontal ? c.h : c.w;
+    for (int i = 0; i < n; ++i) {
+        const double d = std::fabs((i + 0.5) / n - 0.5) * 2;  // 0 centre, 1 edge
+        const uint8_t col = d < 0.3 ? Shade(ramp, 14) : d < 0.7 ? Shade(ramp, 10) : Shade(ramp, 6);
+        if (horizontal) c.Box(0, i, c.w, i + 1, col);
+        else c.Box(i, 0, i + 1, c.h, col);
+    }
+}
+
+void DrawTrap(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = c.h;
+    const int spikes = std::max(1, c.w / 12);
+    const double top = H * 0.3;
+    for (int i = 0; i < spikes; ++i) {
+        const double x0 = W * i / spikes, x1 = W * (i + 1) / spikes;
+        c.Triangle(x0, top, x1, top, (x0 + x1) / 2, 0, light);
+    }
+    c.Box(0, static_cast<int>(top), c.w, c.h, body);
+    for (int y = static_cast<int>(top) + 4 + pose % 2; y < c.h; y += 8) c.Box(0, y, c.w, y + 1, dark);
+}
+
+void DrawGem(Canvas& c, int pose, uint8_t body, uint8_t, uint8_t light) {
+    const double W = c.w, H = c.h;
+    c.Triangle(W * 0.5, 0, W - 1, H * 0.5, 0, H * 0.5, body);
+    c.Triangle(0, H * 0.5, W - 1, H * 0.5, W * 0.5, H - 1, body);
+    c.Ellipse(W * 0.5, H * 0.45, W * (pose ? 0.2 : 0.12), H * 0.12, light);
+}
+
+std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
+    const int w = set.Width(frame), h = set.Height(frame);
+    const int key = set.KeyOf(frame);
+    const uint8_t bg = key == 255 ? 255 : 0;
+    Canvas c(w, h, bg);
+    if (std::strcmp(set.name, "Ito") == 0) {
+        // A hanging thread: the draws copy it opaque, so it fills its picture.
+        c.Box(0, 0, w, h, Grey(20));
+        c.Box(1, 0, 3, h, Grey(27));
+        return c.px;
+    }
+    if (key < 0 && set.kind == SpriteKind::kBoss) {
+        // The opaque pillars of the last boss.
+        DrawBeam(c, kViolet, false);
+        DrawNumber(c, 0, 1, frame, 1, Grey(28), Grey(1));
+        return c.px;
+    }
+    const Look look = LookOf(set, w, h);
+    const uint32_t hv = Hash(set.name);
+    const int tone = static_cast<int>(hv >> 8) % 3;
+    const uint8_t body = Shade(look.ramp, 7 + tone), dark = Shade(look.ramp, 3 + tone), light = Shade(look.ramp, 12 + tone);
+    // Sets of an even number of frames hold the right-facing run first.
+    const bool twoFacings = set.count >= 2 && set.count % 2 == 0;
+    const int perFacing = twoFacings ? set.count / 2 : set.count;
+    const bool left = twoFacings && frame >= perFacing;
+    const int pose = frame % perFacing;
+    switch (look.shape) {
+        case Shape::kHumanoid: DrawHumanoid(c, look, pose, body, dark, light); break;
+        case Shape::kFlier: DrawFlier(c, pose, body, dark, light); break;
+        case Shape::kBeast: DrawBeast(c, pose, body, dark, light); break;
+        case Shape::kBlob: DrawBlob(c, pose, body, dark, light); break;
+        case Shape::kOrb: DrawOrb(c, pose, body, dark, light); break;
+        case Shape::kFlame: DrawFlame(c, pose, body, dark, light); break;
+        case Shape::kBeam: DrawBeam(c, look.ramp, w >= h); break;
+        case Shape::kTrap: DrawTrap(c, pose, body, dark, light); break;
+        case Shape::kGem: DrawGem(c, pose, body, dark, light); break;
+    }
+    if (look.shape != Shape::kBeam && w >= 6 && h >= 6) c.Outline(bg, look.hero ? Grey(26) : Shade(look.ramp, 1));
+    if (left) c.MirrorX();
+    if (set.count > 1) DrawNumber(c, 0, 0, frame, w >= 40 && h >= 40 ? 2 : 1, Grey(28), Grey(1));
+    return c.px;
+}
+
+// --- life bars ---------------------------------------------------------------------
+
+std::vector<uint8_t> BarPicture(uint8_t full, uint8_t shine) {
+    Canvas c(126, 12, 0);
+    for (int n = 1; n <= 16; ++n) {
+        c.Box(8 * n - 8, 0, 8 * n - 2, 12, full);
+        c.Box(8 * n - 7, 1, 8 * n - 3, 4, shine);
+    }
+    return c.px;
+}
+
+std::vector<uint8_t> EmptyCellPicture() {
+    Canvas c(6, 12, Grey(4));
+    c.Box(1, 1, 5, 11, Grey(1));
+    return c.px;
+}
+
+// --- stage panels ------------------------------------------------------------------
+
+// Eight looks: castle hall, forest, cavern, graveyard, waterway, clock tower,
+// inferno and the boss chambers.
+int ThemeOf(int stage) {
+    if (stage == 42 || stage == 43 || stage == 44 || stage == 49) return 7;
+    return (stage - 1) % 7;
+}
+
+struct Theme {
+    int skyRamp, skyFrom, farRamp, nearRamp;
+};
+constexpr Theme kThemes[8] = {
+    {kIndigo, 1, kBlue, kViolet},   {kSky, 5, kGreen, kLime},   {kOrange, 0, kRed, kOrange},
+    {kBlue, 0, kIndigo, kPurple},   {kTeal, 2, kCyan, kTeal},   {kYellow, 1, kOrange, kYellow},
+    {kRed, 0, kRed, kOrange},       {kPurple, 0, kMagenta, kViolet},
+};
+
+double Ridge(int wx, uint32_t seed, double period) {
+    const int cell = static_cast<int>(std::floor(wx / period));
+    const double t = wx / period - cell;
+    const double a = (Mix(seed, static_cast<uint32_t>(cell)) % 1000) / 1000.0;
+    const double b = (Mix(seed, static_cast<uint32_t>(cell + 1)) % 1000) / 1000.0;
+    const double s = t * t * (3 - 2 * t);
+    return a + (b - a) * s;
+}
+
+std::vector<uint8_t> PanelPicture(int stage, int file) {
+    const int theme = ThemeOf(stage);
+    const Theme& th = kThemes[theme];
+    Canvas c(640, 480, 0);
+    // Sky or back wall: eight bands.
+    for (int band = 0; band < 8; ++band)
+        c.Box(0, band * 60, 640, band * 60 + 60, Shade(th.skyRamp, std::min(15, th.skyFrom + band / 2)));
+    const int worldX0 = file * 640;
+    const uint32_t seed = static_cast<uint32_t>(stage * 7919);
+    // Far silhouettes, continuous from one panel to the next.
+    for (int x = 0; x < 640; ++x) {
+        const int top = 200 + static_cast<int>(120 * Ridge(worldX0 + x, seed, 170.0));
+        c.Box(x, top, x + 1, 480, Shade(th.farRamp, 3));
+    }
+    // Near features by theme.
+    for (int i = -1; i < 6; ++i) {
+        const int wx = (worldX0 / 128 + i) * 128;
+        const int x = wx - worldX0;
+        const uint32_t r = Mix(seed, static_cast<uint32_t>(wx));
+        switch (theme) {
+            case 0:  // pillars and windows
+                c.Box(x + 20, 0, x + 52, 480, Shade(th.nearRamp, 4));
+                c.Box(x + 24, 0, x + 28, 480, Shade(th.nearRamp, 6));
+                c.Box(x + 80, 120, x + 104, 200, Shade(kYellow, 8));
+                break;
+            case 1:  // trees
+                c.Box(x + 56, 230, x + 70, 480, Shade(kOrange, 2));
+                c.Ellipse(x + 63, 210, 44, 52 + r % 20, Shade(th.nearRamp, 4 + static_cast<int>(r % 3)));
+                break;
+            case 2:  // stalactites
+                c.Triangle(x + 10, 0, x + 60, 0, x + 35, 90 + r % 80, Shade(th.nearRamp, 2));
+                c.Triangle(x + 70, 0, x + 110, 0, x + 90, 40 + r % 50, Shade(th.nearRamp, 3));
+                break;
+            case 3:  // moon, crosses and stones
+                if (i == 2 && file % 2 == 0) c.Ellipse(x + 40, 70, 26, 26, Shade(kYellow, 13));
+                c.Box(x + 60, 300, x + 66, 360, Grey(12));
+                c.Box(x + 48, 314, x + 78, 320, Grey(12));
+                c.Ellipse(x + 100, 350, 14, 18, Grey(8));
+                break;
+            case 4:  // arches over water
+                c.Box(x, 120, x + 128, 140, Shade(th.nearRamp, 4));
+                c.Box(x, 140, x + 16, 480, Shade(th.nearRamp, 4));
+                c.Box(x, 400 + static_cast<int>(r % 6), x + 128, 480, Shade(kBlue, 6));
+                break;
+            case 5:  // gears
+                c.Ellipse(x + 64, 140 + r % 120, 40, 40, Shade(th.nearRamp, 4));
+                c.Ellipse(x + 64, 140 + r % 120, 14, 14, Shade(th.skyRamp, th.skyFrom + 1));
+                break;
+            case 6:  // flames on a lava sea
+                c.Box(x, 430, x + 128, 480, Shade(kOrange, 9));
+                c.Triangle(x + 30, 430, x + 70, 430, x + 50, 380 - r % 40, Shade(kYellow, 10));
+                break;
+            default:  // drapes and pillars
+                c.Box(x + 10, 0, x + 40, 480, Shade(th.nearRamp, 3));
+                c.Triangle(x + 40, 0, x + 128, 0, x + 84, 80, Shade(kRed, 4));
+                break;
+        }
+    }
+    // Floors and walls where they lie in this panel's stretch of the stage.
+    for (const platform::Rect& r : PanelFloorRects(stage)) {
+        const int64_t l = std::max<int64_t>(r.left, worldX0), rr = std::min<int64_t>(r.right, worldX0 + 640);
+        if (l >= rr) continue;
+        const int x0 = static_cast<int>(l - worldX0), x1 = static_cast<int>(rr - worldX0);
+        const int y0 = std::clamp(r.top, 0, 480), y1 = std::clamp(r.bottom, 0, 480);
+        c.Box(x0, y0, x1, y1, Grey(10));
+        c.Box(x0, y0, x1, std::min(y1, y0 + 3), Grey(18));
+    }
+    // Which stage and panel picture this is, in the top right corner.
+    DrawNumber(c, 560, 4, stage, 2, Grey(28), Grey(2));
+    DrawNumber(c, 604, 4, file, 2, Shade(kYellow, 12), Grey(2));
+    return c.px;
+}
+
+// --- files -------------------------------------------------------------------------
+
+bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) {
+        std::fprintf(stderr, "gen_data: cannot write %s\n", path.c_str());
+        return false;
+    }
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    if (std::fclose(f) != 0 || !ok) {
+        std::fprintf(stderr, "gen_data: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::map<std::string, std::string>& FolderSpelling() {
+    static std::map<std::string, std::string> spelling = [] {
+        // Count how each folder is spelt across the game's paths; the commonest wins.
+        std::map<std::string, std::map<std::string, int>> counts;
+        char path[128];
+        for (const SpriteSet& set : kSpriteSets)
+            for (int f = 0; f < set.count; ++f) {
+                FormatFramePath(set, f, path, sizeof path);
+                std::string p(path);
+                for (size_t cut = p.find('\\'); cut != std::string::npos; cut = p.find('\\', cut + 1)) {
+                    std::string folder = p.substr(0, cut);
+                    std::string lower = folder;
+                    std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+                    counts[lower][folder] += 1;
+                }
+            }
+        std::map<std::string, std::string> out;
+        for (const auto& [lower, spellings] : counts) {
+            int best = -1;
+            for (const auto& [folder, n] : spellings)
+                if (n > best) best = n, out[lower] = folder;
+        }
+        return out;
+    }();
+    return spelling;
+}
+
+}  // namespace
+
+void BuildPalette(Color (&entries)[256]) {
+    entries[0] = Color{0, 0, 0, 0};
+    entries[255] = Color{255, 255, 255, 0};
+    for (int i = 0; i < 30; ++i) {
+        const uint8_t v = static_cast<uint8_t>(8 + i * 8);
+        entries[Grey(i)] = Color{v, v, v, 0};
+    }
+    for (int r = 0; r < kRampCount; ++r)
+        for (int s = 0; s < 16; ++s) entries[Shade(r, s)] = Hsl(kRampHue[r], 0.72, 0.1 + s * 0.053);
+}
+
+std::vector<uint8_t> EncodeBmp(int width, int height, const uint8_t* pixels, const Color (&palette)[256], bool rle) {
+    const uint32_t stride = (static_cast<uint32_t>(width) + 3) & ~3u;
+    const uint32_t offset = 14 + 40 + 256 * 4;
+    std::vector<uint8_t> image;
+    if (rle) {
+        // Runs only: the panels are large flat areas. Rows bottom-up, each
+        // closed by an end-of-line mark, the last by the end-of-picture mark.
+        for (int y = height - 1; y >= 0; --y) {
+            const uint8_t* row = pixels + static_cast<size_t>(y) * width;
+            for (int x = 0; x < width;) {
+                int n = 1;
+                while (x + n < width && n < 255 && row[x + n] == row[x]) ++n;
+                image.push_back(static_cast<uint8_t>(n));
+                image.push_back(row[x]);
+                x += n;
+            }
+            image.push_back(0);
+            image.push_back(y == 0 ? 1 : 0);
+        }
+    } else {
+        image.assign(static_cast<size_t>(stride) * height, 0);
+        for (int y = 0; y < height; ++y)
+            std::memcpy(&image[static_cast<size_t>(height - 1 - y) * stride], pixels + static_cast<size_t>(y) * width,
+                        static_cast<size_t>(width));
+    }
+    std::vector<uint8_t> b(offset, 0);
+    auto put16 = [&b](size_t at, uint32_t v) { b[at] = v & 0xFF, b[at + 1] = (v >> 8) & 0xFF; };
+    auto put32 = [&](size_t at, uint32_t v) { put16(at, v & 0xFFFF), put16(at + 2, v >> 16); };
+    b[0] = 'B', b[1] = 'M';
+    put32(2, static_cast<uint32_t>(offset + image.size()));
+    put32(10, offset);
+    put32(14, 40);
+    put32(18, static_cast<uint32_t>(width));
+    put32(22, static_cast<uint32_t>(height));
+    put16(26, 1);
+    put16(28, 8);
+    put32(30, rle ? 1 : 0);
+    put32(34, static_cast<uint32_t>(image.size()));
+    put32(38, 2835);
+    put32(42, 2835);
+    put32(46, 256);
+    for (int i = 0; i < 256; ++i) {
+        b[54 + i * 4] = palette[i].b;
+        b[54 + i * 4 + 1] = palette[i].g;
+        b[54 + i * 4 + 2] = palette[i].r;
+    }
+    b.insert(b.end(), image.begin(), image.end());
+    return b;
+}
+
+std::string DiskPathFor(const std::string& root, const char* gamePath) {
+    std::string p(gamePath);
+    std::string out;
+    const auto& spelling = FolderSpelling();
+    const size_t lastCut = p.rfind('\\');
+    if (lastCut != std::string::npos) {
+        std::string lower = p.substr(0, lastCut);
+        std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+        const auto it = spelling.find(lower);
+        out = (it != spelling.end() ? it->second : p.substr(0, lastCut)) + p.substr(lastCut);
+    } else {
+        out = p;
+    }
+    std::replace(out.begin(), out.end(), '\\', '/');
+    return root + "/" + out;
+}
+
+bool GenerateBitmaps(const std::string& root) {
+    Color palette[256];
+    BuildPalette(palette);
+    char path[128];
+    // Sprite sets; the life bars' two copies share one file.
+    for (const SpriteSet& set : kSpriteSets) {
+        if (set.kind == SpriteKind::kLifeBar) continue;
+        for (int f = 0; f < set.count; ++f) {
+            FormatFramePath(set, f, path, sizeof path);
+            const std::vector<uint8_t> px = SpritePicture(set, f);
+            if (!WriteFile(DiskPathFor(root, path), EncodeBmp(set.Width(f), set.Height(f), px.data(), palette)))
+                return false;
+        }
+    }
+    const std::vector<uint8_t> life = BarPicture(Shade(kRed, 8), Shade(kRed, 12));
+    const std::vector<uint8_t> boss = BarPicture(Shade(kPurple, 8), Shade(kPurple, 12));
+    const std::vector<uint8_t> empty = EmptyCellPicture();
+    if (!WriteFile(DiskPathFor(root, "bmp\\Hp\\Life.bmp"), EncodeBmp(126, 12, life.data(), palette)) ||
+        !WriteFile(DiskPathFor(root, "bmp\\Hp\\boss.bmp"), EncodeBmp(126, 12, boss.data(), palette)) ||
+        !WriteFile(DiskPathFor(root, "bmp\\Hp\\Damage.bmp"), EncodeBmp(6, 12, empty.data(), palette)))
+        return false;
+    // Stage panels, run-length coded (they are mostly flat colour);
+    // "bmp\stage1\0.bmp" also carries the palette the game reads.
+    for (int stage = 1; stage <= 50; ++stage)
+        for (int file = 0; file < StagePanelFileCount(stage); ++file) {
+            std::snprintf(path, sizeof path, "bmp\\stage%d\\%d.bmp", stage, file);
+            const std::vector<uint8_t> px = PanelPicture(stage, file);
+            if (!WriteFile(DiskPathFor(root, path), EncodeBmp(640, 480, px.data(), palette, true))) return false;
+        }
+    return true;
+}

@@ -1,0 +1,610 @@
+// The slot map: every sprite set in slot order, with its files, colour key
+// and frame sizes. The loader, the draw operations and the data generator all
+// read this one table.
+#include "sprite_sets.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Frame sizes, width then height, set after set in slot order.
+constexpr int16_t kSizes[][2] = {
+    // Tobrin
+    {36, 62}, {24, 62}, {33, 62}, {36, 62}, {24, 62}, {33, 62}, {61, 62}, {64, 62},
+    {129, 62}, {61, 62}, {64, 62}, {129, 62}, {32, 46}, {32, 46}, {64, 62}, {64, 48},
+    {128, 46}, {64, 62}, {64, 48}, {128, 46}, {36, 58}, {36, 58}, {61, 24}, {61, 24},
+    // Hp Life
+    {126, 12},
+    // Hp Life
+    {126, 12},
+    // Hp boss
+    {126, 12},
+    // Hp boss
+    {126, 12},
+    // Hp Damage
+    {6, 12},
+    // Une
+    {56, 30},
+    // ghost
+    {32, 32}, {32, 32}, {32, 32}, {32, 32},
+    // skeletonsoldier
+    {32, 60}, {32, 60}, {32, 60}, {32, 60},
+    // zombie
+    {30, 58}, {30, 58}, {30, 58}, {30, 58},
+    // Merman
+    {34, 64}, {37, 62}, {34, 64}, {37, 62}, {44, 64}, {34, 48},
+    // Jyouhansin
+    {42, 76}, {80, 64}, {34, 70},
+    // Semusi
+    {28, 30}, {28, 30},
+    // Hari_Lift
+    {64, 58},
+    // Bokusi
+    {36, 96}, {36, 96},
+    // Syanderia
+    {120, 64}, {120, 64},
+    // Red
+    {34, 96}, {34, 92}, {34, 66}, {34, 22}, {34, 96}, {34, 92}, {34, 66}, {34, 22},
+    // Medyusa
+    {44, 38}, {44, 38},
+    // Furiko
+    {60, 63},
+    // Armor
+    {54, 60}, {54, 60}, {54, 60}, {54, 60},
+    // Dyurahan
+    {54, 54}, {54, 54}, {54, 43}, {54, 54}, {54, 54}, {128, 43},
+    // Wasi
+    {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // honebasira
+    {32, 62},
+    // tobu_honoo
+    {32, 12}, {32, 12},
+    // Ihuriito
+    {34, 62}, {34, 62}, {34, 62}, {34, 62},
+    // Moeruhonoo
+    {15, 32}, {15, 32},
+    // Konbou
+    {46, 56}, {56, 62},
+    // Douzou
+    {64, 149}, {64, 149}, {64, 149}, {64, 149},
+    // Uma
+    {52, 40}, {52, 40}, {52, 40}, {52, 40},
+    // Crow
+    {46, 60}, {46, 25}, {46, 60}, {46, 25},
+    // Frog
+    {28, 16}, {28, 16}, {28, 16}, {28, 16}, {28, 16}, {28, 16},
+    // Hiru
+    {16, 48}, {16, 48},
+    // Toad
+    {46, 31}, {46, 31}, {46, 31}, {46, 31}, {46, 31}, {46, 31}, {46, 31}, {46, 31},
+    // San
+    {16, 16}, {16, 16}, {16, 16}, {16, 16},
+    // Gouremu
+    {75, 94}, {75, 94}, {75, 94}, {75, 94},
+    // Skeleton
+    {48, 54}, {48, 50}, {48, 64}, {48, 52}, {48, 54}, {48, 50}, {48, 64}, {48, 52},
+    // Hone
+    {28, 16}, {28, 16}, {28, 16}, {28, 16},
+    // S_Large
+    {58, 30}, {58, 30}, {58, 30}, {58, 30},
+    // Ogideran
+    {78, 144}, {78, 144}, {78, 144}, {78, 144}, {78, 144}, {78, 144},
+    // Bat
+    {48, 26}, {48, 26},
+    // Leaf
+    {56, 108}, {56, 108}, {56, 108}, {56, 108},
+    // Hana
+    {44, 44}, {44, 52}, {44, 44}, {44, 52},
+    // Fukurou
+    {46, 48}, {46, 48}, {46, 48}, {46, 48}, {46, 48}, {46, 48},
+    // Sukaru
+    {48, 60}, {48, 60}, {48, 60}, {48, 60},
+    // Eipu
+    {48, 64}, {48, 35}, {48, 35}, {48, 35}, {48, 64}, {48, 35}, {48, 35}, {48, 35},
+    // Taru
+    {56, 56}, {56, 56}, {56, 56}, {56, 56},
+    // War
+    {28, 58}, {28, 58}, {28, 58}, {28, 58},
+    // Hyou
+    {56, 32}, {56, 32}, {56, 32}, {56, 32}, {56, 32}, {56, 32},
+    // Porutaa
+    {32, 32}, {32, 32}, {32, 32}, {32, 32},
+    // G_Hand
+    {64, 32}, {64, 32}, {64, 32}, {64, 32}, {64, 32}, {64, 32},
+    // Gargoile
+    {44, 62}, {44, 62}, {44, 62}, {44, 62},
+    // Spider
+    {52, 56}, {52, 56},
+    // M_Spider
+    {28, 30}, {28, 30},
+    // Ito
+    {4, 360},
+    // Ti
+    {10, 14}, {10, 14},
+    // Turn
+    {132, 56}, {132, 56}, {132, 56},
+    // Yuurei
+    {38, 102}, {38, 102},
+    // Dancer
+    {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // Suraimu
+    {32, 14}, {32, 14}, {32, 14}, {32, 14}, {32, 14},
+    // Ax_Armor
+    {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 50}, {48, 50}, {48, 64}, {48, 64},
+    {48, 64}, {48, 64}, {48, 50}, {48, 50},
+    // Ax
+    {30, 30}, {30, 30}, {30, 30}, {30, 30},
+    // Nomi
+    {32, 42}, {32, 42}, {32, 42}, {32, 42},
+    // F_Dog
+    {62, 50}, {62, 50}, {62, 64}, {62, 50}, {62, 50}, {62, 50}, {62, 64}, {62, 50},
+    // Fish
+    {32, 30}, {32, 30}, {32, 30}, {32, 30},
+    // W_Ghost
+    {30, 56}, {30, 56},
+    // Madhand
+    {60, 54}, {60, 48}, {60, 48},
+    // Balloon
+    {28, 52}, {28, 52},
+    // Housi
+    {12, 28}, {12, 28},
+    // M_Bat
+    {48, 121}, {48, 58}, {48, 20}, {48, 121}, {48, 58}, {48, 20}, {48, 121}, {48, 58},
+    {48, 20}, {48, 121}, {48, 58}, {48, 20}, {48, 121}, {48, 58}, {48, 20}, {48, 121},
+    {48, 58}, {48, 20},
+    // Kanoke
+    {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // Gureibu
+    {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // S_Night
+    {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    {48, 64}, {48, 64},
+    // Red_Whip
+    {48, 70}, {48, 70}, {48, 70}, {48, 68}, {48, 70}, {48, 38}, {48, 20}, {48, 70},
+    {48, 70}, {48, 70}, {132, 68}, {48, 70}, {48, 38}, {48, 20},
+    // Sunegusu
+    {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // Madman
+    {48, 20}, {48, 32}, {48, 50}, {48, 84}, {48, 88}, {48, 20}, {48, 32}, {48, 50},
+    {48, 84}, {48, 88},
+    // Red_Ax_Armor
+    {48, 32}, {48, 64}, {48, 56}, {48, 26}, {48, 32}, {48, 64}, {48, 56}, {48, 26},
+    // Medama
+    {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // Otiru_Honoo
+    {10, 26}, {10, 26},
+    // War_Sukaru
+    {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // War_Skeleton
+    {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // Pping
+    {48, 64},
+    // Hebi
+    {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // Gejigeji
+    {48, 64}, {48, 64},
+    // Bara
+    {48, 64},
+    // Kahun
+    {22, 26}, {22, 26},
+    // Bokujin
+    {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // Haru
+    {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // Fyenriru
+    {48, 40}, {48, 46}, {48, 52}, {48, 42}, {48, 64}, {48, 40}, {48, 46}, {48, 52},
+    {48, 42}, {48, 64},
+    // Otiru_Block
+    {30, 26},
+    // Archer
+    {48, 20}, {48, 66}, {48, 30}, {48, 34}, {48, 20}, {48, 66}, {48, 30}, {48, 34},
+    // Ya
+    {64, 40}, {64, 40}, {64, 40}, {64, 40}, {64, 40}, {64, 40}, {64, 40}, {64, 40},
+    // Jyuutan
+    {125, 30}, {125, 30},
+    // Rouba
+    {128, 144},
+    // Jyuhouten
+    {48, 64}, {48, 64}, {48, 64},
+    // Tyinman
+    {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // B_Armor
+    {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // Barukan
+    {14, 8}, {14, 8},
+    // Hunmer
+    {48, 44}, {48, 40}, {88, 44}, {82, 90}, {48, 94}, {48, 20}, {48, 44}, {48, 40},
+    {48, 44}, {48, 90}, {88, 94}, {128, 20},
+    // Huran
+    {24, 64},
+    // Sukaru2
+    {26, 26}, {26, 26}, {26, 26}, {26, 26},
+    // Wil
+    {30, 30}, {30, 30}, {30, 30}, {30, 30},
+    // Fire_Skeleton
+    {48, 48}, {48, 50}, {48, 64}, {48, 48}, {48, 48}, {48, 50}, {48, 64}, {48, 48},
+    // B_Gaikotu
+    {48, 20}, {48, 34}, {48, 52}, {48, 68}, {48, 74}, {48, 68}, {48, 20}, {48, 34},
+    {48, 52}, {48, 68}, {48, 74}, {48, 68},
+    // Oskerin_F
+    {48, 92}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 92},
+    {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // Dugal_F
+    {48, 52}, {48, 56}, {48, 50}, {48, 64}, {48, 52}, {48, 56}, {72, 50}, {48, 64},
+    // Tanken
+    {32, 18}, {32, 18},
+    // Nerys_F
+    {48, 64}, {48, 66}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 66}, {48, 64},
+    {56, 64}, {52, 64},
+    // Lightning
+    {40, 128}, {40, 128},
+    // Specter
+    {40, 96},
+    // Saramanda
+    {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    // Arumajiro
+    {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64}, {48, 64},
+    {48, 64}, {48, 64},
+    // WhiteD_Hontai
+    {48, 64}, {48, 64},
+    // WhiteD_Tukene
+    {48, 64},
+    // WhiteD_Honoo
+    {30, 32}, {30, 32},
+    // Kumo
+    {28, 62}, {28, 62},
+    // Noroi
+    {48, 64}, {50, 64}, {52, 64},
+    // Flying_S
+    {64, 110}, {64, 110}, {64, 110}, {64, 110},
+    // Yuka_Yari
+    {10, 28},
+    // Idou_Yari
+    {64, 64},
+    // D_Zombie
+    {48, 64}, {48, 46}, {48, 28}, {48, 64}, {48, 46}, {48, 28},
+    // Ekuto
+    {62, 70},
+    // Gia
+    {48, 64}, {48, 64},
+    // Victo
+    {48, 32}, {48, 36}, {48, 32}, {48, 124}, {48, 114}, {48, 32}, {48, 52}, {48, 20},
+    {48, 32}, {48, 36}, {48, 32}, {48, 124}, {70, 114}, {100, 32}, {100, 52}, {104, 20},
+    // Ara
+    {48, 64}, {48, 64}, {48, 64},
+    // W_Wolf
+    {128, 66}, {128, 94}, {128, 62}, {128, 54}, {128, 128}, {188, 106}, {200, 78}, {138, 88},
+    {128, 128}, {128, 128}, {128, 128}, {128, 66}, {128, 94}, {128, 62}, {128, 54}, {128, 128},
+    {128, 106}, {128, 78}, {128, 88}, {128, 128}, {128, 128}, {128, 128}, {128, 126},
+    // Fire_B
+    {54, 34}, {54, 34},
+    // Mino
+    {128, 98}, {128, 124}, {128, 124}, {128, 128}, {128, 122}, {128, 124}, {128, 98}, {128, 106},
+    {128, 118}, {128, 90}, {128, 100}, {128, 94}, {128, 160}, {128, 98}, {128, 124}, {128, 124},
+    {128, 128}, {128, 122}, {128, 124}, {128, 98}, {128, 106}, {128, 118}, {184, 90}, {128, 100},
+    {166, 94}, {128, 160},
+    // Tuti
+    {32, 16}, {32, 16},
+    // Maryoku
+    {20, 24}, {28, 32},
+    // G_Bat
+    {96, 44}, {96, 44},
+    // B_Medyusa
+    {60, 122}, {60, 122}, {60, 122}, {60, 122},
+    // Miira
+    {128, 128}, {128, 128},
+    // Ganseki
+    {64, 54},
+    // Houtai
+    {30, 14}, {30, 14},
+    // Huranken
+    {96, 108}, {96, 108}, {96, 108}, {96, 108}, {96, 108}, {96, 108}, {96, 108},
+    // Quorth
+    {128, 128},
+    // Tama
+    {32, 32},
+    // Beri_1
+    {128, 128}, {128, 128}, {128, 126}, {128, 128}, {128, 128}, {192, 126},
+    // Beri_Fire
+    {32, 14}, {32, 14}, {32, 14},
+    // Beri_2
+    {128, 78}, {128, 78}, {128, 128},
+    // Gyai_1
+    {128, 128}, {128, 100}, {128, 70}, {128, 62}, {128, 54}, {128, 22}, {128, 58},
+    // Gyai_Ganseki
+    {24, 56},
+    // Gyai_Fire1
+    {22, 10},
+    // Gyai_2
+    {70, 128}, {70, 100}, {70, 70}, {70, 62},
+    // Gyai_Fire2
+    {16, 16},
+    // Death_1
+    {70, 128}, {70, 128},
+    // Kama
+    {32, 32}, {32, 32}, {32, 32}, {32, 32}, {32, 32}, {32, 32}, {32, 32}, {32, 32},
+    // Death_2
+    {194, 194}, {188, 184}, {102, 178}, {124, 148}, {176, 136}, {288, 94}, {150, 106}, {138, 106},
+    // Daibourei
+    {132, 139}, {132, 139},
+    // F_Sukaru
+    {36, 50}, {36, 50},
+    // Disk
+    {128, 124}, {128, 124},
+    // Sukea
+    {48, 64}, {48, 64},
+    // Up_Fire
+    {32, 16}, {24, 62}, {32, 190}, {32, 222}, {32, 222},
+    // S_Beamer
+    {54, 65}, {498, 71}, {54, 65}, {498, 71},
+    // Morvane1
+    {48, 98}, {48, 98}, {48, 126}, {48, 98}, {48, 98}, {48, 126},
+    // Morvane2
+    {88, 168}, {94, 168}, {98, 168}, {106, 168}, {116, 168}, {94, 168}, {102, 168}, {112, 168},
+    {88, 168}, {94, 168}, {98, 168}, {106, 168}, {116, 168}, {94, 168}, {102, 168}, {112, 168},
+    {12, 413}, {52, 413}, {60, 413}, {64, 413},
+    // HellFire
+    {54, 22}, {54, 22},
+    // Kokuen
+    {62, 58}, {62, 58}, {62, 58}, {62, 58},
+    // Morvane3
+    {232, 250},
+    // Stn_fire
+    {58, 62}, {58, 62},
+    // Sauji
+    {64, 64}, {64, 64}, {64, 64}, {64, 64}, {64, 64}, {64, 64},
+    // Ringo
+    {24, 24},
+    // Zonbi
+    {48, 62}, {48, 62},
+    // Shellok
+    {60, 38}, {66, 38},
+    // Tori
+    {64, 54}, {64, 54},
+    // Koumori
+    {32, 29}, {32, 28}, {32, 30},
+    // Kyonsi
+    {48, 60}, {48, 60}, {48, 60}, {48, 60}, {48, 60}, {48, 60},
+    // Kaminarisama
+    {64, 64}, {64, 64}, {64, 64}, {64, 64},
+    // Kaminari
+    {64, 64}, {64, 64}, {64, 64}, {64, 64},
+    // Gool
+    {48, 44}, {48, 64}, {48, 44}, {48, 64},
+    // Seliya
+    {32, 72}, {30, 46}, {48, 64}, {44, 70}, {40, 66}, {40, 64}, {50, 64}, {56, 64},
+    {32, 64}, {32, 64}, {32, 64}, {32, 64}, {32, 48}, {32, 64}, {32, 64}, {32, 64},
+    {40, 44}, {48, 44}, {40, 40}, {44, 44}, {60, 24}, {32, 56}, {32, 72}, {30, 46},
+    {48, 64}, {44, 70}, {40, 66}, {40, 64}, {50, 64}, {56, 64}, {32, 64}, {32, 64},
+    {32, 64}, {32, 64}, {32, 48}, {32, 64}, {32, 64}, {32, 64}, {40, 44}, {48, 44},
+    {40, 40}, {44, 44}, {60, 24}, {32, 56},
+    // Himitu
+    {70, 60}, {76, 62}, {72, 60}, {70, 60}, {76, 62}, {72, 60},
+    // Suzaku
+    {24, 20}, {26, 26}, {24, 20}, {26, 26},
+    // Hato
+    {24, 20}, {26, 26}, {30, 30}, {22, 30}, {24, 20}, {26, 26}, {30, 30}, {22, 30},
+    // Seliya_varm
+    {34, 68}, {34, 68}, {34, 68}, {34, 68}, {34, 68}, {34, 68}, {34, 68}, {34, 68},
+    {34, 68}, {34, 68}, {34, 68}, {34, 68}, {34, 68}, {26, 54}, {34, 68}, {34, 68},
+    {44, 74}, {60, 94}, {34, 68}, {34, 68}, {34, 68}, {34, 68}, {64, 68}, {76, 70},
+    {72, 70}, {34, 68}, {34, 36}, {34, 32}, {34, 28}, {88, 80}, {34, 68}, {34, 68},
+    {90, 68}, {34, 68}, {56, 12}, {34, 68}, {34, 68}, {34, 68}, {34, 68}, {34, 68},
+    {34, 68}, {34, 68}, {34, 68}, {34, 68}, {34, 68}, {34, 68}, {34, 68}, {34, 68},
+    {26, 54}, {34, 68}, {34, 68}, {44, 74}, {60, 94}, {34, 68}, {34, 68}, {34, 68},
+    {34, 68}, {64, 68}, {76, 70}, {72, 70}, {34, 68}, {34, 36}, {34, 32}, {34, 28},
+    {88, 80}, {34, 68}, {34, 68}, {90, 68}, {34, 68}, {56, 12},
+    // Kidan
+    {42, 40},
+    // Nerys
+    {32, 62}, {40, 64}, {32, 62}, {32, 46}, {44, 62}, {32, 62}, {32, 40}, {60, 24},
+    {32, 62}, {40, 64}, {32, 62}, {32, 46}, {44, 62}, {32, 62}, {32, 40}, {60, 24},
+    // Flame
+    {48, 20}, {80, 24}, {64, 28}, {32, 28}, {48, 20}, {80, 24}, {64, 28}, {32, 28},
+    // Tavish
+    {36, 62}, {36, 62}, {36, 62}, {68, 62}, {68, 62}, {112, 62}, {36, 62}, {56, 62},
+    {36, 48}, {68, 48}, {68, 48}, {108, 46}, {36, 62}, {36, 32}, {36, 62}, {36, 62},
+    {36, 62}, {68, 62}, {68, 62}, {112, 62}, {36, 62}, {56, 62}, {36, 48}, {68, 48},
+    {68, 48}, {108, 46}, {36, 62}, {36, 32},
+    // Cross
+    {28, 26}, {30, 28}, {30, 28},
+};
+
+}  // namespace
+
+const SpriteSet kSpriteSets[kSpriteSetCount] = {
+    {"Tobrin", 0, 24, "bmp\\Tobrin\\%d.bmp", false, 0, 24, SpriteKind::kHero, &kSizes[0]},
+    {"Hp\\Life", 24, 1, "bmp\\Hp\\Life.bmp", true, 0, 1, SpriteKind::kLifeBar, &kSizes[24]},
+    {"Hp\\Life", 25, 1, "bmp\\Hp\\Life.bmp", true, -1, 1, SpriteKind::kLifeBar, &kSizes[25]},
+    {"Hp\\boss", 26, 1, "bmp\\Hp\\boss.bmp", true, 0, 1, SpriteKind::kLifeBar, &kSizes[26]},
+    {"Hp\\boss", 27, 1, "bmp\\Hp\\boss.bmp", true, -1, 1, SpriteKind::kLifeBar, &kSizes[27]},
+    {"Hp\\Damage", 28, 1, "bmp\\Hp\\Damage.bmp", true, -1, 1, SpriteKind::kLifeBar, &kSizes[28]},
+    {"Une", 38, 1, "bmp\\Enemy\\Une.bmp", true, 0, 1, SpriteKind::kEnemy, &kSizes[29]},
+    {"ghost", 39, 4, "bmp\\enemy\\ghost\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[30]},
+    {"skeletonsoldier", 43, 4, "bmp\\enemy\\skeletonsoldier\\%d.bmp", false, 0, 4, SpriteKind::kEnemy, &kSizes[34]},
+    {"zombie", 47, 4, "bmp\\enemy\\zombie\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[38]},
+    {"Merman", 51, 6, "bmp\\enemy\\Merman\\%d.bmp", false, 255, 6, SpriteKind::kEnemy, &kSizes[42]},
+    {"Jyouhansin", 57, 3, "bmp\\enemy\\Jyouhansin\\%d.bmp", false, 0, 3, SpriteKind::kEnemy, &kSizes[48]},
+    {"Semusi", 60, 2, "bmp\\enemy\\Semusi\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[51]},
+    {"Hari_Lift", 62, 1, "bmp\\enemy\\Hari_Lift.bmp", true, 0, 1, SpriteKind::kTrap, &kSizes[53]},
+    {"Bokusi", 63, 2, "bmp\\enemy\\Bokusi\\%d.bmp", false, 0, 2, SpriteKind::kEnemy, &kSizes[54]},
+    {"Syanderia", 65, 2, "bmp\\enemy\\Syanderia\\%d.bmp", false, 0, 2, SpriteKind::kTrap, &kSizes[56]},
+    {"Red", 67, 8, "bmp\\enemy\\Red\\%d.bmp", false, 255, 8, SpriteKind::kEnemy, &kSizes[58]},
+    {"Medyusa", 75, 2, "bmp\\enemy\\Medyusa\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[66]},
+    {"Furiko", 77, 1, "bmp\\enemy\\Furiko.bmp", true, 255, 1, SpriteKind::kTrap, &kSizes[68]},
+    {"Armor", 78, 4, "bmp\\enemy\\Armor\\%d.bmp", false, 0, 4, SpriteKind::kEnemy, &kSizes[69]},
+    {"Dyurahan", 82, 6, "bmp\\enemy\\Dyurahan\\%d.bmp", false, 0, 6, SpriteKind::kEnemy, &kSizes[73]},
+    {"Wasi", 88, 6, "bmp\\enemy\\Wasi\\%d.bmp", false, 255, 6, SpriteKind::kEnemy, &kSizes[79]},
+    {"honebasira", 94, 1, "bmp\\enemy\\honebasira\\%d.bmp", false, 255, 1, SpriteKind::kEnemy, &kSizes[85]},
+    {"tobu_honoo", 95, 2, "bmp\\enemy\\tobu_honoo\\%d.bmp", false, 0, 2, SpriteKind::kShot, &kSizes[86]},
+    {"Ihuriito", 97, 4, "bmp\\enemy\\Ihuriito\\%d.bmp", false, 0, 4, SpriteKind::kEnemy, &kSizes[88]},
+    {"Moeruhonoo", 101, 2, "bmp\\enemy\\Moeruhonoo\\%d.bmp", false, 0, 2, SpriteKind::kShot, &kSizes[92]},
+    {"Konbou", 103, 2, "bmp\\enemy\\Konbou\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[94]},
+    {"Douzou", 105, 4, "bmp\\enemy\\Douzou\\%d.bmp", false, 255, 4, SpriteKind::kTrap, &kSizes[96]},
+    {"Uma", 109, 4, "bmp\\enemy\\Uma\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[100]},
+    {"Crow", 113, 4, "bmp\\enemy\\Crow\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[104]},
+    {"Frog", 117, 6, "bmp\\enemy\\Frog\\%d.bmp", false, 255, 6, SpriteKind::kEnemy, &kSizes[108]},
+    {"Hiru", 123, 2, "bmp\\enemy\\Hiru\\%d.bmp", false, 0, 2, SpriteKind::kEnemy, &kSizes[114]},
+    {"Toad", 125, 8, "bmp\\enemy\\Toad\\%d.bmp", false, 255, 8, SpriteKind::kEnemy, &kSizes[116]},
+    {"San", 133, 4, "bmp\\enemy\\San\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[124]},
+    {"Gouremu", 137, 4, "bmp\\enemy\\Gouremu\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[128]},
+    {"Skeleton", 141, 8, "bmp\\enemy\\Skeleton\\%d.bmp", false, 255, 8, SpriteKind::kEnemy, &kSizes[132]},
+    {"Hone", 149, 4, "bmp\\enemy\\Hone\\%d.bmp", false, 255, 4, SpriteKind::kShot, &kSizes[140]},
+    {"S_Large", 153, 4, "bmp\\enemy\\S_Large\\%d.bmp", false, 0, 4, SpriteKind::kEnemy, &kSizes[144]},
+    {"Ogideran", 157, 6, "bmp\\enemy\\Ogideran\\%d.bmp", false, 255, 6, SpriteKind::kEnemy, &kSizes[148]},
+    {"Bat", 163, 2, "bmp\\enemy\\Bat\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[154]},
+    {"Leaf", 165, 4, "bmp\\enemy\\Leaf\\%d.bmp", false, 0, 4, SpriteKind::kTrap, &kSizes[156]},
+    {"Hana", 169, 4, "bmp\\enemy\\Hana\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[160]},
+    {"Fukurou", 173, 6, "bmp\\enemy\\Fukurou\\%d.bmp", false, 255, 6, SpriteKind::kEnemy, &kSizes[164]},
+    {"Sukaru", 179, 4, "bmp\\enemy\\Sukaru\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[170]},
+    {"Eipu", 183, 8, "bmp\\enemy\\Eipu\\%d.bmp", false, 0, 8, SpriteKind::kEnemy, &kSizes[174]},
+    {"Taru", 191, 4, "bmp\\enemy\\Taru\\%d.bmp", false, 255, 4, SpriteKind::kTrap, &kSizes[182]},
+    {"War", 195, 4, "bmp\\enemy\\War\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[186]},
+    {"Hyou", 199, 6, "bmp\\enemy\\Hyou\\%d.bmp", false, 255, 6, SpriteKind::kEnemy, &kSizes[190]},
+    {"Porutaa", 205, 4, "bmp\\enemy\\Porutaa\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[196]},
+    {"G_Hand", 209, 6, "bmp\\enemy\\G_Hand\\%d.bmp", false, 255, 6, SpriteKind::kEnemy, &kSizes[200]},
+    {"Gargoile", 215, 4, "bmp\\enemy\\Gargoile\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[206]},
+    {"Spider", 219, 2, "bmp\\enemy\\Spider\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[210]},
+    {"M_Spider", 221, 2, "bmp\\enemy\\M_Spider\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[212]},
+    {"Ito", 223, 1, "bmp\\enemy\\Ito.bmp", true, -1, 1, SpriteKind::kTrap, &kSizes[214]},
+    {"Ti", 224, 2, "bmp\\enemy\\Ti\\%d.bmp", false, 255, 2, SpriteKind::kShot, &kSizes[215]},
+    {"Turn", 226, 3, "bmp\\enemy\\Turn\\%d.bmp", false, 255, 3, SpriteKind::kTrap, &kSizes[217]},
+    {"Yuurei", 229, 2, "bmp\\enemy\\Yuurei\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[220]},
+    {"Dancer", 231, 8, "bmp\\enemy\\Dancer\\%d.bmp", false, 255, 8, SpriteKind::kEnemy, &kSizes[222]},
+    {"Suraimu", 239, 5, "bmp\\enemy\\Suraimu\\%d.bmp", false, 0, 5, SpriteKind::kEnemy, &kSizes[230]},
+    {"Ax_Armor", 244, 12, "bmp\\enemy\\Ax_Armor\\%d.bmp", false, 255, 12, SpriteKind::kEnemy, &kSizes[235]},
+    {"Ax", 256, 4, "bmp\\enemy\\Ax\\%d.bmp", false, 255, 4, SpriteKind::kShot, &kSizes[247]},
+    {"Nomi", 260, 4, "bmp\\enemy\\Nomi\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[251]},
+    {"F_Dog", 264, 8, "bmp\\enemy\\F_Dog\\%d.bmp", false, 255, 8, SpriteKind::kEnemy, &kSizes[255]},
+    {"Fish", 272, 4, "bmp\\enemy\\Fish\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[263]},
+    {"W_Ghost", 276, 2, "bmp\\enemy\\W_Ghost\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[267]},
+    {"Madhand", 278, 3, "bmp\\enemy\\Madhand\\%d.bmp", false, 255, 3, SpriteKind::kEnemy, &kSizes[269]},
+    {"Balloon", 281, 2, "bmp\\enemy\\Balloon\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[272]},
+    {"Housi", 283, 2, "bmp\\enemy\\Housi\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[274]},
+    {"M_Bat", 285, 18, "bmp\\enemy\\M_Bat\\%d.bmp", false, 255, 18, SpriteKind::kEnemy, &kSizes[276]},
+    {"Kanoke", 303, 8, "bmp\\enemy\\Kanoke\\%d.bmp", false, 255, 8, SpriteKind::kTrap, &kSizes[294]},
+    {"Gureibu", 311, 4, "bmp\\enemy\\Gureibu\\%d.bmp", false, 255, 4, SpriteKind::kTrap, &kSizes[302]},
+    {"S_Night", 315, 10, "bmp\\enemy\\S_Night\\%d.bmp", false, 0, 10, SpriteKind::kEnemy, &kSizes[306]},
+    {"Red_Whip", 325, 14, "bmp\\enemy\\Red_Whip\\%d.bmp", false, 255, 14, SpriteKind::kEnemy, &kSizes[316]},
+    {"Sunegusu", 339, 4, "bmp\\enemy\\Sunegusu\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[330]},
+    {"Madman", 343, 10, "bmp\\enemy\\Madman\\%d.bmp", false, 255, 10, SpriteKind::kEnemy, &kSizes[334]},
+    {"Red_Ax_Armor", 353, 8, "bmp\\enemy\\Red_Ax_Armor\\%d.bmp", false, 255, 8, SpriteKind::kEnemy, &kSizes[344]},
+    {"Medama", 361, 8, "bmp\\enemy\\Medama\\%d.bmp", false, 255, 8, SpriteKind::kEnemy, &kSizes[352]},
+    {"Otiru_Honoo", 369, 2, "bmp\\enemy\\Otiru_Honoo\\%d.bmp", false, 255, 2, SpriteKind::kShot, &kSizes[360]},
+    {"War_Sukaru", 371, 8, "bmp\\enemy\\War_Sukaru\\%d.bmp", false, 0, 8, SpriteKind::kEnemy, &kSizes[362]},
+    {"War_Skeleton", 379, 4, "bmp\\enemy\\War_Skeleton\\%d.bmp", false, 0, 4, SpriteKind::kEnemy, &kSizes[370]},
+    {"Pping", 383, 1, "bmp\\enemy\\Pping\\%d.bmp", false, 255, 1, SpriteKind::kTrap, &kSizes[374]},
+    {"Hebi", 384, 4, "bmp\\enemy\\Hebi\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[375]},
+    {"Gejigeji", 388, 2, "bmp\\enemy\\Gejigeji\\%d.bmp", false, 0, 2, SpriteKind::kEnemy, &kSizes[379]},
+    {"Bara", 390, 1, "bmp\\enemy\\Bara\\%d.bmp", false, 255, 1, SpriteKind::kTrap, &kSizes[381]},
+    {"Kahun", 391, 2, "bmp\\enemy\\Kahun\\%d.bmp", false, 0, 2, SpriteKind::kShot, &kSizes[382]},
+    {"Bokujin", 393, 5, "bmp\\enemy\\Bokujin\\%d.bmp", false, 255, 5, SpriteKind::kEnemy, &kSizes[384]},
+    {"Haru", 398, 8, "bmp\\enemy\\Haru\\%d.bmp", false, 255, 8, SpriteKind::kEnemy, &kSizes[389]},
+    {"Fyenriru", 406, 10, "bmp\\enemy\\Fyenriru\\%d.bmp", false, 255, 10, SpriteKind::kEnemy, &kSizes[397]},
+    {"Otiru_Block", 416, 1, "bmp\\enemy\\Otiru_Block\\%d.bmp", false, 255, 1, SpriteKind::kShot, &kSizes[407]},
+    {"Archer", 417, 8, "bmp\\enemy\\Archer\\%d.bmp", false, 255, 8, SpriteKind::kEnemy, &kSizes[408]},
+    {"Ya", 425, 8, "bmp\\enemy\\Ya\\%d.bmp", false, 255, 8, SpriteKind::kShot, &kSizes[416]},
+    {"Jyuutan", 433, 2, "bmp\\enemy\\Jyuutan\\%d.bmp", false, 255, 2, SpriteKind::kTrap, &kSizes[424]},
+    {"Rouba", 435, 1, "bmp\\enemy\\Rouba\\%d.bmp", false, 255, 1, SpriteKind::kTrap, &kSizes[426]},
+    {"Jyuhouten", 436, 3, "bmp\\enemy\\Jyuhouten\\%d.bmp", false, 255, 3, SpriteKind::kEnemy, &kSizes[427]},
+    {"Tyinman", 439, 4, "bmp\\enemy\\Tyinman\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[430]},
+    {"B_Armor", 443, 4, "bmp\\enemy\\B_Armor\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[434]},
+    {"Barukan", 447, 2, "bmp\\enemy\\Barukan\\%d.bmp", false, 255, 2, SpriteKind::kShot, &kSizes[438]},
+    {"Hunmer", 449, 12, "bmp\\enemy\\Hunmer\\%d.bmp", false, 255, 12, SpriteKind::kEnemy, &kSizes[440]},
+    {"Huran", 461, 1, "bmp\\enemy\\Huran.bmp", true, 255, 1, SpriteKind::kTrap, &kSizes[452]},
+    {"Sukaru2", 462, 4, "bmp\\enemy\\Sukaru2\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[453]},
+    {"Wil", 466, 4, "bmp\\enemy\\Wil\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[457]},
+    {"Fire_Skeleton", 470, 8, "bmp\\enemy\\Fire_Skeleton\\%d.bmp", false, 0, 8, SpriteKind::kEnemy, &kSizes[461]},
+    {"B_Gaikotu", 478, 12, "bmp\\enemy\\B_Gaikotu\\%d.bmp", false, 255, 12, SpriteKind::kEnemy, &kSizes[469]},
+    {"Oskerin_F", 490, 14, "bmp\\enemy\\Oskerin_F\\%d.bmp", false, 255, 14, SpriteKind::kEnemy, &kSizes[481]},
+    {"Dugal_F", 504, 8, "bmp\\enemy\\Dugal_F\\%d.bmp", false, 255, 8, SpriteKind::kEnemy, &kSizes[495]},
+    {"Tanken", 512, 2, "bmp\\enemy\\Tanken\\%d.bmp", false, 255, 2, SpriteKind::kShot, &kSizes[503]},
+    {"Nerys_F", 514, 10, "bmp\\enemy\\Nerys_F\\%d.bmp", false, 0, 10, SpriteKind::kEnemy, &kSizes[505]},
+    {"Lightning", 524, 2, "bmp\\enemy\\Lightning\\%d.bmp", false, 0, 2, SpriteKind::kShot, &kSizes[515]},
+    {"Specter", 526, 1, "bmp\\enemy\\Specter.bmp", true, 255, 1, SpriteKind::kTrap, &kSizes[517]},
+    {"Saramanda", 527, 4, "bmp\\enemy\\Saramanda\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[518]},
+    {"Arumajiro", 531, 10, "bmp\\enemy\\Arumajiro\\%d.bmp", false, 255, 10, SpriteKind::kEnemy, &kSizes[522]},
+    {"WhiteD_Hontai", 541, 2, "bmp\\enemy\\WhiteD_Hontai\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[532]},
+    {"WhiteD_Tukene", 543, 1, "bmp\\enemy\\WhiteD_Tukene\\%d.bmp", false, 255, 1, SpriteKind::kEnemy, &kSizes[534]},
+    {"WhiteD_Honoo", 544, 2, "bmp\\enemy\\WhiteD_Honoo\\%d.bmp", false, 255, 2, SpriteKind::kShot, &kSizes[535]},
+    {"Kumo", 546, 2, "bmp\\enemy\\Kumo\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[537]},
+    {"Noroi", 548, 3, "bmp\\enemy\\Noroi\\%d.bmp", false, 255, 3, SpriteKind::kEnemy, &kSizes[539]},
+    {"Flying_S", 551, 4, "bmp\\enemy\\Flying_S\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[542]},
+    {"Yuka_Yari", 555, 1, "bmp\\enemy\\Yuka_Yari\\%d.bmp", false, 0, 1, SpriteKind::kTrap, &kSizes[546]},
+    {"Idou_Yari", 556, 1, "bmp\\enemy\\Idou_Yari\\%d.bmp", false, 255, 1, SpriteKind::kTrap, &kSizes[547]},
+    {"D_Zombie", 557, 6, "bmp\\enemy\\D_Zombie\\%d.bmp", false, 255, 6, SpriteKind::kEnemy, &kSizes[548]},
+    {"Ekuto", 563, 1, "bmp\\enemy\\Ekuto\\%d.bmp", false, 255, 1, SpriteKind::kEnemy, &kSizes[554]},
+    {"Gia", 564, 2, "bmp\\enemy\\Gia\\%d.bmp", false, 255, 2, SpriteKind::kTrap, &kSizes[555]},
+    {"Victo", 566, 16, "bmp\\enemy\\Victo\\%d.bmp", false, 255, 16, SpriteKind::kEnemy, &kSizes[557]},
+    {"Ara", 582, 3, "bmp\\enemy\\Ara\\%d.bmp", false, 255, 3, SpriteKind::kEnemy, &kSizes[573]},
+    {"W_Wolf", 585, 23, "bmp\\enemy\\W_Wolf\\%d.bmp", false, 255, 23, SpriteKind::kBoss, &kSizes[576]},
+    {"Fire_B", 608, 2, "bmp\\enemy\\Fire_B\\%d.bmp", false, 0, 2, SpriteKind::kShot, &kSizes[599]},
+    {"Mino", 610, 26, "bmp\\enemy\\Mino\\%d.bmp", false, 255, 26, SpriteKind::kBoss, &kSizes[601]},
+    {"Tuti", 636, 2, "bmp\\enemy\\Tuti\\%d.bmp", false, 255, 2, SpriteKind::kShot, &kSizes[627]},
+    {"Maryoku", 638, 2, "bmp\\Maryoku\\%d.bmp", false, 255, 2, SpriteKind::kItem, &kSizes[629]},
+    {"G_Bat", 640, 2, "bmp\\enemy\\G_Bat\\%d.bmp", false, 255, 2, SpriteKind::kBoss, &kSizes[631]},
+    {"B_Medyusa", 642, 4, "bmp\\enemy\\B_Medyusa\\%d.bmp", false, 255, 4, SpriteKind::kBoss, &kSizes[633]},
+    {"Miira", 646, 2, "bmp\\enemy\\Miira\\%d.bmp", false, 255, 2, SpriteKind::kBoss, &kSizes[637]},
+    {"Ganseki", 648, 1, "bmp\\enemy\\Ganseki\\%d.bmp", false, 255, 1, SpriteKind::kShot, &kSizes[639]},
+    {"Houtai", 649, 2, "bmp\\enemy\\Houtai\\%d.bmp", false, 255, 2, SpriteKind::kShot, &kSizes[640]},
+    {"Huranken", 651, 7, "bmp\\enemy\\Huranken\\%d.bmp", false, 255, 7, SpriteKind::kBoss, &kSizes[642]},
+    {"Quorth", 658, 1, "bmp\\enemy\\Quorth\\%d.bmp", false, 255, 1, SpriteKind::kBoss, &kSizes[649]},
+    {"Tama", 659, 1, "bmp\\enemy\\Tama\\%d.bmp", false, 255, 1, SpriteKind::kShot, &kSizes[650]},
+    {"Beri_1", 660, 6, "bmp\\enemy\\Beri_1\\%d.bmp", false, 255, 6, SpriteKind::kBoss, &kSizes[651]},
+    {"Beri_Fire", 666, 3, "bmp\\enemy\\Beri_Fire\\%d.bmp", false, 0, 3, SpriteKind::kShot, &kSizes[657]},
+    {"Beri_2", 669, 3, "bmp\\enemy\\Beri_2\\%d.bmp", false, 255, 3, SpriteKind::kBoss, &kSizes[660]},
+    {"Gyai_1", 672, 7, "bmp\\enemy\\Gyai_1\\%d.bmp", false, 255, 7, SpriteKind::kBoss, &kSizes[663]},
+    {"Gyai_Ganseki", 679, 1, "bmp\\enemy\\Gyai_Ganseki\\%d.bmp", false, 255, 1, SpriteKind::kShot, &kSizes[670]},
+    {"Gyai_Fire1", 680, 1, "bmp\\enemy\\Gyai_Fire1\\%d.bmp", false, 255, 1, SpriteKind::kShot, &kSizes[671]},
+    {"Gyai_2", 681, 4, "bmp\\enemy\\Gyai_2\\%d.bmp", false, 255, 4, SpriteKind::kBoss, &kSizes[672]},
+    {"Gyai_Fire2", 685, 1, "bmp\\enemy\\Gyai_Fire2\\%d.bmp", false, 0, 1, SpriteKind::kShot, &kSizes[676]},
+    {"Death_1", 686, 2, "bmp\\enemy\\Death_1\\%d.bmp", false, 255, 2, SpriteKind::kBoss, &kSizes[677]},
+    {"Kama", 688, 8, "bmp\\enemy\\Kama\\%d.bmp", false, 255, 8, SpriteKind::kShot, &kSizes[679]},
+    {"Death_2", 696, 8, "bmp\\enemy\\Death_2\\%d.bmp", false, 255, 8, SpriteKind::kBoss, &kSizes[687]},
+    {"Daibourei", 704, 2, "bmp\\enemy\\Daibourei\\%d.bmp", false, 255, 2, SpriteKind::kShot, &kSizes[695]},
+    {"F_Sukaru", 706, 2, "bmp\\enemy\\F_Sukaru\\%d.bmp", false, 255, 2, SpriteKind::kShot, &kSizes[697]},
+    {"Disk", 708, 2, "bmp\\enemy\\Disk\\%d.bmp", false, 255, 2, SpriteKind::kShot, &kSizes[699]},
+    {"Sukea", 710, 2, "bmp\\enemy\\Sukea\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[701]},
+    {"Up_Fire", 712, 5, "bmp\\enemy\\Up_Fire\\%d.bmp", false, 0, 5, SpriteKind::kShot, &kSizes[703]},
+    {"S_Beamer", 717, 4, "bmp\\enemy\\S_Beamer\\%d.bmp", false, 255, 4, SpriteKind::kShot, &kSizes[708]},
+    {"Morvane1", 721, 6, "bmp\\enemy\\Morvane1\\%d.bmp", false, 255, 6, SpriteKind::kBoss, &kSizes[712]},
+    {"Morvane2", 727, 20, "bmp\\enemy\\Morvane2\\%d.bmp", false, 255, 16, SpriteKind::kBoss, &kSizes[718]},
+    {"HellFire", 747, 2, "bmp\\enemy\\HellFire\\%d.bmp", false, 0, 2, SpriteKind::kShot, &kSizes[738]},
+    {"Kokuen", 749, 4, "bmp\\enemy\\Kokuen\\%d.bmp", false, 255, 4, SpriteKind::kShot, &kSizes[740]},
+    {"Morvane3", 753, 1, "bmp\\enemy\\Morvane3\\%d.bmp", false, 255, 1, SpriteKind::kBoss, &kSizes[744]},
+    {"Stn_fire", 754, 2, "bmp\\enemy\\Stn_fire\\%d.bmp", false, 0, 2, SpriteKind::kShot, &kSizes[745]},
+    {"Sauji", 756, 6, "bmp\\enemy\\Sauji\\%d.bmp", false, 255, 6, SpriteKind::kEnemy, &kSizes[747]},
+    {"Ringo", 762, 1, "bmp\\enemy\\Ringo\\%d.bmp", false, 255, 1, SpriteKind::kShot, &kSizes[753]},
+    {"Zonbi", 763, 2, "bmp\\enemy\\Zonbi\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[754]},
+    {"Shellok", 765, 2, "bmp\\enemy\\Shellok\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[756]},
+    {"Tori", 767, 2, "bmp\\enemy\\Tori\\%d.bmp", false, 255, 2, SpriteKind::kEnemy, &kSizes[758]},
+    {"Koumori", 769, 3, "bmp\\enemy\\Koumori\\%d.bmp", false, 255, 3, SpriteKind::kEnemy, &kSizes[760]},
+    {"Kyonsi", 772, 6, "bmp\\enemy\\Kyonsi\\%d.bmp", false, 255, 6, SpriteKind::kEnemy, &kSizes[763]},
+    {"Kaminarisama", 778, 4, "bmp\\enemy\\Kaminarisama\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[769]},
+    {"Kaminari", 782, 4, "bmp\\enemy\\Kaminari\\%d.bmp", false, 255, 4, SpriteKind::kShot, &kSizes[773]},
+    {"Gool", 786, 4, "bmp\\enemy\\Gool\\%d.bmp", false, 255, 4, SpriteKind::kEnemy, &kSizes[777]},
+    {"Seliya", 790, 44, "bmp\\Seliya\\%d.bmp", false, 255, 44, SpriteKind::kHero, &kSizes[781]},
+    {"Himitu", 834, 6, "bmp\\Himitu\\%d.bmp", false, 255, 6, SpriteKind::kHeroShot, &kSizes[825]},
+    {"Suzaku", 840, 4, "bmp\\Suzaku\\%d.bmp", false, 255, 4, SpriteKind::kHeroShot, &kSizes[831]},
+    {"Hato", 844, 8, "bmp\\Hato\\%d.bmp", false, 255, 8, SpriteKind::kHeroShot, &kSizes[835]},
+    {"Seliya_varm", 852, 70, "bmp\\Seliya_varm\\%d.bmp", false, 255, 70, SpriteKind::kHero, &kSizes[843]},
+    {"Kidan", 922, 1, "bmp\\Kidan\\%d.bmp", false, 255, 1, SpriteKind::kHeroShot, &kSizes[913]},
+    {"Nerys", 923, 16, "bmp\\Nerys\\%d.bmp", false, 0, 16, SpriteKind::kHero, &kSizes[914]},
+    {"Flame", 939, 8, "bmp\\Flame\\%d.bmp", false, 255, 8, SpriteKind::kHeroShot, &kSizes[930]},
+    {"Tavish", 947, 28, "bmp\\Tavish\\%d.bmp", false, 255, 28, SpriteKind::kHero, &kSizes[938]},
+    {"Cross", 975, 3, "bmp\\Cross\\%d.bmp", false, 255, 3, SpriteKind::kHeroShot, &kSizes[966]},
+};
+
+const SpriteSet* FindSpriteSet(const char* name) {
+    for (const SpriteSet& s : kSpriteSets)
+        if (std::strcmp(s.name, name) == 0) return &s;
+    return nullptr;
+}
+
+void FormatFramePath(const SpriteSet& set, int frame, char* out, int size) {
+    if (set.file)
+        std::snprintf(out, static_cast<size_t>(size), "%s", set.path);
+    else
+        std::snprintf(out, static_cast<size_t>(size), set.path, frame);
+}
