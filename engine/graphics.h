@@ -49,6 +49,11 @@ public:
     // Front-end screens.
     void DrawLoadingScreen();
     void DrawMenuScreen();
+    void DrawMenuCursorTobrin();
+    void DrawMenuCursorSeliya();
+    void DrawMenuCursorSeliyaVarm();
+    void DrawMenuCursorNerys();
+    void DrawMenuCursorTavish();
 
     platform::Surface* BackBuffer() { return backBuffer_.get(); }
     platform::Surface* Slot(int index) {
@@ -62,6 +67,8 @@ public:
 private:
     // Copies one whole surface (if it exists) onto another, unkeyed.
     static void CopyWhole(platform::Surface* dst, const platform::Surface* src);
+    // One hero-shaped menu cursor: frame of a set, stretched into its rectangle.
+    void DrawMenuCursor(platform::Rect& rect, int32_t height, const char* set, int32_t frame);
 
     SurfacePtr backBuffer_;
     bool inText_ = false;
@@ -70,6 +77,13 @@ private:
     SurfacePtr slot[kSlotCount];
     platform::Color palette_[256];
     uint8_t white_ = 255;
+    // Menu cursor rectangles: left and right fixed, top and bottom follow the
+    // highlighted item and keep their last values on pages without rows.
+    platform::Rect cursorTobrin_{0, 0, 128, 46};
+    platform::Rect cursorSeliya_{98, 0, 128, 46};
+    platform::Rect cursorSeliyaVarm_{98, 0, 128, 54};
+    platform::Rect cursorNerys_{98, 0, 128, 46};
+    platform::Rect cursorTavish_{20, 0, 128, 46};
 };
 
 extern CGraphics g_graphics;

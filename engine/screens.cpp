@@ -83,3 +83,23 @@ void CGraphics::DrawLoadingScreen() {
     }
     EndText();
 }
+
+void CGraphics::DrawMenuCursor(platform::Rect& rect, int32_t height, const char* setName, int32_t frame) {
+    const int32_t mode = g_menu.GetMode();
+    const int32_t cursor = g_menu.GetCursor();
+    if (mode == 0 || mode == 1)
+        rect.top = (cursor + mode + 1) * 50 - 18;
+    else if (mode == 2 || mode == 3)
+        rect.top = (cursor % 10) * 40 + 32;
+    rect.bottom = rect.top + height;
+    const SpriteSet* set = FindSpriteSet(setName);
+    if (!set || frame >= set->count || !backBuffer_) return;
+    const platform::Surface* image = slot[set->first + frame].get();
+    if (image) platform::Blit(*backBuffer_, &rect, *image, nullptr, true);
+}
+
+void CGraphics::DrawMenuCursorTobrin() { DrawMenuCursor(cursorTobrin_, 46, "Tobrin", 16); }
+void CGraphics::DrawMenuCursorSeliya() { DrawMenuCursor(cursorSeliya_, 46, "Seliya", 1); }
+void CGraphics::DrawMenuCursorSeliyaVarm() { DrawMenuCursor(cursorSeliyaVarm_, 54, "Seliya_varm", 13); }
+void CGraphics::DrawMenuCursorNerys() { DrawMenuCursor(cursorNerys_, 46, "Nerys", 3); }
+void CGraphics::DrawMenuCursorTavish() { DrawMenuCursor(cursorTavish_, 46, "Tavish", 11); }

@@ -1,5 +1,6 @@
 #include "player_front.h"
 
+#include "engine/graphics.h"
 #include "engine/keyboard.h"
 #include "engine/menu.h"
 #include "engine/shell.h"
@@ -43,4 +44,12 @@ int32_t PlayerFront::GetHP() const { return s_hp; }
 int32_t PlayerFront::WeaponHits(const platform::Rect*, int32_t) { return 0; }
 int32_t PlayerFront::GetHurtBox(platform::Rect*) { return 0; }
 void PlayerFront::TakeDamage(int32_t) {}
-void PlayerFront::DrawMenuCursor() {}
+void PlayerFront::DrawMenuCursor() {
+    switch (selected_) {
+        case 0: g_graphics.DrawMenuCursorSeliya(); break;
+        case 1: g_graphics.DrawMenuCursorSeliyaVarm(); break;
+        case 2: g_graphics.DrawMenuCursorTobrin(); break;
+        case 6: g_graphics.DrawMenuCursorNerys(); break;
+        default: g_graphics.DrawMenuCursorTavish(); break;
+    }
+}

@@ -67,3 +67,14 @@ int GameTest::Tick(int count) {
     }
     return n;
 }
+
+void DataDirTest::SetUp() {
+    GameTest::SetUp();
+    oldDir_ = std::filesystem::current_path();
+    std::filesystem::current_path(MORVANE_DATA_DIR);
+}
+
+void DataDirTest::TearDown() {
+    std::filesystem::current_path(oldDir_);
+    GameTest::TearDown();
+}

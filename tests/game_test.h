@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/headless_backend.h"
 
 // Installs a fresh headless backend and puts every game global back to its
@@ -21,4 +23,14 @@ protected:
     void LetGo(uint8_t code) { backend.SetKey(code, false); }
 
     platform::HeadlessBackend backend;
+};
+
+// A game test with the build's generated data folder as working directory.
+class DataDirTest : public GameTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+private:
+    std::filesystem::path oldDir_;
 };

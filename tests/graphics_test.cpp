@@ -33,17 +33,11 @@ bool DecodeFile(const std::string& path, platform::Bitmap& out) {
 }
 
 // Game tests run with the build's data folder as the working directory.
-class Graphics : public GameTest {
+class Graphics : public DataDirTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        old_ = fs::current_path();
-        fs::current_path(MORVANE_DATA_DIR);
-    }
     void TearDown() override {
-        fs::current_path(old_);
+        DataDirTest::TearDown();
         if (!empty_.empty()) fs::remove_all(empty_);
-        GameTest::TearDown();
     }
     // An empty working directory: no data at all.
     void EnterEmptyFolder() {
@@ -58,7 +52,7 @@ protected:
         g_graphics.ReleaseStageBackgrounds();
         g_graphics.LoadStageBackgrounds();
     }
-    fs::path old_, empty_;
+    fs::path empty_;
 };
 
 int CountFiles(const fs::path& dir) {

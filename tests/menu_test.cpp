@@ -240,3 +240,75 @@ TEST_F(Menu, AboutPageShowsItsLines) {
     EXPECT_TRUE(Drawn("using left_alt or left_ctrl, or esc to exit", 50, 0));
     EXPECT_TRUE(DrawnAnywhere("Morvane is a side-scrolling action game."));
 }
+
+// The hero-shaped cursor, seen in the presented frame.
+class MenuCursor : public DataDirTest {
+protected:
+    void SetUp() override {
+        DataDirTest::SetUp();
+        StartGame();
+    }
+    void Press(uint8_t code) {
+        HoldKey(code);
+        Tick();
+        LetGo(code);
+        Tick();
+    }
+    // First and last rows below row 20 with cursor pixels in columns [left, right).
+    std::pair<int, int> Band(int left, int right) const {
+        int first = -1, last = -1;
+        for (int y = 20; y < 480; ++y)
+            for (int x = left; x < right; ++x)
+                if (backend.lastFrame[static_cast<size_t>(y) * 640 + x] != 0) {
+                    if (first < 0) first = y;
+                    last = y;
+                    break;
+                }
+        return {first, last};
+    }
+};
+
+TEST_F(MenuCursor, SitsBesideTheHighlightedItem) {
+    Tick();
+    auto [top, bottom] = Band(0, 128);
+    EXPECT_GE(top, 82) << "title item 0: top 82";
+    EXPECT_LE(bottom, 82 + 45);
+    EXPECT_GT(top, 0);
+    Press(kDown);
+    std::tie(top, bottom) = Band(0, 128);
+    EXPECT_GE(top, 132);
+    EXPECT_LE(bottom, 132 + 45);
+}
+
+TEST_F(MenuCursor, StageSelectRowOfStage23) {
+    Press(kAlt);
+    Press(kRight);
+    Press(kRight);
+    Press(kDown);
+    Press(kDown);
+    ASSERT_EQ(g_menu.GetCursor(), 22);
+    auto [top, bottom] = Band(0, 128);
+    EXPECT_GE(top, 112);
+    EXPECT_LE(bottom, 112 + 45);
+}
+
+TEST_F(MenuCursor, NoCursorOnControlsOrAbout) {
+    Press(kDown);
+    Press(kDown);
+    Press(kAlt);
+    ASSERT_EQ(g_menu.GetMode(), 4);
+    EXPECT_EQ(Band(0, 40).first, -1) << "nothing left of the key names";
+}
+
+TEST_F(MenuCursor, EachHeroHasItsOwnStretchedCursor) {
+    for (int hero : {0, 1, 5, 6}) {
+        g_playerFront.Select(hero);
+        Tick();
+        const int left = hero == 5 ? 20 : 98;
+        auto [top, bottom] = Band(left, 128);
+        EXPECT_GE(top, 82) << hero;
+        EXPECT_LE(bottom, 82 + (hero == 1 ? 54 : 46) - 1) << hero;
+        EXPECT_NE(top, -1) << hero;
+        EXPECT_EQ(Band(0, left).first, -1) << hero << ": nothing left of the cursor";
+    }
+}
