@@ -229,6 +229,19 @@ TEST_F(Seliya, IdleAnimationStartsAfter310StillTicks) {
     EXPECT_EQ(s.actionCounter, 0);
 }
 
+TEST_F(Seliya, WalkingOffAnEdgeLeavesNoJump) {
+    PlaceHero(2790, 305, 16);  // stage 1's first pit starts at 2813
+    s.screenX = 320;
+    HoldKey(kRight);
+    for (int i = 0; i < 10 && !s.airborne; ++i) Tick();
+    LetGo(kRight);
+    ASSERT_EQ(s.airborne, 1);
+    EXPECT_EQ(s.x, 2800);
+    const int32_t y = s.y;
+    Tap(kAlt);
+    EXPECT_GE(s.y, y) << "falls on";
+}
+
 TEST_F(Seliya, WhiteBirdHasNoHitBoxOnTheTickItTurns) {
     Tap(kCtrl);
     Tick(2);
@@ -388,6 +401,26 @@ TEST_F(Nerys, CrouchingCastEndsCrouchingThenDownCrouchesAgain) {
     Tick();
     EXPECT_EQ(n.crouching, 1);
     EXPECT_EQ(n.pose, 3);
+}
+
+TEST_F(Nerys, CastInTheAirKeepsTheDriftThenShowsTheStandingPose) {
+    HoldKey(kRight);
+    Tick(2);
+    Tap(kAlt);
+    Tap(kCtrl);
+    int32_t x = n.x;
+    while (n.casting) {
+        Tick();
+        EXPECT_EQ(n.x, x + 5) << "drifts while casting";
+        x = n.x;
+    }
+    ASSERT_EQ(n.airborne, 1);
+    EXPECT_EQ(n.castInAir, 1);
+    Tick();
+    EXPECT_EQ(n.pose, 0);
+    for (int i = 0; i < 20 && n.airborne; ++i) Tick();
+    EXPECT_EQ(n.y, 315);
+    EXPECT_EQ(n.castInAir, 0);
 }
 
 TEST_F(Nerys, FlameHitsOnlyOnEvenTicks) {
