@@ -55,6 +55,22 @@ public:
     void DrawMenuCursorNerys();
     void DrawMenuCursorTavish();
 
+    // --- Hero and projectile draws (engine/hero_draws.cpp) ---
+    // Each hero draw first lays the whole scene on the back buffer; x is the
+    // hero's screen x. The projectile draws take a world x.
+    void DrawSeliya(int32_t x, int32_t y, int32_t frame);
+    void DrawSeliyaVarm(int32_t x, int32_t y, int32_t frame);
+    void DrawNerys(int32_t x, int32_t y, int32_t frame);
+    void DrawTavish(int32_t x, int32_t y, int32_t frame);
+    void DrawHimitu(int32_t x, int32_t y, int32_t frame);
+    void DrawSuzaku(int32_t x, int32_t y, int32_t frame);
+    void DrawHato(int32_t x, int32_t y, int32_t frame);
+    void DrawKidan(int32_t x, int32_t y);
+    void DrawFlame(int32_t x, int32_t y, int32_t frame);
+    void DrawCross(int32_t x, int32_t y, int32_t frame);
+    void DrawLightning(int32_t x, int32_t y, int32_t frame);
+    // --- end of hero and projectile draws ---
+
     platform::Surface* BackBuffer() { return backBuffer_.get(); }
     platform::Surface* Slot(int index) {
         return index >= 0 && index < kSlotCount ? slot[index].get() : nullptr;

@@ -113,10 +113,11 @@ void HeroCountDownInvulnerability(H& h) {
     if (g_damageRule == 0 && h.invulnerable != 0) h.invulnerable -= 1;
 }
 
-// The common reasons to withhold the hurt box.
+// The common reasons to withhold the hurt box; a hero that died by falling
+// keeps its hit points but must not be hit again below the screen.
 template <class H>
 bool HeroCannotBeHurt(const H& h) {
-    return (g_damageRule == 0 && h.invulnerable != 0) || h.knockedBack != 0 || h.hp <= 0;
+    return (g_damageRule == 0 && h.invulnerable != 0) || h.knockedBack != 0 || h.hp <= 0 || h.dead != 0;
 }
 
 // Death by falling or by hit points, the countdown and the stage restart.

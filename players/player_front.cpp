@@ -1,72 +1,69 @@
 #include "player_front.h"
 
+#include <type_traits>
+
 #include "engine/camera.h"
 #include "engine/graphics.h"
-#include "engine/keyboard.h"
-#include "engine/menu.h"
 #include "engine/shell.h"
-#include "players/hero_body.h"
-#include "players/hero_start.h"
 #include "players/player_doran.h"
+#include "players/player_nerys.h"
+#include "players/player_seliya.h"
+#include "players/player_seliya_varm.h"
+#include "players/player_tavish.h"
 
 PlayerFront g_playerFront;
 
 namespace {
 
-int32_t s_x = 0;
-int32_t s_y = 0;
-int32_t s_hp = 16;
+// Calls f with the selected hero's global: 0 Seliya, 1 her Varmiel form,
+// 2 Doran, 6 Nerys, anything else Tavish.
+template <class F>
+decltype(auto) WithHero(int32_t index, F&& f) {
+    switch (index) {
+        case 0: return f(g_playerSeliya);
+        case 1: return f(g_playerSeliyaVarm);
+        case 2: return f(g_playerDoran);
+        case 6: return f(g_playerNerys);
+        default: return f(g_playerTavish);
+    }
+}
 
 }  // namespace
 
-void PlaceStandInHero(int32_t x, int32_t y, int32_t hp) {
-    s_x = x;
-    s_y = y;
-    s_hp = hp;
-}
-
 void PlayerFront::Reset() {
-    if (selected_ == 2) {
-        g_playerDoran = PlayerDoran();
-        return;
-    }
-    const HeroStart start = HeroStartFor(g_stageNumber);
-    const HeroBody* body = HeroBodyFor(selected_);
-    const int32_t dy = (body && start.y != 0) ? body->startYOffset : 0;
-    PlaceStandInHero(start.x, start.y + dy, 16);
+    WithHero(selected_, [](auto& hero) { hero = std::remove_reference_t<decltype(hero)>(); });
 }
 
 void PlayerFront::HandleInput() {
-    if (selected_ == 2) {
-        g_playerDoran.HandleInput();
-        return;
-    }
-    g_keyboard.Poll();
-    uint32_t held = 0, pressed = 0, released = 0;
-    g_keyboard.GetState(held, pressed, released);
-    if (pressed & kKeyEsc) g_menu.Open();
+    WithHero(selected_, [](auto& hero) { hero.HandleInput(); });
 }
 
 void PlayerFront::Update() {
-    if (selected_ == 2) {
-        g_playerDoran.Update();
-        return;
-    }
-    // The stand-in still lays the scene, as every hero's draw does.
-    platform::Rect none{0, 0, 0, 0};
-    g_graphics.DrawSceneAndSprite(-1, &none, &none);
+    WithHero(selected_, [](auto& hero) { hero.Update(); });
 }
 
 void PlayerFront::CheckDeath() {
-    if (selected_ == 2) g_playerDoran.CheckDeath();
+    WithHero(selected_, [](auto& hero) { hero.CheckDeath(); });
 }
 
-int32_t PlayerFront::GetX() const { return selected_ == 2 ? g_playerDoran.x : s_x; }
-int32_t PlayerFront::GetY() const { return selected_ == 2 ? g_playerDoran.y : s_y; }
-int32_t PlayerFront::GetHP() const { return selected_ == 2 ? g_playerDoran.hp : s_hp; }
+int32_t PlayerFront::GetX() const {
+    return WithHero(selected_, [](auto& hero) { return hero.x; });
+}
+
+int32_t PlayerFront::GetY() const {
+    return WithHero(selected_, [](auto& hero) { return hero.y; });
+}
+
+int32_t PlayerFront::GetHP() const {
+    return WithHero(selected_, [](auto& hero) { return hero.hp; });
+}
 
 int32_t PlayerFront::WeaponHits(const platform::Rect* box, int32_t alreadyHit) {
     switch (selected_) {
+        case 0: return g_playerSeliya.WeaponHits(box);
+        case 1: return g_playerSeliyaVarm.WeaponHits(box);
+        case 6: return g_playerNerys.WeaponHits(box);
+        case 5: return g_playerTavish.WeaponHits(box, alreadyHit);
         case 2:
             if (g_playerDoran.WeaponHits(box) == 0) return 0;
             if (alreadyHit == 0) {
@@ -80,11 +77,11 @@ int32_t PlayerFront::WeaponHits(const platform::Rect* box, int32_t alreadyHit) {
 }
 
 int32_t PlayerFront::GetHurtBox(platform::Rect* out) {
-    return selected_ == 2 ? g_playerDoran.GetHurtBox(out) : 0;
+    return WithHero(selected_, [out](auto& hero) { return hero.GetHurtBox(out); });
 }
 
 void PlayerFront::TakeDamage(int32_t level) {
-    if (selected_ == 2) g_playerDoran.TakeDamage(level);
+    WithHero(selected_, [level](auto& hero) { hero.TakeDamage(level); });
 }
 
 void PlayerFront::DrawMenuCursor() {

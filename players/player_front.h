@@ -30,7 +30,3 @@ private:
 };
 
 extern PlayerFront g_playerFront;
-
-// Stand-in for the heroes whose classes are not built yet (indexes 0, 1, 5
-// and 6): it stands where it is put and only reads Esc.
-void PlaceStandInHero(int32_t x, int32_t y, int32_t hp);

@@ -9,6 +9,10 @@
 #include "engine/timers.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
+#include "players/player_nerys.h"
+#include "players/player_seliya.h"
+#include "players/player_seliya_varm.h"
+#include "players/player_tavish.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
 
@@ -30,8 +34,11 @@ void GameTest::SetUp() {
     g_keyboard = Keyboard();
     g_menu = GameMenu();
     g_playerFront = PlayerFront();
-    PlaceStandInHero(0, 0, 16);
     g_playerDoran = PlayerDoran();
+    g_playerTavish = PlayerTavish();
+    g_playerSeliya = PlayerSeliya();
+    g_playerSeliyaVarm = PlayerSeliyaVarm();
+    g_playerNerys = PlayerNerys();
     g_stage = Stage();
     g_stageFloor = StageFloor();
     g_stageMusic = StageMusic();
@@ -81,14 +88,25 @@ void DataDirTest::TearDown() {
     GameTest::TearDown();
 }
 
+namespace {
+
+template <class H>
+void Place(H& hero, int32_t x, int32_t y, int32_t hp) {
+    hero.x = x;
+    hero.y = y;
+    hero.hp = hp;
+}
+
+}  // namespace
+
 void PlaceHero(int32_t x, int32_t y, int32_t hp) {
-    if (g_playerFront.GetCharacter() == 2) {
-        g_playerDoran.x = x;
-        g_playerDoran.y = y;
-        g_playerDoran.hp = hp;
-        return;
+    switch (g_playerFront.GetCharacter()) {
+        case 0: Place(g_playerSeliya, x, y, hp); break;
+        case 1: Place(g_playerSeliyaVarm, x, y, hp); break;
+        case 2: Place(g_playerDoran, x, y, hp); break;
+        case 6: Place(g_playerNerys, x, y, hp); break;
+        default: Place(g_playerTavish, x, y, hp); break;
     }
-    PlaceStandInHero(x, y, hp);
 }
 
 std::vector<int> PlayedSlots(platform::HeadlessBackend& backend) {

@@ -26,7 +26,7 @@ protected:
         return slots.empty() ? -1 : slots.back();
     }
     size_t PlayCount() { return backend.SoundPlays().size(); }
-    // Runs the check with the stand-in hero at (x, y).
+    // Runs the check with the selected hero placed at (x, y).
     bool ClearsAt(int32_t stage, int32_t hero, int32_t x, int32_t y, int32_t hp = 16) {
         g_stageNumber = stage;
         g_stageClear = 0;

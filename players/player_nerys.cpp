@@ -1,0 +1,188 @@
+#include "players/player_nerys.h"
+
+#include "engine/camera.h"
+#include "engine/keyboard.h"
+#include "engine/menu.h"
+#include "players/hero_common.h"
+#include "players/hero_shots.h"
+
+PlayerNerys g_playerNerys;
+
+namespace {
+
+const HeroTraits kTraits = {6, -100, 20};
+const HeroBody& Body() { return *HeroBodyFor(6); }
+
+int32_t Facing(int32_t facing, int32_t right) { return facing ? right : right + 8; }
+
+constexpr int32_t kCastTicks = 12;
+constexpr int32_t kLaunchTick = 4;
+
+}  // namespace
+
+PlayerNerys::PlayerNerys() {
+    HeroConstruct(*this, Body());
+    pose = Facing(facing, 0);
+    g_shotFlame = ShotFlame();
+    for (ShotLightning& s : g_shotLightning) s = ShotLightning();
+}
+
+int32_t PlayerNerys::ScreenXFor(int32_t wx) const { return HeroScreenXFor(wx); }
+
+void PlayerNerys::Move() { HeroMove(*this, Body()); }
+
+void PlayerNerys::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, level); }
+
+void PlayerNerys::CheckDeath() { HeroCheckDeath(*this); }
+
+void PlayerNerys::HandleInput() {
+    g_keyboard.Poll();
+    uint32_t held = 0, pressed = 0, released = 0;
+    g_keyboard.GetState(held, pressed, released);
+    if (pressed & kKeyEsc) {
+        g_menu.Open();
+        crouching = 0;
+        walking = 0;
+        return;
+    }
+    if (knockedBack || dead) return;
+    if ((crouching || airborne) && !casting) {
+        if (pressed & kKeyCtrl) {
+            casting = 1;
+            spell = 0;
+        } else if (pressed & kKeyShift) {
+            casting = 1;
+            spell = 1;
+        }
+    }
+    if ((held & kKeyDown) && !crouching && !casting && !airborne) {
+        crouching = 1;
+        walking = 0;
+    }
+    if ((held & kKeyLeft) && !airborne && !casting) {
+        walking = 1;
+        facing = 0;
+    }
+    if ((held & kKeyRight) && !airborne && !casting) {
+        walking = 1;
+        facing = 1;
+    }
+    if (!casting && (pressed & (kKeyCtrl | kKeyShift))) {
+        casting = 1;
+        walking = 0;
+        spell = (pressed & kKeyCtrl) ? 0 : 1;
+    }
+    if ((pressed & kKeyAlt) && !casting && !airborne && !crouching) {
+        airborne = 1;
+        vy = Body().jumpSpeed;
+        walkCounter = 0;
+    }
+    if ((released & kKeyLeft) && facing == 0 && walking && !airborne) {
+        walking = 0;
+        walkCounter = 0;
+    } else if ((released & kKeyRight) && facing == 1 && walking && !airborne) {
+        walking = 0;
+        walkCounter = 0;
+    }
+    if ((released & kKeyDown) && !casting) crouching = 0;
+}
+
+void PlayerNerys::StateStep() {
+    if (dead) {
+        pose = Facing(facing, 7);
+    } else if (knockedBack) {
+        Move();
+        if (HeroFallKnocked(*this, Body())) {
+            castCounter = walkCounter = vy = knockedBack = crouching = walking = castInAir = airborne = casting = 0;
+        }
+    } else if (walking && !casting && !crouching && !airborne) {
+        Move();
+        if (HeroWalkedOffEdge(*this, Body())) {
+            airborne = 1;
+            vy = 0;
+            walking = 0;
+            walkCounter = 0;
+            pose = Facing(facing, 4);
+        } else {
+            if (walkCounter <= 4 || (walkCounter >= 9 && walkCounter <= 12))
+                pose = Facing(facing, 1);
+            else if (walkCounter <= 8)
+                pose = Facing(facing, 2);
+            else
+                pose = Facing(facing, 0);
+            if (++walkCounter == 17) walkCounter = 0;
+        }
+    } else if (airborne) {
+        if (walking) Move();
+        if (HeroFallAir(*this, Body())) {
+            airborne = 0;
+            castInAir = 0;
+            walking = 0;
+        }
+        pose = Facing(facing, castInAir ? 0 : 3);
+    }
+}
+
+// Three bolts from her top-left corner (one drifting down, one level, one
+// up) into the older triple, or one flame.
+void PlayerNerys::Launch() {
+    if (spell == 1) {
+        g_shotFlame = ShotFlame(facing ? x : x - 38, y, facing);
+        return;
+    }
+    if (++lightningRing >= 2) lightningRing = 0;
+    ShotLightning* triple = &g_shotLightning[3 * lightningRing];
+    triple[0] = ShotLightning(x, y, facing, 4);
+    triple[1] = ShotLightning(x, y, facing, 0);
+    triple[2] = ShotLightning(x, y, facing, -4);
+}
+
+void PlayerNerys::CastStep() {
+    if (casting && !knockedBack && !dead) {
+        walkCounter = 0;
+        castCounter += 1;
+        pose = Facing(facing, castCounter > 3 ? 5 : 4);
+        if (castCounter == kLaunchTick) Launch();
+    } else if (!dead && !knockedBack && (!(walking || casting || airborne) || (crouching && !casting))) {
+        walkCounter = 0;
+        pose = Facing(facing, crouching ? 3 : 0);
+    } else if (knockedBack) {
+        pose = Facing(facing, 6);
+    }
+}
+
+void PlayerNerys::Update() {
+    HeroCountDownInvulnerability(*this);
+    StateStep();
+    CastStep();
+    HeroScroll(*this);
+    if ((pose == 5 || pose == 13) && castCounter >= kCastTicks) {
+        castCounter = 0;
+        casting = 0;
+        crouching = 0;
+        if (airborne)
+            castInAir = 1;
+        else
+            walking = 0;
+    }
+    g_graphics.DrawNerys(screenX, y, pose);
+    g_shotFlame.Update();
+    for (ShotLightning& s : g_shotLightning) s.Update();
+}
+
+int32_t PlayerNerys::WeaponHits(const platform::Rect* box) const {
+    if (!box) return 0;
+    return ShotHits(g_shotFlame, *box) || AnyShotHits(g_shotLightning, *box);
+}
+
+int32_t PlayerNerys::GetHurtBox(platform::Rect* out) const {
+    if (HeroCannotBeHurt(*this) || !out) return 0;
+    if (pose == 3 || pose == 11) {
+        const int32_t s = facing ? 0 : 2;
+        *out = platform::Rect{x + s, y + 16, x + s + 32, y + 62};
+    } else {
+        const int32_t s = facing ? 0 : 4;
+        *out = platform::Rect{x + s, y + 2, x + s + 30, y + 62};
+    }
+    return 1;
+}

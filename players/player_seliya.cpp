@@ -1,0 +1,234 @@
+#include "players/player_seliya.h"
+
+#include "engine/camera.h"
+#include "engine/keyboard.h"
+#include "engine/menu.h"
+#include "players/hero_common.h"
+#include "players/hero_shots.h"
+
+PlayerSeliya g_playerSeliya;
+
+namespace {
+
+const HeroTraits kTraits = {0, -90, 18};
+const HeroBody& Body() { return *HeroBodyFor(0); }
+
+constexpr int32_t kPoses = 22;
+int32_t Facing(int32_t facing, int32_t right) { return facing ? right : right + kPoses; }
+
+// Body box of each pose index: left offset facing right and left, width, top
+// offset, height (the sprite's own rectangle).
+struct BodyBox {
+    int8_t leftR, leftL, width, top, height;
+};
+constexpr BodyBox kBoxes[kPoses] = {
+    {16, 14, 32, 2, 72},  {18, 14, 30, 28, 46}, {8, 16, 38, 6, 68},   {0, 18, 44, 4, 70},   {2, 18, 42, 2, 72},
+    {2, 14, 46, 4, 64},   {8, 18, 36, 6, 68},   {10, 16, 36, 4, 70},  {16, 14, 32, 2, 72},  {16, 16, 30, 0, 74},
+    {16, 14, 32, 2, 72},  {16, 14, 32, 4, 70},  {12, 18, 32, 16, 58}, {14, 14, 34, 2, 72},  {6, 6, 50, 2, 72},
+    {12, 14, 36, 4, 70},  {18, 12, 32, 26, 48}, {6, 8, 48, 26, 48},   {16, 14, 32, 30, 44}, {10, -2, 52, 26, 58},
+    {22, -30, 68, 48, 26}, {0, 16, 46, 14, 60},
+};
+
+constexpr int32_t kSpecialTicks = 30;
+constexpr int32_t kIdleStart = 310;
+
+}  // namespace
+
+PlayerSeliya::PlayerSeliya() {
+    HeroConstruct(*this, Body());
+    pose = Facing(facing, 0);
+    g_shotHimitu = ShotHimitu();
+    for (ShotSuzaku& s : g_shotSuzaku) s = ShotSuzaku();
+    for (ShotHato& s : g_shotHato) s = ShotHato();
+}
+
+int32_t PlayerSeliya::ScreenXFor(int32_t wx) const { return HeroScreenXFor(wx); }
+
+void PlayerSeliya::Move() { HeroMove(*this, Body()); }
+
+void PlayerSeliya::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, level); }
+
+void PlayerSeliya::CheckDeath() { HeroCheckDeath(*this); }
+
+void PlayerSeliya::HandleInput() {
+    g_keyboard.Poll();
+    uint32_t held = 0, pressed = 0, released = 0;
+    g_keyboard.GetState(held, pressed, released);
+    if (pressed & kKeyEsc) {
+        g_menu.Open();
+        crouching = 0;
+        walking = 0;
+        return;
+    }
+    if (knockedBack || dead) return;
+    if ((crouching || airborne) && !attacking) {
+        if (pressed & kKeyCtrl) {
+            attacking = 1;
+            birdKind = 1;
+        } else if (pressed & kKeyUp) {
+            attacking = 1;
+            birdKind = 0;
+        }
+    }
+    if ((held & kKeyDown) && !crouching && !attacking && !airborne && !special) {
+        crouching = 1;
+        walking = 0;
+        actionCounter = 0;
+    }
+    // Also in the air: she steers while jumping.
+    if ((held & kKeyLeft) && !attacking && !special) {
+        walking = 1;
+        facing = 0;
+        actionCounter = 0;
+    }
+    if ((held & kKeyRight) && !attacking && !special) {
+        walking = 1;
+        facing = 1;
+        actionCounter = 0;
+    }
+    if (!attacking && !special && (pressed & (kKeyCtrl | kKeyUp))) {
+        attacking = 1;
+        walking = 0;
+        actionCounter = 0;
+        birdKind = (pressed & kKeyCtrl) ? 1 : 0;
+    }
+    if ((pressed & kKeyAlt) && !attacking && !crouching && !special) {
+        jumpCount = std::min(jumpCount + 1, 3);
+        if (jumpCount < 3) {
+            airborne = 1;
+            vy = Body().jumpSpeed;
+            walkCounter = 0;
+            actionCounter = 0;
+        }
+    }
+    if ((pressed & kKeyShift) && !attacking && !airborne && !special) {
+        walkCounter = 0;
+        actionCounter = 0;
+        special = 1;
+        crouching = 0;
+        g_soundPlayer.PlayAt(19, screenX);
+        g_shotHimitu = ShotHimitu(facing ? x + 15 : x - 25, y + 15, facing);
+    }
+    if ((released & kKeyLeft) && facing == 0 && walking && !airborne) {
+        walking = 0;
+        walkCounter = 0;
+    } else if ((released & kKeyRight) && facing == 1 && walking && !airborne) {
+        walking = 0;
+        walkCounter = 0;
+    }
+    if ((released & kKeyDown) && !attacking) crouching = 0;
+}
+
+void PlayerSeliya::StateStep() {
+    if (dead) {
+        pose = facing ? 42 : 20;
+    } else if (knockedBack) {
+        Move();
+        if (HeroFallKnocked(*this, Body())) {
+            jumpCount = actionCounter = walkCounter = vy = special = knockedBack = crouching = walking = airborne =
+                attacking = 0;
+        }
+    } else if (special) {
+        pose = Facing(facing, 21);
+        if (++actionCounter == kSpecialTicks) actionCounter = special = 0;
+    } else if (walking && !attacking && !crouching && !airborne) {
+        Move();
+        if (HeroWalkedOffEdge(*this, Body())) {
+            airborne = 1;
+            vy = 0;
+            walkCounter = 0;
+            walking = 0;
+            jumpCount = 2;
+        } else {
+            pose = Facing(facing, walkCounter <= 1 ? 2 : 3 + (walkCounter - 2) / 3);
+            if (++walkCounter == 17) walkCounter = 0;
+        }
+    } else if (airborne) {
+        if (walking) Move();
+        if (HeroFallAir(*this, Body())) {
+            airborne = 0;
+            walking = 0;
+            jumpCount = 0;
+        }
+        pose = Facing(facing, 12);
+    }
+}
+
+void PlayerSeliya::Launch(int32_t row) {
+    if (birdKind) {
+        if (++whiteRing >= kHatoSlots) whiteRing = 0;
+        g_shotHato[whiteRing] = ShotHato(x + 15, row + 10, facing);
+        return;
+    }
+    redRing += 2;
+    if (redRing >= kSuzakuSlots) redRing = 0;
+    // One bird leaves to each side whatever her facing.
+    g_shotSuzaku[redRing] = ShotSuzaku(x + 15, row, 0);
+    g_shotSuzaku[redRing + 1] = ShotSuzaku(x + 15, row, 1);
+}
+
+void PlayerSeliya::ActionStep() {
+    if (attacking && (!crouching || airborne) && !knockedBack && !dead && !special) {
+        walkCounter = 0;
+        actionCounter += 1;
+        pose = Facing(facing, actionCounter < 3 ? 13 : actionCounter > 4 ? 15 : 14);
+        if (actionCounter == 3) Launch(y);
+    } else if (!dead && !knockedBack && !attacking && (crouching || !(airborne || special || walking))) {
+        walkCounter = 0;
+        if (crouching) {
+            pose = Facing(facing, 1);
+            return;
+        }
+        // Standing still long enough starts the idle animation, which loops.
+        if (++actionCounter == 327) actionCounter = 315;
+        int32_t p = 0;
+        if (actionCounter >= 324) p = 10;
+        else if (actionCounter >= 321) p = 11;
+        else if (actionCounter >= 318) p = 10;
+        else if (actionCounter >= 315) p = 9;
+        else if (actionCounter >= kIdleStart) p = 8;
+        pose = Facing(facing, p);
+    } else if (attacking && crouching && !knockedBack && !dead && !special) {
+        walkCounter = 0;
+        actionCounter += 1;
+        pose = Facing(facing, actionCounter < 3 ? 16 : actionCounter > 4 ? 18 : 17);
+        if (actionCounter == 3) Launch(y + 26);
+    } else if (knockedBack) {
+        pose = Facing(facing, 19);
+    }
+}
+
+void PlayerSeliya::Update() {
+    HeroCountDownInvulnerability(*this);
+    StateStep();
+    ActionStep();
+    HeroScroll(*this);
+    if ((pose == 15 || pose == 37) && actionCounter >= 8) {
+        actionCounter = 0;
+        attacking = 0;
+        if (!airborne) walking = 0;
+    } else if ((pose == 18 || pose == 40) && actionCounter >= 8) {
+        actionCounter = 0;
+        attacking = 0;
+        walking = 0;
+        crouching = 0;
+    }
+    g_graphics.DrawSeliya(screenX, y, pose);
+    g_shotHimitu.Update();
+    for (ShotSuzaku& s : g_shotSuzaku) s.Update();
+    for (ShotHato& s : g_shotHato) s.Update();
+}
+
+int32_t PlayerSeliya::WeaponHits(const platform::Rect* box) const {
+    if (!box) return 0;
+    return AnyShotHits(g_shotHato, *box) || AnyShotHits(g_shotSuzaku, *box) || ShotHits(g_shotHimitu, *box);
+}
+
+int32_t PlayerSeliya::GetHurtBox(platform::Rect* out) const {
+    if (HeroCannotBeHurt(*this) || !out || pose < 0 || pose >= 2 * kPoses) return 0;
+    const BodyBox& b = kBoxes[pose % kPoses];
+    const int32_t left = x + (pose < kPoses ? b.leftR : b.leftL);
+    const int32_t top = y + b.top;
+    *out = platform::Rect{left, top, left + b.width, top + b.height};
+    return 1;
+}

@@ -1,0 +1,218 @@
+#include "players/player_tavish.h"
+
+#include "engine/camera.h"
+#include "engine/keyboard.h"
+#include "engine/menu.h"
+#include "players/hero_common.h"
+#include "players/hero_shots.h"
+
+PlayerTavish g_playerTavish;
+
+namespace {
+
+const HeroTraits kTraits = {5, -100, 4};
+const HeroBody& Body() { return *HeroBodyFor(5); }
+
+// Right-facing pose, or its left-facing twin 14 frames on.
+int32_t Facing(int32_t facing, int32_t right) { return facing ? right : right + 14; }
+
+// Phases 1-3, 4-6 and 7 on of a whip.
+int32_t WhipPose(int32_t facing, int32_t first, int32_t phase) {
+    return Facing(facing, first + (phase <= 3 ? 0 : phase <= 6 ? 1 : 2));
+}
+
+}  // namespace
+
+PlayerTavish::PlayerTavish() {
+    HeroConstruct(*this, Body());
+    pose = Facing(facing, 0);
+    g_shotCross = ShotCross();
+}
+
+int32_t PlayerTavish::ScreenXFor(int32_t wx) const { return HeroScreenXFor(wx); }
+
+void PlayerTavish::Move() { HeroMove(*this, Body()); }
+
+void PlayerTavish::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, level); }
+
+void PlayerTavish::CheckDeath() { HeroCheckDeath(*this); }
+
+void PlayerTavish::HandleInput() {
+    g_keyboard.Poll();
+    uint32_t held = 0, pressed = 0, released = 0;
+    g_keyboard.GetState(held, pressed, released);
+    if (pressed & kKeyEsc) {
+        g_menu.Open();
+        crouching = 0;
+        walking = 0;
+        return;
+    }
+    if (knockedBack || dead) return;
+    if (crouching || airborne) {
+        if ((pressed & kKeyCtrl) && !attacking && !crossThrow) {
+            whipSoundRequest = 1;
+            attacking = 1;
+        } else if ((pressed & kKeyShift) && !crossThrow && !attacking) {
+            crossThrow = 1;
+        }
+    }
+    const bool busy = attacking || crossThrow;
+    if ((held & kKeyDown) && !crouching && !airborne && !busy) {
+        crouching = 1;
+        walking = 0;
+    }
+    if ((held & kKeyLeft) && !airborne && !busy) {
+        walking = 1;
+        facing = 0;
+    }
+    if ((held & kKeyRight) && !airborne && !busy) {
+        walking = 1;
+        facing = 1;
+    }
+    if ((pressed & kKeyCtrl) && !attacking && !crossThrow) {
+        attacking = 1;
+        whipSoundRequest = 1;
+        walking = 0;
+    } else if ((pressed & kKeyShift) && !attacking && !crossThrow) {
+        crossThrow = 1;
+        walking = 0;
+    }
+    if ((pressed & kKeyAlt) && !attacking && !airborne && !crouching && !crossThrow) {
+        airborne = 1;
+        vy = -120;
+        walkCounter = 0;
+    }
+    if ((released & kKeyLeft) && facing == 0 && walking && !airborne && !crossThrow) {
+        walking = 0;
+        walkCounter = 0;
+    } else if ((released & kKeyRight) && facing == 1 && walking && !airborne && !crossThrow) {
+        walking = 0;
+        walkCounter = 0;
+    }
+    if ((released & kKeyDown) && !attacking) crouching = 0;
+}
+
+void PlayerTavish::StateStep() {
+    if (dead) {
+        pose = Facing(facing, 13);
+    } else if (knockedBack) {
+        Move();
+        if (HeroFallKnocked(*this, Body())) {
+            attackPhase = walkCounter = vy = crossThrow = knockedBack = crouching = walking = whippedInAir =
+                airborne = attacking = 0;
+        }
+    } else if (walking && !attacking && !crouching && !airborne && !crossThrow) {
+        Move();
+        if (HeroWalkedOffEdge(*this, Body())) {
+            airborne = 1;
+            vy = 0;
+            walking = 0;
+            walkCounter = 0;
+            pose = Facing(facing, 8);
+        } else {
+            if (walkCounter <= 4 || (walkCounter >= 9 && walkCounter <= 12))
+                pose = Facing(facing, 1);
+            else if (walkCounter <= 8)
+                pose = Facing(facing, 2);
+            else
+                pose = Facing(facing, 0);
+            if (++walkCounter == 17) walkCounter = 0;
+        }
+    } else if (airborne) {
+        if (walking) Move();
+        if (HeroFallAir(*this, Body())) {
+            airborne = 0;
+            whippedInAir = 0;
+            walking = 0;
+        }
+        pose = Facing(facing, whippedInAir ? 0 : 8);
+    }
+}
+
+void PlayerTavish::AttackStep() {
+    if (attacking && (!crouching || airborne) && !knockedBack && !dead && !crossThrow) {
+        walkCounter = 0;
+        attackPhase += 1;
+        pose = WhipPose(facing, 3, attackPhase);
+    } else if (crossThrow && !knockedBack && !dead && !attacking) {
+        walkCounter = 0;
+        attackPhase += 1;
+        pose = Facing(facing, attackPhase <= 3 ? 6 : 7);
+        // One cross at a time: a throw while it flies launches nothing.
+        if (attackPhase == 4 && g_shotCross.IsFinished()) g_shotCross = ShotCross(facing ? x + 12 : x + 2, y + 22, facing);
+    } else if (!dead && !knockedBack && !crossThrow && !attacking && !((walking || airborne) && !crouching)) {
+        walkCounter = 0;
+        pose = Facing(facing, crouching ? 8 : 0);
+    } else if (attacking && crouching && !knockedBack && !dead && !crossThrow) {
+        walkCounter = 0;
+        attackPhase += 1;
+        pose = WhipPose(facing, 9, attackPhase);
+    } else if (knockedBack) {
+        pose = Facing(facing, 12);
+    }
+}
+
+void PlayerTavish::EndStep() {
+    if ((pose == 5 || pose == 19) && attackPhase >= 9) {
+        attackPhase = 0;
+        attacking = 0;
+        crouching = 0;
+        if (airborne)
+            whippedInAir = 1;
+        else
+            walking = 0;
+    } else if ((pose == 11 || pose == 25) && attackPhase >= 9) {
+        attackPhase = 0;
+        attacking = 0;
+        walking = 0;
+        crouching = 0;
+    } else if ((pose == 7 || pose == 21) && attackPhase >= 6) {
+        attackPhase = 0;
+        crossThrow = 0;
+        crouching = 0;
+        if (airborne)
+            whippedInAir = 1;
+        else
+            walking = 0;
+    }
+}
+
+void PlayerTavish::Update() {
+    HeroCountDownInvulnerability(*this);
+    StateStep();
+    AttackStep();
+    HeroScroll(*this);
+    EndStep();
+    g_graphics.DrawTavish(screenX, y, pose);
+    if (whipSoundRequest) {
+        whipSoundRequest = 0;
+        g_soundPlayer.PlayAt(0, screenX);
+    }
+    g_shotCross.Update();
+}
+
+int32_t PlayerTavish::WeaponHits(const platform::Rect* box, int32_t alreadyHit) const {
+    if (!box) return 0;
+    if (ShotHits(g_shotCross, *box)) return 1;  // the cross makes no hit sound
+    platform::Rect whip{};
+    switch (pose) {
+        case 5: whip = {x + 46, y + 24, x + 108, y + 30}; break;
+        case 19: whip = {x - 76, y + 24, x - 14, y + 30}; break;
+        case 11: whip = {x + 46, y + 38, x + 108, y + 44}; break;
+        case 25: whip = {x - 76, y + 38, x - 14, y + 44}; break;
+        default: return 0;
+    }
+    if (!RectsOverlap(whip, *box)) return 0;
+    if (alreadyHit == 0) {
+        g_hitSoundX = WorldToScreenX(x);
+        g_hitSoundRequest = 1;
+    }
+    return 1;
+}
+
+int32_t PlayerTavish::GetHurtBox(platform::Rect* out) const {
+    if (HeroCannotBeHurt(*this) || !out) return 0;
+    const bool low = (pose >= 8 && pose <= 11) || (pose >= 22 && pose <= 25);
+    *out = platform::Rect{x, y + (low ? 14 : 2), x + 32, y + 60};
+    return 1;
+}
