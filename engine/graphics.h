@@ -55,6 +55,20 @@ public:
     void DrawMenuCursorNerys();
     void DrawMenuCursorTavish();
 
+    // --- Enemy, trap, projectile, boss and orb draws (sprite_draws.cpp) ---------
+    // One per sprite kind, generated from the kind table: DrawGhost(x, y, frame)
+    // and so on. x is a world x, or a screen x for the boss-stage kinds.
+#define DRAW_XYF(name, ...) void Draw##name(int32_t x, int32_t y, int32_t frame);
+#define DRAW_XY(name, ...) void Draw##name(int32_t x, int32_t y);
+#define DRAW_XF(name, ...) void Draw##name(int32_t x, int32_t frame);
+#define DRAW_NONE(name, ...) void Draw##name();
+#include "engine/sprite_draws.def"
+#undef DRAW_XYF
+#undef DRAW_XY
+#undef DRAW_XF
+#undef DRAW_NONE
+    // --- end of the enemy draws -----------------------------------------------
+
     platform::Surface* BackBuffer() { return backBuffer_.get(); }
     platform::Surface* Slot(int index) {
         return index >= 0 && index < kSlotCount ? slot[index].get() : nullptr;

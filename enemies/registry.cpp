@@ -1,0 +1,97 @@
+// The placement and update dispatch, generated as plain switches from the
+// class registry.
+#include "enemies/registry.h"
+
+#include <utility>
+
+#include "enemies/enemy_classes.h"
+#include "enemies/enemy_model.h"
+#include "enemies/pending.h"
+
+// Built classes define their arrays in their own files.
+#define ENEMY(Class, array, size, arity)
+#define PENDING(Class, array, size, arity) Class array[size];
+#include "enemies/registry.def"
+#undef ENEMY
+#undef PENDING
+
+const ObjectClassInfo kObjectClasses[kObjectClassCount] = {
+#define ENEMY(Class, array, size, arity) {#Class, size, arity, true},
+#define PENDING(Class, array, size, arity) {#Class, size, arity, false},
+#include "enemies/registry.def"
+#undef ENEMY
+#undef PENDING
+};
+
+namespace {
+
+template <typename T, size_t... I>
+T BuildFrom(const int32_t* args, std::index_sequence<I...>) {
+    return T(args[I]...);
+}
+
+// The array sizes the registry states are the arrays the classes define.
+#define ENEMY(Class, array, size, arity) \
+    static_assert(sizeof(array) / sizeof(array[0]) == size, #Class " array size");
+#define PENDING ENEMY
+#include "enemies/registry.def"
+#undef ENEMY
+#undef PENDING
+
+// A class without a dead flag is always there.
+template <typename T>
+bool ReadRecord(const T* e, int32_t* dead, int32_t* x, int32_t* y) {
+    if (!e) return false;
+    if constexpr (requires { e->dead; })
+        *dead = e->dead;
+    else
+        *dead = 0;
+    *x = e->x;
+    *y = e->y;
+    return true;
+}
+
+}  // namespace
+
+bool PlaceObject(ObjectClass c, int32_t slot, const int32_t* args) {
+    switch (c) {
+#define ENEMY(Class, array, size, arity) \
+    case ObjectClass::Class:             \
+        return enemy::PoolWrite(array, slot, BuildFrom<Class>(args, std::make_index_sequence<arity>{}));
+#define PENDING(Class, array, size, arity) \
+    case ObjectClass::Class:               \
+        return false;
+#include "enemies/registry.def"
+#undef ENEMY
+#undef PENDING
+    }
+    return false;
+}
+
+void UpdateObject(ObjectClass c, int32_t slot) {
+    switch (c) {
+#define ENEMY(Class, array, size, arity)                 \
+    case ObjectClass::Class:                             \
+        if (Class* e = enemy::SlotAt(array, slot)) e->Update(); \
+        return;
+#define PENDING(Class, array, size, arity) \
+    case ObjectClass::Class:               \
+        return;
+#include "enemies/registry.def"
+#undef ENEMY
+#undef PENDING
+    }
+}
+
+bool ReadObject(ObjectClass c, int32_t slot, int32_t* dead, int32_t* x, int32_t* y) {
+    switch (c) {
+#define ENEMY(Class, array, size, arity) \
+    case ObjectClass::Class:             \
+        return ReadRecord(enemy::SlotAt(array, slot), dead, x, y);
+#define PENDING ENEMY
+#include "enemies/registry.def"
+#undef ENEMY
+#undef PENDING
+    }
+    return false;
+}
