@@ -42,6 +42,16 @@ void GameMenu::ShowPage(int32_t page, int32_t highlighted) {
     itemCount = itemCountPerMode[page];
 }
 
+// The loading screen, then the stage (re)starts and play runs; the in-stage
+// menu is what the next Esc opens.
+void GameMenu::StartFromMenu() {
+    ShowPage(0, 0);
+    g_graphics.DrawLoadingScreen();
+    g_graphics.Flip();
+    StartStage();
+    active = 0;
+}
+
 void GameMenu::Update() {
     g_keyboard.Poll();
     uint32_t pressed = 0, released = 0;
@@ -83,21 +93,12 @@ void GameMenu::Update() {
                 break;
             case 2:
                 g_stageNumber = cursor + 1;
-                ShowPage(0, 0);
-                g_graphics.DrawLoadingScreen();
-                g_graphics.Flip();
-                StartStage();
-                active = 0;
+                StartFromMenu();
                 return;
             case 3:
                 g_playerFront.Select(HeroForItem(cursor));
                 if (g_stageNumber != 0) {
-                    active = 0;
-                    ShowPage(0, 0);
-                    g_graphics.DrawLoadingScreen();
-                    g_graphics.Flip();
-                    StartStage();
-                    active = 0;
+                    StartFromMenu();
                     return;
                 }
                 ShowPage(1, 0);

@@ -20,6 +20,7 @@ public:
 
 private:
     void ShowPage(int32_t page, int32_t highlighted);
+    void StartFromMenu();
 };
 
 extern GameMenu g_menu;

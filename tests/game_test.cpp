@@ -7,6 +7,7 @@
 #include "engine/shell.h"
 #include "engine/sound.h"
 #include "engine/timers.h"
+#include "players/player_doran.h"
 #include "players/player_front.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
@@ -30,6 +31,7 @@ void GameTest::SetUp() {
     g_menu = GameMenu();
     g_playerFront = PlayerFront();
     PlaceStandInHero(0, 0, 16);
+    g_playerDoran = PlayerDoran();
     g_stage = Stage();
     g_stageFloor = StageFloor();
     g_stageMusic = StageMusic();
@@ -77,4 +79,25 @@ void DataDirTest::SetUp() {
 void DataDirTest::TearDown() {
     std::filesystem::current_path(oldDir_);
     GameTest::TearDown();
+}
+
+void PlaceHero(int32_t x, int32_t y, int32_t hp) {
+    if (g_playerFront.GetCharacter() == 2) {
+        g_playerDoran.x = x;
+        g_playerDoran.y = y;
+        g_playerDoran.hp = hp;
+        return;
+    }
+    PlaceStandInHero(x, y, hp);
+}
+
+std::vector<int> PlayedSlots(platform::HeadlessBackend& backend) {
+    std::vector<int> slots;
+    for (const auto& play : backend.SoundPlays()) {
+        int found = -1;
+        for (int slot = 0; slot < kWaveSlots && found < 0; ++slot)
+            if (g_soundPlayer.buffers[slot] == play.sound) found = slot;
+        slots.push_back(found);
+    }
+    return slots;
 }

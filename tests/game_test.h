@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "platform/headless_backend.h"
 
@@ -24,6 +25,13 @@ protected:
 
     platform::HeadlessBackend backend;
 };
+
+// Wave-table slots of every sound played so far, in order (-1 for a sound
+// that is no slot's).
+std::vector<int> PlayedSlots(platform::HeadlessBackend& backend);
+
+// Puts the selected hero at (x, y) with hp hit points.
+void PlaceHero(int32_t x, int32_t y, int32_t hp);
 
 // A game test with the build's generated data folder as working directory.
 class DataDirTest : public GameTest {

@@ -22,11 +22,8 @@ protected:
     }
     // Wave slot of the last sound played, -1 when none played.
     int LastSlot() {
-        const auto plays = backend.SoundPlays();
-        if (plays.empty()) return -1;
-        for (int slot = 0; slot < kWaveSlots; ++slot)
-            if (g_soundPlayer.buffers[slot] == plays.back().sound) return slot;
-        return -1;
+        const auto slots = PlayedSlots(backend);
+        return slots.empty() ? -1 : slots.back();
     }
     size_t PlayCount() { return backend.SoundPlays().size(); }
     // Runs the check with the stand-in hero at (x, y).
@@ -34,7 +31,7 @@ protected:
         g_stageNumber = stage;
         g_stageClear = 0;
         g_playerFront.Select(hero);
-        PlaceStandInHero(x, y, hp);
+        PlaceHero(x, y, hp);
         g_stage.CheckExit();
         return g_stageClear != 0;
     }
@@ -102,7 +99,7 @@ TEST_F(StageExit, ReachingTheExitStartsTheNextStageAfterTheWait) {
     EXPECT_EQ(g_playerFront.GetY(), 315);
     Tick();
     ASSERT_EQ(g_stageClear, 0);
-    PlaceStandInHero(5720, 315, 16);
+    PlaceHero(5720, 315, 16);
     Tick();
     ASSERT_EQ(g_stageClear, 1);
     EXPECT_EQ(LastSlot(), 5);
@@ -124,7 +121,7 @@ TEST_F(StageExit, ClearAfterStage50WrapsToStage1) {
     g_stageNumber = 50;
     g_menu.StartStage();
     g_menu.active = 0;
-    PlaceStandInHero(5720, 379, 16);
+    PlaceHero(5720, 379, 16);
     Tick();
     ASSERT_EQ(g_stageClear, 1);
     EXPECT_EQ(LastSlot(), 16);

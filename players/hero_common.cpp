@@ -1,0 +1,20 @@
+#include "players/hero_common.h"
+
+int32_t HeroDamage(int32_t frontIndex, int32_t a) {
+    int32_t f = a;
+    switch (frontIndex) {
+        case 5: f = a + a / 2; break;      // Tavish
+        case 0: f = 4 * a; break;          // Seliya
+        case 1: f = 3 * a; break;          // Seliya, Varmiel form
+        case 6: f = 3 * a + a / 2; break;  // Nerys
+        default: break;                    // Doran
+    }
+    return g_damageRule == 0 ? f / 2 : f;
+}
+
+int32_t HeroScreenXFor(int32_t x) {
+    const int64_t endX = g_stage.GetEndX();
+    if (x > 320 && x < endX - 280) return 320;
+    if (x <= 320) return x;
+    return static_cast<int32_t>(x + 600 - endX);
+}

@@ -1,0 +1,216 @@
+#include "players/player_doran.h"
+
+#include "engine/camera.h"
+#include "engine/keyboard.h"
+#include "engine/menu.h"
+#include "players/hero_common.h"
+
+PlayerDoran g_playerDoran;
+
+namespace {
+
+const HeroTraits kTraits = {2, -100, 4};
+const HeroBody& Body() { return *HeroBodyFor(2); }
+
+struct PoseArt {
+    int32_t w, h, dx, dy;
+};
+
+// Sprite size and draw offset of every pose.
+const PoseArt kPoses[24] = {
+    {36, 62, 0, 0},     {24, 62, 12, 0},    {33, 62, 3, 0},     {36, 62, 0, 0},
+    {24, 62, 0, 0},     {33, 62, 0, 0},     {61, 62, 0, 0},     {64, 62, 0, 0},
+    {129, 62, -97, 0},  {61, 62, -20, 0},   {64, 62, -25, 0},   {129, 62, 0, 0},
+    {32, 46, 0, 18},    {32, 46, 0, 18},    {64, 62, -32, 16},  {64, 48, -32, 16},
+    {128, 46, 0, 18},   {64, 62, 0, 16},    {64, 48, 0, 16},    {128, 46, -96, 18},
+    {36, 58, 0, 2},     {36, 58, 0, 2},     {61, 24, 0, 38},    {61, 24, 0, 38},
+};
+
+// Right-facing pose or its left-facing twin.
+int32_t Facing(int32_t facing, int32_t right, int32_t left) { return facing ? right : left; }
+
+}  // namespace
+
+PlayerDoran::PlayerDoran() {
+    HeroConstruct(*this, Body());
+    pose = Facing(facing, 0, 3);
+}
+
+int32_t PlayerDoran::ScreenXFor(int32_t wx) const { return HeroScreenXFor(wx); }
+
+void PlayerDoran::Move() { HeroMove(*this, Body()); }
+
+void PlayerDoran::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, level); }
+
+void PlayerDoran::CheckDeath() { HeroCheckDeath(*this); }
+
+void PlayerDoran::HandleInput() {
+    g_keyboard.Poll();
+    uint32_t held = 0, pressed = 0, released = 0;
+    g_keyboard.GetState(held, pressed, released);
+    if (pressed & kKeyEsc) {
+        g_menu.Open();
+        crouching = 0;
+        walking = 0;
+        return;
+    }
+    if (knockedBack || dead) return;
+    if ((crouching || airborne) && (pressed & kKeyCtrl) && !attacking) {
+        whipSoundRequest = 1;
+        attacking = 1;
+    }
+    if ((held & kKeyDown) && !crouching && !attacking && !airborne) {
+        crouching = 1;
+        walking = 0;
+    }
+    if ((held & kKeyLeft) && !airborne && !attacking) {
+        walking = 1;
+        facing = 0;
+    }
+    if ((held & kKeyRight) && !airborne && !attacking) {
+        walking = 1;
+        facing = 1;
+    }
+    if ((pressed & kKeyCtrl) && !attacking) {
+        attacking = 1;
+        walking = 0;
+        whipSoundRequest = 1;
+    }
+    if ((pressed & kKeyAlt) && !attacking && !airborne && !crouching) {
+        airborne = 1;
+        vy = -120;
+        walkCounter = 0;
+    }
+    if ((released & kKeyLeft) && facing == 0 && walking && !airborne) {
+        walking = 0;
+        walkCounter = 0;
+    } else if ((released & kKeyRight) && facing == 1 && walking && !airborne) {
+        walking = 0;
+        walkCounter = 0;
+    }
+    if ((released & kKeyDown) && !attacking) crouching = 0;
+}
+
+void PlayerDoran::StateStep() {
+    if (dead) {
+        pose = Facing(facing, 22, 23);
+    } else if (knockedBack) {
+        Move();
+        if (HeroFallKnocked(*this, Body())) {
+            attackPhase = walkCounter = vy = knockedBack = crouching = walking = whippedInAir = airborne =
+                attacking = 0;
+        }
+    } else if (walking && !attacking && !crouching && !airborne) {
+        Move();
+        if (HeroWalkedOffEdge(*this, Body())) {
+            // Walked off an edge: fall from rest.
+            airborne = 1;
+            vy = 0;
+            walking = 0;
+            walkCounter = 0;
+            pose = Facing(facing, 12, 13);
+        } else {
+            if (walkCounter <= 1)
+                pose = Facing(facing, 0, 3);
+            else if (walkCounter <= 4 || walkCounter >= 8)
+                pose = Facing(facing, 1, 4);
+            else
+                pose = Facing(facing, 2, 5);
+            if (++walkCounter == 11) walkCounter = 0;
+        }
+    } else if (airborne) {
+        if (walking) Move();
+        if (HeroFallAir(*this, Body())) {
+            airborne = 0;
+            whippedInAir = 0;
+            walking = 0;
+        }
+        pose = whippedInAir ? Facing(facing, 0, 3) : Facing(facing, 12, 13);
+    }
+}
+
+void PlayerDoran::AttackStep() {
+    if (attacking && (!crouching || airborne) && !knockedBack && !dead) {
+        walkCounter = 0;
+        attackPhase += 1;
+        if (attackPhase <= 2)
+            pose = Facing(facing, 9, 6);
+        else if (attackPhase <= 4)
+            pose = Facing(facing, 10, 7);
+        else
+            pose = Facing(facing, 11, 8);
+    } else if (!dead && !knockedBack && !((walking || attacking || airborne) && !crouching) && !attacking) {
+        walkCounter = 0;
+        pose = crouching ? Facing(facing, 12, 13) : Facing(facing, 0, 3);
+    } else if (attacking && crouching && !knockedBack && !dead) {
+        walkCounter = 0;
+        attackPhase += 1;
+        if (attackPhase <= 2)
+            pose = Facing(facing, 14, 17);
+        else if (attackPhase <= 4)
+            pose = Facing(facing, 15, 18);
+        else
+            pose = Facing(facing, 16, 19);
+    } else if (knockedBack) {
+        pose = Facing(facing, 20, 21);
+    }
+}
+
+void PlayerDoran::Draw() {
+    if (pose < 0 || pose >= 24) return;
+    const PoseArt& a = kPoses[pose];
+    platform::Rect dest{screenX + a.dx, y + a.dy, screenX + a.dx + a.w, y + a.dy + a.h};
+    platform::Rect src{0, 0, a.w, a.h};
+    g_graphics.DrawSceneAndSprite(pose, &dest, &src);
+}
+
+void PlayerDoran::Update() {
+    HeroCountDownInvulnerability(*this);
+    StateStep();
+    AttackStep();
+    HeroScroll(*this);
+    if ((pose == 8 || pose == 11) && attackPhase >= 8) {
+        attackPhase = 0;
+        attacking = 0;
+        if (airborne)
+            whippedInAir = 1;
+        else
+            walking = 0;
+    } else if ((pose == 16 || pose == 19) && attackPhase >= 8) {
+        attackPhase = 0;
+        attacking = 0;
+        walking = 0;
+        crouching = 0;
+    }
+    Draw();
+    if (whipSoundRequest) {
+        whipSoundRequest = 0;
+        g_soundPlayer.PlayAt(0, screenX);
+    }
+}
+
+int32_t PlayerDoran::WeaponHits(const platform::Rect* box) const {
+    platform::Rect whip{};
+    switch (pose) {
+        case 11: whip = {x + 48, y + 22, x + 128, y + 31}; break;
+        case 8: whip = {x - 97, y + 22, x - 17, y + 31}; break;
+        case 16: whip = {x + 65, y + 38, x + 145, y + 46}; break;
+        case 19: whip = {x - 96, y + 38, x - 16, y + 46}; break;
+        default: return 0;
+    }
+    return box ? RectsOverlap(whip, *box) : 0;
+}
+
+int32_t PlayerDoran::GetHurtBox(platform::Rect* out) const {
+    if (HeroCannotBeHurt(*this) || !out) return 0;
+    int32_t top = y + 18, bottom = y + 58;
+    if (pose <= 11 || whippedInAir) {
+        top = y + 2;
+        bottom = y + 56;
+    } else if (pose == 12 || pose == 13 || pose == 16 || pose == 19) {
+        top = y + 20;
+        bottom = y + 60;
+    }
+    *out = platform::Rect{x + 2, top, x + 30, bottom};
+    return 1;
+}
