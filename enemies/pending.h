@@ -5,8 +5,8 @@
 // Classes not built yet: minimal records with their global arrays, so that
 // the registry, the stage lists and the classes that read them compile. They
 // never act: dead and dormant from the start.
-#define ENEMY(Class, array, size, arity)
-#define PENDING(Class, array, size, arity) \
+#define ENEMY(Class, array, size, arity, deadArg)
+#define PENDING(Class, array, size, arity, deadArg) \
     struct Class {                          \
         int32_t x = 0;                      \
         int32_t y = 0;                      \

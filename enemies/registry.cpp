@@ -9,15 +9,15 @@
 #include "enemies/pending.h"
 
 // Built classes define their arrays in their own files.
-#define ENEMY(Class, array, size, arity)
-#define PENDING(Class, array, size, arity) Class array[size];
+#define ENEMY(Class, array, size, arity, deadArg)
+#define PENDING(Class, array, size, arity, deadArg) Class array[size];
 #include "enemies/registry.def"
 #undef ENEMY
 #undef PENDING
 
 const ObjectClassInfo kObjectClasses[kObjectClassCount] = {
-#define ENEMY(Class, array, size, arity) {#Class, size, arity, true},
-#define PENDING(Class, array, size, arity) {#Class, size, arity, false},
+#define ENEMY(Class, array, size, arity, deadArg) {#Class, size, arity, deadArg, true},
+#define PENDING(Class, array, size, arity, deadArg) {#Class, size, arity, deadArg, false},
 #include "enemies/registry.def"
 #undef ENEMY
 #undef PENDING
@@ -31,8 +31,9 @@ T BuildFrom(const int32_t* args, std::index_sequence<I...>) {
 }
 
 // The array sizes the registry states are the arrays the classes define.
-#define ENEMY(Class, array, size, arity) \
-    static_assert(sizeof(array) / sizeof(array[0]) == size, #Class " array size");
+#define ENEMY(Class, array, size, arity, deadArg) \
+    static_assert(sizeof(array) / sizeof(array[0]) == size, #Class " array size"); \
+    static_assert(arity <= kMaxObjectArgs, #Class " arity");
 #define PENDING ENEMY
 #include "enemies/registry.def"
 #undef ENEMY
@@ -55,10 +56,10 @@ bool ReadRecord(const T* e, int32_t* dead, int32_t* x, int32_t* y) {
 
 bool PlaceObject(ObjectClass c, int32_t slot, const int32_t* args) {
     switch (c) {
-#define ENEMY(Class, array, size, arity) \
+#define ENEMY(Class, array, size, arity, deadArg) \
     case ObjectClass::Class:             \
         return enemy::PoolWrite(array, slot, BuildFrom<Class>(args, std::make_index_sequence<arity>{}));
-#define PENDING(Class, array, size, arity) \
+#define PENDING(Class, array, size, arity, deadArg) \
     case ObjectClass::Class:               \
         return false;
 #include "enemies/registry.def"
@@ -70,11 +71,11 @@ bool PlaceObject(ObjectClass c, int32_t slot, const int32_t* args) {
 
 void UpdateObject(ObjectClass c, int32_t slot) {
     switch (c) {
-#define ENEMY(Class, array, size, arity)                 \
+#define ENEMY(Class, array, size, arity, deadArg)                 \
     case ObjectClass::Class:                             \
         if (Class* e = enemy::SlotAt(array, slot)) e->Update(); \
         return;
-#define PENDING(Class, array, size, arity) \
+#define PENDING(Class, array, size, arity, deadArg) \
     case ObjectClass::Class:               \
         return;
 #include "enemies/registry.def"
@@ -85,7 +86,7 @@ void UpdateObject(ObjectClass c, int32_t slot) {
 
 bool ReadObject(ObjectClass c, int32_t slot, int32_t* dead, int32_t* x, int32_t* y) {
     switch (c) {
-#define ENEMY(Class, array, size, arity) \
+#define ENEMY(Class, array, size, arity, deadArg) \
     case ObjectClass::Class:             \
         return ReadRecord(enemy::SlotAt(array, slot), dead, x, y);
 #define PENDING ENEMY

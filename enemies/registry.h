@@ -4,7 +4,7 @@
 
 // Every object class of the stages, generated from registry.def.
 enum class ObjectClass : uint8_t {
-#define ENEMY(Class, array, size, arity) Class,
+#define ENEMY(Class, array, size, arity, deadArg) Class,
 #define PENDING ENEMY
 #include "enemies/registry.def"
 #undef ENEMY
@@ -12,7 +12,7 @@ enum class ObjectClass : uint8_t {
 };
 
 constexpr int kObjectClassCount = 0
-#define ENEMY(Class, array, size, arity) +1
+#define ENEMY(Class, array, size, arity, deadArg) +1
 #define PENDING ENEMY
 #include "enemies/registry.def"
 #undef ENEMY
@@ -26,6 +26,7 @@ struct ObjectClassInfo {
     const char* name;
     int32_t size;   // slots of its global array
     int32_t arity;  // constructor arguments
+    int32_t deadArg;  // the argument that builds an idle slot, -1 for none
     bool built;     // false: a minimal record that places and updates as nothing
 };
 

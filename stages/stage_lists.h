@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 
 #include "enemies/registry.h"
 
@@ -9,8 +10,17 @@
 struct StageObject {
     ObjectClass cls;
     int32_t slot;
+    int32_t argc;  // arguments given, to check against the class's constructor
     int32_t args[kMaxObjectArgs];
 };
+
+constexpr StageObject Obj(ObjectClass cls, int32_t slot, std::initializer_list<int32_t> args) {
+    StageObject o{cls, slot, static_cast<int32_t>(args.size()), {}};
+    int32_t i = 0;
+    for (const int32_t a : args)
+        if (i < kMaxObjectArgs) o.args[i++] = a;
+    return o;
+}
 
 struct StageObjectList {
     const StageObject* objects;
