@@ -14,6 +14,13 @@ void SeedGameRand(uint32_t seed) { std::srand(seed); }
 
 namespace enemy {
 
+namespace {
+int32_t s_refusedSlots = 0;
+}
+
+void NoteRefusedSlot() { s_refusedSlots += 1; }
+int32_t RefusedSlotCount() { return s_refusedSlots; }
+
 int32_t HeroX() { return g_playerFront.GetX(); }
 int32_t HeroY() { return g_playerFront.GetY(); }
 

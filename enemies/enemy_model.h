@@ -82,16 +82,21 @@ bool Land(int32_t x, int32_t& y, int32_t probe, int32_t height);
 void PlaySoundAt(int32_t sound, int32_t x);
 
 // Pools and slot reads are bounds-checked: a slot outside the array is
-// neither written nor read.
-template <typename T, size_t N>
-bool PoolWrite(T (&pool)[N], int32_t slot, const T& record) {
-    if (slot < 0 || static_cast<size_t>(slot) >= N) return false;
-    pool[slot] = record;
-    return true;
-}
+// neither written nor read, and counted.
+void NoteRefusedSlot();
+int32_t RefusedSlotCount();
 template <typename T, size_t N>
 T* SlotAt(T (&pool)[N], int32_t slot) {
-    return slot >= 0 && static_cast<size_t>(slot) < N ? &pool[slot] : nullptr;
+    if (slot >= 0 && static_cast<size_t>(slot) < N) return &pool[slot];
+    NoteRefusedSlot();
+    return nullptr;
+}
+template <typename T, size_t N>
+bool PoolWrite(T (&pool)[N], int32_t slot, const T& record) {
+    T* s = SlotAt(pool, slot);
+    if (!s) return false;
+    *s = record;
+    return true;
 }
 // True when the slot exists and is idle.
 template <typename T, size_t N>

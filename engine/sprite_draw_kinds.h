@@ -31,6 +31,8 @@ enum SpriteDrawKind : int {
 // a keyed blit. A frame outside the kind's set draws nothing (and asserts).
 void DrawSpriteKind(CGraphics& g, int kind, int32_t x, int32_t y, int32_t frame);
 const char* SpriteDrawSetName(int kind);
+// Draws refused since start-up for a frame outside the kind's set.
+int32_t FrameFaultCount();
 int SpriteDrawFrames(int kind);
 
 }  // namespace sprite_draw

@@ -333,6 +333,8 @@ int32_t FixedTop(int kind, int32_t frame, int32_t y) {
 // the arithmetic small keeps it from overflowing.
 constexpr int64_t kFar = int64_t{1} << 24;
 
+int32_t s_frameFaults = 0;
+
 }  // namespace
 
 namespace sprite_draw {
@@ -340,6 +342,8 @@ namespace sprite_draw {
 const char* SpriteDrawSetName(int kind) {
     return kind >= 0 && kind < kSpriteDrawCount ? kDrawInfo[kind].set : nullptr;
 }
+
+int32_t FrameFaultCount() { return s_frameFaults; }
 
 int SpriteDrawFrames(int kind) { return kind >= 0 && kind < kSpriteDrawCount ? kDrawInfo[kind].frames : 0; }
 
@@ -350,7 +354,10 @@ void DrawSpriteKind(CGraphics& g, int kind, int32_t x, int32_t y, int32_t frame)
     const SpriteSet* set = c.set[kind];
     const bool frameOk = set && frame >= 0 && frame < d.frames && frame < set->count && frame < kMaxFrames;
     assert(frameOk && "frame outside its sprite set");
-    if (!frameOk) return;
+    if (!frameOk) {
+        s_frameFaults += 1;
+        return;
+    }
     platform::Surface* back = g.BackBuffer();
     const platform::Surface* image = g.Slot(set->first + frame);
     if (!back || !image) return;
