@@ -251,6 +251,18 @@ const PoolOwner kOwners[] = {
     {C::EnemyBalloon, 4, C::EnemyHousi, 4},
 };
 
+// Self-reviving classes and pure pools: the stage only ever places them idle.
+const std::set<C> kAlwaysIdle = {
+    C::EnemyZombie, C::EnemyMerman, C::EnemyToad, C::EnemyFish, C::EnemyWGhost, C::EnemyBalloon, C::EnemyMBat,
+    C::EnemyMedyusaHead, C::EnemyZonbi, C::EnemyTori, C::EnemyDZombie, C::EnemyFlyingS, C::EnemyMadman,
+    C::EnemySukaru2, C::EnemyTobuHonoo, C::EnemyMoeruhonoo, C::EnemyHone, C::EnemyHousi, C::EnemyTaru,
+    C::EnemyMSpider, C::EnemyAx, C::EnemyOtiruHonoo, C::EnemyKahun, C::EnemyYa, C::EnemyBarukan, C::EnemyTanken,
+    C::EnemyLightning, C::EnemyWhiteDHonoo, C::EnemyAra, C::EnemyRingo, C::EnemyKaminari, C::EnemyFireB,
+    C::EnemyTuti, C::EnemyGanseki, C::EnemyHoutai, C::EnemyTama, C::EnemyBeriFire, C::EnemyGyaiGanseki,
+    C::EnemyGyaiFire1, C::EnemyGyaiFire2, C::EnemyKama, C::EnemyHellFire, C::EnemyKokuen, C::EnemyStnFire,
+    C::EnemyUpFireM,
+};
+
 // Walkers and their height from y to the ground they stand on.
 const std::map<C, int32_t> kStandingHeight = {
     {C::EnemyRed, 96}, {C::EnemySkeletonSoldier, 62}, {C::EnemyGool, 48}, {C::EnemyUne, 36},
@@ -356,6 +368,9 @@ TEST_F(StageLists, IdleEntriesArePlacedDeadAndOwnersPoolsLieInIdleSlots) {
         std::set<std::pair<C, int32_t>> idle;
         for (int32_t i = 0; i < list.count; ++i) {
             const StageObject& o = list.objects[i];
+            if (kAlwaysIdle.count(o.cls)) {
+                EXPECT_TRUE(IsIdle(o)) << NameOf(o.cls) << " " << o.slot << " on stage " << stage;
+            }
             if (!IsIdle(o)) continue;
             idle.insert({o.cls, o.slot});
             int32_t dead = 0, x = 0, y = 0;
