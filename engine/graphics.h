@@ -68,8 +68,22 @@ public:
     void DrawKidan(int32_t x, int32_t y);
     void DrawFlame(int32_t x, int32_t y, int32_t frame);
     void DrawCross(int32_t x, int32_t y, int32_t frame);
-    void DrawLightning(int32_t x, int32_t y, int32_t frame);
+    // The lightning shot is drawn by DrawLightning among the sprite draws.
     // --- end of hero and projectile draws ---
+
+    // --- Enemy, trap, projectile, boss and orb draws (sprite_draws.cpp) ---------
+    // One per sprite kind, generated from the kind table: DrawGhost(x, y, frame)
+    // and so on. x is a world x, or a screen x for the boss-stage kinds.
+#define DRAW_XYF(name, ...) void Draw##name(int32_t x, int32_t y, int32_t frame);
+#define DRAW_XY(name, ...) void Draw##name(int32_t x, int32_t y);
+#define DRAW_XF(name, ...) void Draw##name(int32_t x, int32_t frame);
+#define DRAW_NONE(name, ...) void Draw##name();
+#include "engine/sprite_draws.def"
+#undef DRAW_XYF
+#undef DRAW_XY
+#undef DRAW_XF
+#undef DRAW_NONE
+    // --- end of the enemy draws -----------------------------------------------
 
     platform::Surface* BackBuffer() { return backBuffer_.get(); }
     platform::Surface* Slot(int index) {

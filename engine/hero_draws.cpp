@@ -105,7 +105,6 @@ const SpriteSet* s_hato = nullptr;
 const SpriteSet* s_kidan = nullptr;
 const SpriteSet* s_flame = nullptr;
 const SpriteSet* s_cross = nullptr;
-const SpriteSet* s_lightning = nullptr;
 
 // A projectile frame at world x with its offset applied before the test.
 void DrawShot(CGraphics& g, const SpriteSet*& cache, const char* name, int32_t x, int32_t y, int32_t frame,
@@ -165,6 +164,3 @@ void CGraphics::DrawCross(int32_t x, int32_t y, int32_t frame) {
     DrawShot(*this, s_cross, "Cross", x, y, frame, 0, 0, kAll);
 }
 
-void CGraphics::DrawLightning(int32_t x, int32_t y, int32_t frame) {
-    DrawShot(*this, s_lightning, "Lightning", x, y, frame, 0, 0, kAll);
-}

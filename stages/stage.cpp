@@ -3,6 +3,7 @@
 #include "engine/shell.h"
 #include "engine/sound.h"
 #include "players/player_front.h"
+#include "stages/stage_lists.h"
 
 Stage g_stage;
 
@@ -71,9 +72,18 @@ bool StageExitPoint(int32_t stage, int32_t heroIndex, ExitPoint* out) {
 // A number without a stage gives length 0, the value before any stage start.
 Stage::Stage() : endX_(StageEndX(g_stageNumber)) {}
 
-void Stage::PlaceObjects() {}
+void Stage::PlaceObjects() {
+    const StageObjectList list = StageObjectsFor(g_stageNumber);
+    for (int32_t i = 0; i < list.count; ++i) {
+        const StageObject& o = list.objects[i];
+        PlaceObject(o.cls, o.slot, o.args);
+    }
+}
 
-void Stage::Update() {}
+void Stage::Update() {
+    const StageObjectList list = StageObjectsFor(g_stageNumber);
+    for (int32_t i = 0; i < list.count; ++i) UpdateObject(list.objects[i].cls, list.objects[i].slot);
+}
 
 void Stage::CheckExit() {
     if (g_playerFront.GetHP() == 0) return;

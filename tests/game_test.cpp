@@ -8,6 +8,7 @@
 #include "engine/sound.h"
 #include "engine/timers.h"
 #include "players/player_doran.h"
+#include "stages/stage_lists.h"
 #include "players/player_front.h"
 #include "players/player_nerys.h"
 #include "players/player_seliya.h"
@@ -118,4 +119,9 @@ std::vector<int> PlayedSlots(platform::HeadlessBackend& backend) {
         slots.push_back(found);
     }
     return slots;
+}
+
+void ClearStageOfObjects() {
+    const StageObjectList list = StageObjectsFor(g_stageNumber);
+    for (int32_t i = 0; i < list.count; ++i) SetObjectDead(list.objects[i].cls, list.objects[i].slot);
 }

@@ -30,6 +30,10 @@ protected:
 // that is no slot's).
 std::vector<int> PlayedSlots(platform::HeadlessBackend& backend);
 
+// Marks every object of the current stage that can die dead, for hero tests
+// that must not meet an enemy (the ones that never die stay).
+void ClearStageOfObjects();
+
 // Puts the selected hero at (x, y) with hp hit points.
 void PlaceHero(int32_t x, int32_t y, int32_t hp);
 

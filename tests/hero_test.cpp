@@ -1,5 +1,6 @@
 // The default hero through the frame loop: movement, the whip, damage under
 // rule A, death and the restart.
+#include "enemies/gool.h"
 #include "engine/camera.h"
 #include "engine/graphics.h"
 #include "engine/menu.h"
@@ -26,6 +27,7 @@ protected:
         g_stageNumber = stage;
         g_menu.StartStage();
         g_menu.active = 0;
+        ClearStageOfObjects();  // the hero's own rules, no enemy in the way
         backend.ClearSoundPlays();
     }
     // One frame with the key held, then one with it let go.

@@ -35,6 +35,7 @@ protected:
         g_stageNumber = stage;
         g_menu.StartStage();
         g_menu.active = 0;
+        ClearStageOfObjects();  // the hero's own rules, no enemy in the way
         backend.ClearSoundPlays();
     }
     // One frame with the key held, then let go.

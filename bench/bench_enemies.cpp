@@ -1,0 +1,60 @@
+// One full play frame of the largest stage list that exists: the hero, every
+// object of the stage, the life bar and the flip to the headless backend.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "enemies/enemy_model.h"
+#include "engine/keyboard.h"
+#include "engine/menu.h"
+#include "engine/shell.h"
+#include "engine/timers.h"
+#include "platform/headless_backend.h"
+#include "players/hero_common.h"
+#include "players/player_doran.h"
+#include "stages/stage.h"
+#include "stages/stage_lists.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+int32_t LargestListedStage() {
+    int32_t best = 1;
+    for (int32_t s = 1; s <= 50; ++s)
+        if (StageObjectsFor(s).count > StageObjectsFor(best).count) best = s;
+    return best;
+}
+
+void BM_PlayFrameLargestStage(benchmark::State& state) {
+    const fs::path old = fs::current_path();
+    fs::current_path(MORVANE_DATA_DIR);
+    platform::HeadlessBackend backend;
+    platform::SetBackend(&backend);
+    WindowProc(platform::Message{platform::MessageType::Paint, 0});
+    g_keyboard.Init();
+    g_stageNumber = LargestListedStage();
+    g_menu.StartStage();
+    g_menu.active = 0;
+    SeedGameRand(1);
+    // Among the skeletons, ghosts and the walker of stage 1's middle.
+    g_playerDoran.x = 2950;
+    g_playerDoran.screenX = HeroScreenXFor(2950);
+    g_playerDoran.scrollRequest = 1;
+    for (auto _ : state) {
+        g_timers.SetPending(g_tickTimerId, 1);
+        WindowProc(platform::Message{platform::MessageType::User, g_tickTimerId});
+        backend.ClearSoundPlays();
+        if (g_playerDoran.hp < 8) g_playerDoran.hp = 16;  // keep the frame a play frame
+    }
+    state.counters["objects"] = StageObjectsFor(g_stageNumber).count;
+    ShutDown();
+    g_timers.KillAll();
+    g_timers.Reset();
+    g_singleInstance.Release();
+    platform::ClearBackend();
+    fs::current_path(old);
+}
+BENCHMARK(BM_PlayFrameLargestStage)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace

@@ -1,0 +1,16 @@
+#include "enemies/une.h"
+
+#include "enemies/enemy_model.h"
+#include "engine/graphics.h"
+
+EnemyUne g_enemyUne[5];
+
+EnemyUne::EnemyUne(int32_t x_, int32_t y_) : x(x_), y(y_), hp(2) {}
+
+void EnemyUne::Update() { enemy::RunUpdate(*this); }
+
+void EnemyUne::CheckWeaponHit() { enemy::HitModelA(enemy::Box(x, y, 0, 0, 56, 30), hp, hitLatch, dead); }
+
+void EnemyUne::CheckPlayerTouch() { enemy::TouchHero(enemy::Box(x, y, 0, 0, 56, 30), 1); }
+
+void EnemyUne::Draw() { g_graphics.DrawUne(x, y); }

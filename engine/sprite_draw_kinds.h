@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+class CGraphics;
+
+namespace sprite_draw {
+
+// Edges a draw tests or clips, and whether its x is a world or a screen x.
+enum SpriteEdge : uint8_t { kL = 1, kR = 2, kT = 4, kB = 8 };
+enum SpriteSpace : uint8_t { kWorld, kScreen };
+
+// One index per enemy, trap, projectile, boss and orb draw (kGhost for
+// CGraphics::DrawGhost), in the order of sprite_draws.def.
+enum SpriteDrawKind : int {
+#define DRAW_KIND(name, ...) k##name,
+#define DRAW_XYF DRAW_KIND
+#define DRAW_XY DRAW_KIND
+#define DRAW_XF DRAW_KIND
+#define DRAW_NONE DRAW_KIND
+#include "engine/sprite_draws.def"
+#undef DRAW_XYF
+#undef DRAW_XY
+#undef DRAW_XF
+#undef DRAW_NONE
+#undef DRAW_KIND
+    kSpriteDrawCount
+};
+
+// The common steps of every such draw: camera, anchor, edge tests, clips and
+// a keyed blit. A frame outside the kind's set draws nothing (and asserts).
+void DrawSpriteKind(CGraphics& g, int kind, int32_t x, int32_t y, int32_t frame);
+const char* SpriteDrawSetName(int kind);
+// Draws refused since start-up for a frame outside the kind's set.
+int32_t FrameFaultCount();
+int SpriteDrawFrames(int kind);
+
+}  // namespace sprite_draw
