@@ -39,7 +39,8 @@ T BuildFrom(const int32_t* args, std::index_sequence<I...>) {
 #undef ENEMY
 #undef PENDING
 
-// A class without a dead flag is always there.
+// A class without a dead flag is always there; one on a fixed row or at a
+// fixed place reads 0 for what it has not.
 template <typename T>
 bool ReadRecord(const T* e, int32_t* dead, int32_t* x, int32_t* y) {
     if (!e) return false;
@@ -47,8 +48,14 @@ bool ReadRecord(const T* e, int32_t* dead, int32_t* x, int32_t* y) {
         *dead = e->dead;
     else
         *dead = 0;
-    *x = e->x;
-    *y = e->y;
+    if constexpr (requires { e->x; })
+        *x = e->x;
+    else
+        *x = 0;
+    if constexpr (requires { e->y; })
+        *y = e->y;
+    else
+        *y = 0;
     return true;
 }
 

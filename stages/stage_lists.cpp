@@ -49,6 +49,23 @@ constexpr StageObject kStage42[] = {
     Obj(C::MaryokuOrb, 0, {1}),
 };
 
+// The final arena: the three forms in chain order, each followed by its idle
+// projectile slots, and the hidden clear orb.
+constexpr StageObject kStage49[] = {
+    Obj(C::BossMorvane1, 0, {}),
+    Obj(C::EnemyUpFireM, 0, {0, 1}),
+    Obj(C::BossMorvane2, 0, {}),
+    Obj(C::EnemyHellFire, 0, {0, 0, 0, 1}),
+    Obj(C::EnemyHellFire, 1, {0, 0, 0, 1}),
+    Obj(C::EnemyHellFire, 2, {0, 0, 0, 1}),
+    Obj(C::EnemyKokuen, 0, {0, 0, 0, 1}),
+    Obj(C::EnemyKokuen, 1, {0, 0, 0, 1}),
+    Obj(C::BossMorvane3, 0, {}),
+    Obj(C::EnemyStnFire, 0, {0, 0, 0, 1}),
+    Obj(C::EnemyStnFire, 1, {0, 0, 0, 1}),
+    Obj(C::MaryokuOrb, 0, {1}),
+};
+
 template <size_t N>
 constexpr StageObjectList ListOf(const StageObject (&list)[N]) {
     return StageObjectList{list, static_cast<int32_t>(N)};
@@ -60,6 +77,7 @@ StageObjectList StageObjectsFor(int32_t stage) {
     switch (stage) {
         case 1: return ListOf(kStage1);
         case 42: return ListOf(kStage42);
+        case 49: return ListOf(kStage49);
         default: return StageObjectList{nullptr, 0};
     }
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+// A cloud of black smoke the final boss's second form sends across the
+// arena. It cannot be hit.
+class EnemyKokuen {
+public:
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t counter = 0;
+    int32_t dir = 0;  // 1: travelling right
+    int32_t dead = 0;
+
+    EnemyKokuen() = default;
+    EnemyKokuen(int32_t x, int32_t y, int32_t dir, int32_t dead);
+    void Update();
+    void Move();
+    void CheckPlayerTouch();
+    void Draw();
+};
+
+extern EnemyKokuen g_enemyKokuen[2];

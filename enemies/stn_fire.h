@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+// Fire the final boss's last form rains down toward where the hero stood.
+class EnemyStnFire {
+public:
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t vx = 0;
+    int32_t frame = 0;
+    int32_t dead = 0;
+
+    EnemyStnFire() = default;
+    // vx aims a tenth of the way to the hero's x, at most 10 a frame.
+    EnemyStnFire(int32_t x, int32_t y, int32_t frame, int32_t dead);
+    void Update();
+    void Move();
+    void CheckWeaponHit();
+    void CheckPlayerTouch();
+    void Draw();
+};
+
+extern EnemyStnFire g_enemyStnFire[2];
