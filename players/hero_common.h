@@ -8,6 +8,8 @@
 #include <cstdint>
 
 #include "engine/graphics.h"
+#include "engine/keyboard.h"
+#include "engine/menu.h"
 #include "engine/shell.h"
 #include "engine/sound.h"
 #include "players/damage.h"
@@ -43,6 +45,21 @@ void HeroConstruct(H& h, const HeroBody& body) {
     h.screenX = s.screenX;
     h.y = s.y + body.startYOffset;
     h.facing = s.facing;
+}
+
+// Reads this frame's keys; a fresh Esc opens the menu. False when the hero
+// takes no further input this frame (Esc, knocked back or dead).
+template <class H>
+bool HeroReadKeys(H& h, uint32_t& held, uint32_t& pressed, uint32_t& released) {
+    g_keyboard.Poll();
+    g_keyboard.GetState(held, pressed, released);
+    if (pressed & kKeyEsc) {
+        g_menu.Open();
+        h.crouching = 0;
+        h.walking = 0;
+        return false;
+    }
+    return h.knockedBack == 0 && h.dead == 0;
 }
 
 // One 5-pixel step, backwards while knocked back, with walls, clamps and the

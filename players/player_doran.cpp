@@ -45,16 +45,8 @@ void PlayerDoran::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, lev
 void PlayerDoran::CheckDeath() { HeroCheckDeath(*this); }
 
 void PlayerDoran::HandleInput() {
-    g_keyboard.Poll();
     uint32_t held = 0, pressed = 0, released = 0;
-    g_keyboard.GetState(held, pressed, released);
-    if (pressed & kKeyEsc) {
-        g_menu.Open();
-        crouching = 0;
-        walking = 0;
-        return;
-    }
-    if (knockedBack || dead) return;
+    if (!HeroReadKeys(*this, held, pressed, released)) return;
     if ((crouching || airborne) && (pressed & kKeyCtrl) && !attacking) {
         whipSoundRequest = 1;
         attacking = 1;

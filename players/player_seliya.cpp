@@ -51,16 +51,8 @@ void PlayerSeliya::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, le
 void PlayerSeliya::CheckDeath() { HeroCheckDeath(*this); }
 
 void PlayerSeliya::HandleInput() {
-    g_keyboard.Poll();
     uint32_t held = 0, pressed = 0, released = 0;
-    g_keyboard.GetState(held, pressed, released);
-    if (pressed & kKeyEsc) {
-        g_menu.Open();
-        crouching = 0;
-        walking = 0;
-        return;
-    }
-    if (knockedBack || dead) return;
+    if (!HeroReadKeys(*this, held, pressed, released)) return;
     if ((crouching || airborne) && !attacking) {
         if (pressed & kKeyCtrl) {
             attacking = 1;

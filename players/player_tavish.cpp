@@ -38,16 +38,8 @@ void PlayerTavish::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, le
 void PlayerTavish::CheckDeath() { HeroCheckDeath(*this); }
 
 void PlayerTavish::HandleInput() {
-    g_keyboard.Poll();
     uint32_t held = 0, pressed = 0, released = 0;
-    g_keyboard.GetState(held, pressed, released);
-    if (pressed & kKeyEsc) {
-        g_menu.Open();
-        crouching = 0;
-        walking = 0;
-        return;
-    }
-    if (knockedBack || dead) return;
+    if (!HeroReadKeys(*this, held, pressed, released)) return;
     if (crouching || airborne) {
         if ((pressed & kKeyCtrl) && !attacking && !crossThrow) {
             whipSoundRequest = 1;
