@@ -18,3 +18,9 @@ int32_t HeroScreenXFor(int32_t x) {
     if (x <= 320) return x;
     return static_cast<int32_t>(x + 600 - endX);
 }
+
+int32_t HeroWalkPose17(int32_t walkCounter) {
+    if (walkCounter <= 4 || (walkCounter >= 9 && walkCounter <= 12)) return 1;
+    if (walkCounter <= 8) return 2;
+    return 0;
+}

@@ -113,6 +113,19 @@ bool HeroWalkedOffEdge(const H& h, const HeroBody& body) {
     return g_stageFloor.TopAt(h.x + body.walkProbeDx, h.y + body.walkProbeDy) == 0;
 }
 
+// Walked off an edge: fall from rest with the walk over.
+template <class H>
+void HeroDropOffEdge(H& h) {
+    h.airborne = 1;
+    h.vy = 0;
+    h.walking = 0;
+    h.walkCounter = 0;
+}
+
+// Pose of the 17-tick walk cycle that Tavish and Nerys share: 1 frame a,
+// 2 frame b, 0 standing (before the facing is applied).
+int32_t HeroWalkPose17(int32_t walkCounter);
+
 template <class H>
 void HeroTakeDamage(H& h, const HeroTraits& t, int32_t level) {
     if (g_damageRule == 0) h.invulnerable = 40;

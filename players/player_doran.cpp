@@ -96,10 +96,7 @@ void PlayerDoran::StateStep() {
         Move();
         if (HeroWalkedOffEdge(*this, Body())) {
             // Walked off an edge: fall from rest.
-            airborne = 1;
-            vy = 0;
-            walking = 0;
-            walkCounter = 0;
+            HeroDropOffEdge(*this);
             pose = Facing(facing, 12, 13);
         } else {
             if (walkCounter <= 1)

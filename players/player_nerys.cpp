@@ -90,18 +90,10 @@ void PlayerNerys::StateStep() {
     } else if (walking && !casting && !crouching && !airborne) {
         Move();
         if (HeroWalkedOffEdge(*this, Body())) {
-            airborne = 1;
-            vy = 0;
-            walking = 0;
-            walkCounter = 0;
+            HeroDropOffEdge(*this);
             pose = Facing(facing, 4);
         } else {
-            if (walkCounter <= 4 || (walkCounter >= 9 && walkCounter <= 12))
-                pose = Facing(facing, 1);
-            else if (walkCounter <= 8)
-                pose = Facing(facing, 2);
-            else
-                pose = Facing(facing, 0);
+            pose = Facing(facing, HeroWalkPose17(walkCounter));
             if (++walkCounter == 17) walkCounter = 0;
         }
     } else if (airborne) {

@@ -126,10 +126,7 @@ void PlayerSeliya::StateStep() {
     } else if (walking && !attacking && !crouching && !airborne) {
         Move();
         if (HeroWalkedOffEdge(*this, Body())) {
-            airborne = 1;
-            vy = 0;
-            walkCounter = 0;
-            walking = 0;
+            HeroDropOffEdge(*this);
             jumpCount = 2;
         } else {
             pose = Facing(facing, walkCounter <= 1 ? 2 : 3 + (walkCounter - 2) / 3);

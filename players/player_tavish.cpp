@@ -96,18 +96,10 @@ void PlayerTavish::StateStep() {
     } else if (walking && !attacking && !crouching && !airborne && !crossThrow) {
         Move();
         if (HeroWalkedOffEdge(*this, Body())) {
-            airborne = 1;
-            vy = 0;
-            walking = 0;
-            walkCounter = 0;
+            HeroDropOffEdge(*this);
             pose = Facing(facing, 8);
         } else {
-            if (walkCounter <= 4 || (walkCounter >= 9 && walkCounter <= 12))
-                pose = Facing(facing, 1);
-            else if (walkCounter <= 8)
-                pose = Facing(facing, 2);
-            else
-                pose = Facing(facing, 0);
+            pose = Facing(facing, HeroWalkPose17(walkCounter));
             if (++walkCounter == 17) walkCounter = 0;
         }
     } else if (airborne) {
