@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "enemies/enemy_model.h"
+#include "enemies/model/enemy_model.h"
 #include "engine/keyboard.h"
 #include "engine/menu.h"
 #include "engine/shell.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "engine/stage_panels.h"
 #include "engine/texts.h"
 #include "stages/stage.h"

@@ -15,14 +15,8 @@
 #include "stages/stage.h"
 
 int32_t g_firstPaint = 1;
-int32_t g_stageNumber = 0;
-int32_t g_stageClear = 0;
-int32_t g_clearWaitTicks = 0;
 uint32_t g_tickTimerId = 0;
 uint32_t g_musicTimerId = 0;
-int32_t g_hitSoundRequest = 0;
-int32_t g_hitSoundX = 0;
-int32_t g_hitSoundSlot = 2;
 SingleInstance g_singleInstance;
 
 namespace {

@@ -2,17 +2,12 @@
 
 #include <cstdint>
 
+#include "engine/game_state.h"
 #include "platform/platform.h"
 
 extern int32_t g_firstPaint;
-extern int32_t g_stageNumber;
-extern int32_t g_stageClear;
-extern int32_t g_clearWaitTicks;
 extern uint32_t g_tickTimerId;
 extern uint32_t g_musicTimerId;
-extern int32_t g_hitSoundRequest;
-extern int32_t g_hitSoundX;
-extern int32_t g_hitSoundSlot;
 
 // Only one copy of the game may run.
 class SingleInstance {

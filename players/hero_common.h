@@ -10,7 +10,7 @@
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
 #include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "engine/sound.h"
 #include "players/damage.h"
 #include "players/hero_body.h"

@@ -8,8 +8,8 @@
 #include <new>
 #include <vector>
 
-#include "enemies/enemy_model.h"
-#include "enemies/registry.h"
+#include "enemies/model/enemy_model.h"
+#include "enemies/model/registry.h"
 #include "engine/menu.h"
 #include "engine/shell.h"
 #include "engine/sound.h"

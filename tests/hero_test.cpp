@@ -1,10 +1,10 @@
 // The default hero through the frame loop: movement, the whip, damage under
 // rule A, death and the restart.
-#include "enemies/gool.h"
+#include "enemies/stage50/gool.h"
 #include "engine/camera.h"
 #include "engine/graphics.h"
 #include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "game_test.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"

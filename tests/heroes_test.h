@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "game_test.h"
 #include "players/player_front.h"
 

@@ -5,7 +5,7 @@
 
 #include "engine/graphics.h"
 #include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "game_test.h"
 
 namespace {

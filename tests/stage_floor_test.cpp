@@ -4,7 +4,7 @@
 
 #include "game_test.h"
 #include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
 

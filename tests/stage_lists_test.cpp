@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "enemies/registry.h"
-#include "engine/shell.h"
+#include "enemies/model/registry.h"
+#include "engine/game_state.h"
 #include "game_test.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
