@@ -97,10 +97,9 @@ TEST_F(Jumpers, MermanAndToadRiseThroughTheGroundAndLandOnlyFalling) {
     for (int i = 0; i < 60 && m.landed == 0; ++i) {
         const bool rising = m.vy < 0;
         m.Update();
-        if (rising && g_stageFloor.TopAt(m.x, m.y + 88) != 0 && m.landed == 0) probedInsideRising = true;
-        if (rising) {
-            EXPECT_EQ(m.landed, 0) << "landed on the way up at y " << m.y;
-        }
+        if (!rising) continue;
+        EXPECT_EQ(m.landed, 0) << "landed on the way up at y " << m.y;
+        if (g_stageFloor.TopAt(m.x, m.y + 88) != 0) probedInsideRising = true;
     }
     EXPECT_TRUE(probedInsideRising) << "the leap passed the ground rising";
     ASSERT_EQ(m.landed, 1);

@@ -14,7 +14,9 @@ constexpr int32_t kLeapLeft = 7;
 EnemyFDog::EnemyFDog(int32_t x_, int32_t y_, int32_t frame_)
     : x(x_), y(y_), hp(5), frame(frame_), dormant(1) {}
 
-bool EnemyFDog::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(x) <= kWakeReach); }
+bool EnemyFDog::Awake() {
+    return enemy::WakeOnce(dormant, enemy::HeroDistance(x) <= kWakeReach);
+}
 
 void EnemyFDog::Move() {
     if (enemy::InAbyss(y)) return;

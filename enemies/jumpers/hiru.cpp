@@ -25,9 +25,11 @@ void EnemyHiru::Move() {
     }
 }
 
-void EnemyHiru::CheckWeaponHit() { enemy::HitModelA(enemy::Box(x, y, 0, 0, 16, 48), hp, hitLatch, dead); }
+platform::Rect EnemyHiru::Body() const { return enemy::Box(x, y, 0, 0, 16, 48); }
 
-void EnemyHiru::CheckPlayerTouch() { enemy::TouchHero(enemy::Box(x, y, 0, 0, 16, 48), 3); }
+void EnemyHiru::CheckWeaponHit() { enemy::HitModelA(Body(), hp, hitLatch, dead); }
+
+void EnemyHiru::CheckPlayerTouch() { enemy::TouchHero(Body(), 3); }
 
 void EnemyHiru::Draw() {
     counter = (counter + 1) % 10;

@@ -20,6 +20,9 @@ public:
     void CheckWeaponHit();
     void CheckPlayerTouch();
     void Draw();
+
+private:
+    platform::Rect Body() const;
 };
 
 inline EnemyHiru g_enemyHiru[3];

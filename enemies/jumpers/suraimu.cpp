@@ -13,7 +13,9 @@ constexpr int32_t kClimbSpeed = 12;
 EnemySuraimu::EnemySuraimu(int32_t x_, int32_t y_)
     : x(x_), y(y_), homeY(y_), hp(4), state(kWaiting), dormant(1) {}
 
-bool EnemySuraimu::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(x) <= kWakeReach); }
+bool EnemySuraimu::Awake() {
+    return enemy::WakeOnce(dormant, enemy::HeroDistance(x) <= kWakeReach);
+}
 
 void EnemySuraimu::Move() {
     if (enemy::InAbyss(y)) return;

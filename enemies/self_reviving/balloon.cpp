@@ -13,7 +13,8 @@ constexpr int32_t kSporeVx[] = {-6, -3, 3, 6};
 constexpr int32_t kSporeVy = -8;
 }  // namespace
 
-EnemyBalloon::EnemyBalloon(int32_t x_, int32_t y_, int32_t facing_, int32_t dead_, int32_t slotBase_)
+EnemyBalloon::EnemyBalloon(int32_t x_, int32_t y_, int32_t facing_, int32_t dead_,
+                           int32_t slotBase_)
     : x(x_), y(y_), facing(facing_), ay(1), dead(dead_), slotBase(slotBase_) {}
 
 void EnemyBalloon::Respawn() {

@@ -29,7 +29,8 @@ void EnemyMBat::Update() {
 }
 
 bool EnemyMBat::PassengerGone() const {
-    return kind != 0 ? enemy::SlotIdle(g_enemyNomi, slotBase) : enemy::SlotIdle(g_enemySemusi, slotBase);
+    if (kind != 0) return enemy::SlotIdle(g_enemyNomi, slotBase);
+    return enemy::SlotIdle(g_enemySemusi, slotBase);
 }
 
 void EnemyMBat::Respawn() {

@@ -43,7 +43,8 @@ EnemyMerman::EnemyMerman(int32_t x_, int32_t dead_)
 void EnemyMerman::Respawn() {
     for (const MermanWindow& w : kWindows) {
         if (w.stage != g_stageNumber) continue;
-        if (!enemy::SpawnCountReached(enemy::HeroXWithin(w.from, w.to), counter, w.count)) return;
+        const bool inWindow = enemy::HeroXWithin(w.from, w.to);
+        if (!enemy::SpawnCountReached(inWindow, counter, w.count)) return;
         *this = EnemyMerman(enemy::HeroX() + w.base + GameRand() % w.spread, 0);
         enemy::PlaySoundAt(kSplashSound, x);
         return;

@@ -39,7 +39,8 @@ EnemyToad::EnemyToad(int32_t x_, int32_t y_, int32_t facing, int32_t dead_)
 void EnemyToad::Respawn() {
     for (const ToadWindow& w : kWindows) {
         if (w.stage != g_stageNumber) continue;
-        if (!enemy::SpawnCountReached(enemy::HeroXWithin(w.from, w.to), counter, kSpawnCount)) return;
+        const bool inWindow = enemy::HeroXWithin(w.from, w.to);
+        if (!enemy::SpawnCountReached(inWindow, counter, kSpawnCount)) return;
         const enemy::SideSpawn at = enemy::SpawnBesideHero(w.distance, 150);
         *this = EnemyToad(at.x, w.y, at.facingRight, 0);
         enemy::PlaySoundAt(kSplashSound, x);
