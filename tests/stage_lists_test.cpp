@@ -247,7 +247,7 @@ const PoolOwner kOwners[] = {
     {C::EnemyGargoile, 3, C::EnemyTobuHonoo, 1},   {C::EnemyIhuriito, 5, C::EnemyMoeruhonoo, 5},
     {C::EnemySkeleton, 5, C::EnemyHone, 5},        {C::EnemyEipu, 4, C::EnemyTaru, 1},
     {C::EnemySpider, 1, C::EnemyMSpider, 1},       {C::EnemyAxArmor, 5, C::EnemyAx, 3},
-    {C::EnemyBalloon, 4, C::EnemyHousi, 4},       {C::EnemyMBat, 5, C::EnemyNomi, 1},
+    {C::EnemyBalloon, 4, C::EnemyHousi, 4},
 };
 
 // Self-reviving classes and pure pools: the stage only ever places them idle.
@@ -382,12 +382,8 @@ TEST_F(StageLists, IdleEntriesArePlacedDeadAndOwnersPoolsLieInIdleSlots) {
         std::map<std::pair<C, int32_t>, std::vector<C>> users;
         for (int32_t i = 0; i < list.count; ++i) {
             const StageObject& o = list.objects[i];
-            // A reviving owner is placed idle and writes once reborn.
-            const bool acts = !IsIdle(o) || kAlwaysIdle.count(o.cls) != 0;
-            for (PoolOwner p : kOwners) {
-                if (p.owner != o.cls || !acts) continue;
-                // The giant bat's passenger is a flea (kind nonzero) or a hunchback.
-                if (p.owner == C::EnemyMBat && o.args[3] == 0) p.pool = C::EnemySemusi;
+            for (const PoolOwner& p : kOwners) {
+                if (p.owner != o.cls || IsIdle(o)) continue;
                 for (int32_t k = 0; k < p.slots; ++k) {
                     const std::pair<C, int32_t> slot{p.pool, o.args[p.baseArg] + k};
                     EXPECT_TRUE(idle.count(slot)) << NameOf(o.cls) << " " << o.slot << " on stage " << stage
