@@ -354,6 +354,16 @@ const std::map<C, Footing> kFooting = {
     {C::EnemyWarSkeleton, {98, -1, -1}},
 };
 
+// Fliers and floaters placed at a y of their own: they start inside the
+// screen's rows.
+const std::set<C> kFliers = {
+    C::EnemyBat,     C::EnemyCrow,      C::EnemyDaibourei,    C::EnemyDancer,
+    C::EnemyFSukaru, C::EnemyGhost,     C::EnemyIdouYari,     C::EnemyJyuutan,
+    C::EnemyPorutaa, C::EnemyPping,     C::EnemySukaru,       C::EnemySuraimu,
+    C::EnemyTurn,    C::EnemyWarSukaru, C::EnemyWhiteDHontai, C::EnemyWil,
+};
+constexpr int32_t kScreenRows = 480;
+
 // Classes that never hurt by touch.
 const std::set<C> kHarmless = {C::EnemyBara, C::EnemyMBat, C::EnemySauji, C::MaryokuOrb};
 
@@ -531,6 +541,17 @@ Findings CheckFooting(int32_t stage, const StageList& list) {
     return out;
 }
 
+Findings CheckInTheAir(int32_t stage, const StageList& list) {
+    Findings out;
+    for (const StageObject& o : list) {
+        if (!kFliers.count(o.cls) || IsIdle(o)) continue;
+        if (o.args[1] < 0 || o.args[1] >= kScreenRows)
+            out.push_back(Where(stage, o) + " starts at row " + std::to_string(o.args[1]) +
+                          ", off the screen");
+    }
+    return out;
+}
+
 Findings CheckInsideStage(int32_t stage, const StageList& list) {
     Findings out;
     const int32_t endX = StageEndX(stage);
@@ -558,8 +579,8 @@ Findings CheckClearStart(int32_t stage, const StageList& list) {
 Findings CheckAll(int32_t stage, const StageList& list) {
     Findings out;
     for (Findings (*check)(int32_t, const StageList&) :
-         {CheckComposition, CheckSlots, CheckIdle, CheckPools, CheckFooting, CheckInsideStage,
-          CheckClearStart}) {
+         {CheckComposition, CheckSlots, CheckIdle, CheckPools, CheckFooting, CheckInTheAir,
+          CheckInsideStage, CheckClearStart}) {
         const Findings f = check(stage, list);
         out.insert(out.end(), f.begin(), f.end());
     }

@@ -32,6 +32,8 @@ Findings CheckPools(int32_t stage, const StageList& list);
 // Ground classes stand on a floor top of the stage, with their patrol bounds
 // on the same rectangle on either side of x.
 Findings CheckFooting(int32_t stage, const StageList& list);
+// Fliers start inside the screen's rows.
+Findings CheckInTheAir(int32_t stage, const StageList& list);
 // Every placed x between 0 and the stage length.
 Findings CheckInsideStage(int32_t stage, const StageList& list);
 // Nothing live that hurts by touch within 300 pixels of the hero's start.

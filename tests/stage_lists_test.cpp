@@ -354,12 +354,12 @@ TEST_F(StageLists, WalkersStandOnTheirStagesFloor) {
     }
 }
 
-TEST_F(StageLists, EverythingLiesInsideTheStageAndClearOfTheStart) {
+TEST_F(StageLists, EverythingLiesInsideTheStageAndTheScreenAndClearOfTheStart) {
     for (const int32_t stage : ListedStages()) {
         const StageList list = ListCopy(stage);
         Findings f = CheckInsideStage(stage, list);
-        const Findings start = CheckClearStart(stage, list);
-        f.insert(f.end(), start.begin(), start.end());
+        for (const Findings& more : {CheckClearStart(stage, list), CheckInTheAir(stage, list)})
+            f.insert(f.end(), more.begin(), more.end());
         EXPECT_TRUE(f.empty()) << Joined(f);
     }
 }
@@ -427,6 +427,12 @@ TEST_F(BrokenLists, AFoeAtTheStartOrPastTheEndIsCaught) {
     list = ListCopy(6);
     list[FirstOf(list, C::EnemyCrow)].args[0] = 3900;
     ExpectOnly(CheckInsideStage, 6, list);
+}
+
+TEST_F(BrokenLists, AFlierBelowTheScreenIsCaught) {
+    StageList list = ListCopy(13);
+    list[FirstOf(list, C::EnemyBat) + 2].args[1] = 500;
+    ExpectOnly(CheckInTheAir, 13, list);
 }
 
 TEST_F(BrokenLists, ALivePoolSlotAndAWrongArityAreCaught) {

@@ -15,9 +15,9 @@ constexpr StageObject kList[] = {
     Obj(C::EnemySyanderia, 4, {4500, 20, 361}),
     // EnemyHariLift: x, y, lowY
     Obj(C::EnemyHariLift, 0, {1100, 40, 352}),
-    Obj(C::EnemyHariLift, 1, {2100, 40, 352}),
-    Obj(C::EnemyHariLift, 2, {3100, 40, 352}),
-    Obj(C::EnemyHariLift, 3, {4200, 40, 352}),
+    Obj(C::EnemyHariLift, 1, {2100, 90, 352}),
+    Obj(C::EnemyHariLift, 2, {3100, 20, 352}),
+    Obj(C::EnemyHariLift, 3, {4200, 60, 352}),
     // EnemySkeletonSoldier: x, y, facing, left, right
     Obj(C::EnemySkeletonSoldier, 0, {1300, 363, 0, 1150, 1600}),
     Obj(C::EnemySkeletonSoldier, 1, {3900, 363, 0, 3700, 4100}),

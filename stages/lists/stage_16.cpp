@@ -5,7 +5,7 @@ namespace {
 using C = ObjectClass;
 
 // Two step pyramids: a barrel ape on each summit throws down the steps,
-// owls and bats above the slopes, a club on the first summit.
+// owls and bats above the slopes, a club halfway up the second.
 constexpr StageObject kList[] = {
     // EnemyFukurou: x, frame
     Obj(C::EnemyFukurou, 0, {900, 3}),
@@ -13,7 +13,7 @@ constexpr StageObject kList[] = {
     Obj(C::EnemyFukurou, 2, {2600, 3}),
     Obj(C::EnemyFukurou, 3, {4200, 3}),
     // EnemyKonbou: x, y
-    Obj(C::EnemyKonbou, 0, {870, 82}),
+    Obj(C::EnemyKonbou, 0, {2270, 210}),
     // EnemySukaru: x, y, frame
     Obj(C::EnemySukaru, 0, {1200, 200, 2}),
     Obj(C::EnemySukaru, 1, {2000, 150, 2}),
