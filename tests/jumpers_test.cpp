@@ -23,46 +23,23 @@
 #include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "engine/menu.h"
-#include "game_test.h"
+#include "enemy_fixture.h"
 #include "players/player_doran.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
 
 namespace {
 
-// Stage 1's ground: top 379 everywhere left of x 2813. The whip hero's whip
-// reaches x + 48 to x + 128 at rows y + 22 to y + 31 in pose 11.
+// Stage 1's ground: top 379 everywhere left of x 2813.
 constexpr int32_t kGround = 379;
 
-class Jumpers : public DataDirTest {
+class Jumpers : public EnemyTest {
 protected:
-    void SetUp() override {
-        DataDirTest::SetUp();
-        StartGame();
-        g_stageNumber = 1;
-        g_menu.StartStage();
-        g_menu.active = 0;
-        SeedGameRand(11);
-        PutHero(900, 330);
-    }
-    void PutHero(int32_t x, int32_t y) {
-        hero = PlayerDoran();
-        hero.x = x;
-        hero.y = y;
-        hero.hp = 16;
-    }
-    int CountDrawn() {
-        const platform::Surface* b = g_graphics.BackBuffer();
-        return static_cast<int>(std::count_if(b->Pixels(), b->Pixels() + b->Width() * b->Height(),
-                                              [](uint8_t p) { return p != 0; }));
-    }
     // The value the next draw of the generator will give under seed.
     static int32_t NextDraw(uint32_t seed) {
         SeedGameRand(seed);
         return GameRand();
     }
-
-    PlayerDoran& hero = g_playerDoran;
 };
 
 TEST_F(Jumpers, AProbeExactlyOnATopMissesAndOnePixelDeeperLands) {
@@ -292,7 +269,7 @@ TEST_F(Jumpers, ABurstBalloonOverwritesItsFourSporeSlots) {
     g_enemyHousi[2].counter = 7;
     EnemyBalloon& b = g_enemyBalloon[0];
     b = EnemyBalloon(964, 320, 0, 0, 0);
-    hero.pose = 11;
+    Whip(true);
     b.Update();
     ASSERT_EQ(b.dead, 1);
     constexpr int32_t kVx[] = {-6, -3, 3, 6};
