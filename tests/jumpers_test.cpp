@@ -20,10 +20,10 @@
 #include "enemies/self_reviving/toad.h"
 #include "enemies/self_reviving/w_ghost.h"
 #include "enemies/self_reviving/zombie.h"
+#include "enemy_fixture.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "engine/menu.h"
-#include "enemy_fixture.h"
 #include "players/player_doran.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
@@ -344,7 +344,7 @@ TEST_F(Jumpers, FallsWithoutAFloorStopBelowTheScreenAndStayDefined) {
         g_enemySuraimu[0].Update();
         g_enemyLeaf[0].Update();
     }
-    const int32_t ys[] = {g_enemyNomi[0].y, g_enemySemusi[0].y, g_enemyWar[0].y,
+    const int32_t ys[] = {g_enemyNomi[0].y, g_enemySemusi[0].y,  g_enemyWar[0].y,
                           g_enemyFDog[0].y, g_enemySuraimu[0].y, g_enemyLeaf[0].y};
     for (const int32_t y : ys) {
         EXPECT_GE(y, enemy::kAbyssRow);

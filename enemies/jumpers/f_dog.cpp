@@ -11,12 +11,9 @@ constexpr int32_t kLeapRight = 3;
 constexpr int32_t kLeapLeft = 7;
 }  // namespace
 
-EnemyFDog::EnemyFDog(int32_t x_, int32_t y_, int32_t frame_)
-    : x(x_), y(y_), hp(5), frame(frame_), dormant(1) {}
+EnemyFDog::EnemyFDog(int32_t x_, int32_t y_, int32_t frame_) : x(x_), y(y_), hp(5), frame(frame_), dormant(1) {}
 
-bool EnemyFDog::Awake() {
-    return enemy::WakeOnce(dormant, enemy::HeroDistance(x) <= kWakeReach);
-}
+bool EnemyFDog::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(x) <= kWakeReach); }
 
 void EnemyFDog::Move() {
     if (enemy::InAbyss(y)) return;
@@ -45,10 +42,10 @@ void EnemyFDog::Move() {
 
 platform::Rect EnemyFDog::Body() const {
     switch (frame % 4) {
-    case 0: return enemy::Box(x, y, 0, 0, 62, 50);
-    case 1: return enemy::Box(x, y, 0, 0, 64, 46);
-    case 2: return enemy::Box(x, y, 0, -14, 62, 48);
-    default: return enemy::Box(x, y, 0, 0, 84, 46);
+        case 0: return enemy::Box(x, y, 0, 0, 62, 50);
+        case 1: return enemy::Box(x, y, 0, 0, 64, 46);
+        case 2: return enemy::Box(x, y, 0, -14, 62, 48);
+        default: return enemy::Box(x, y, 0, 0, 84, 46);
     }
 }
 

@@ -37,9 +37,9 @@ void EnemyFrog::Move() {
 
 platform::Rect EnemyFrog::Body() const {
     switch (frame % 3) {
-    case 0: return enemy::Box(x, y, 0, 0, 28, 16);
-    case 1: return enemy::Box(x, y, 0, 0, 34, 28);
-    default: return enemy::Box(x, y, 0, 0, 32, 36);
+        case 0: return enemy::Box(x, y, 0, 0, 28, 16);
+        case 1: return enemy::Box(x, y, 0, 0, 34, 28);
+        default: return enemy::Box(x, y, 0, 0, 32, 36);
     }
 }
 

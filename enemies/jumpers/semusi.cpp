@@ -29,14 +29,12 @@ void EnemySemusi::Move() {
 }
 
 void EnemySemusi::CheckWeaponHit() {
-    const platform::Rect box =
-        frame == 0 ? enemy::Box(x, y, 0, 0, 28, 30) : enemy::Box(x, y, 0, 0, 26, 28);
+    const platform::Rect box = frame == 0 ? enemy::Box(x, y, 0, 0, 28, 30) : enemy::Box(x, y, 0, 0, 26, 28);
     enemy::HitModelA(box, hp, hitLatch, dead);
 }
 
 void EnemySemusi::CheckPlayerTouch() {
-    const platform::Rect box =
-        frame == 0 ? enemy::Box(x, y, 0, 0, 28, 28) : enemy::Box(x, y, 0, 0, 26, 30);
+    const platform::Rect box = frame == 0 ? enemy::Box(x, y, 0, 0, 28, 28) : enemy::Box(x, y, 0, 0, 26, 30);
     enemy::TouchHero(box, 2);
 }
 

@@ -11,8 +11,8 @@ bool FallAndLand(int32_t x, int32_t& y, int32_t& vy, int32_t gravity, int32_t pr
 
 bool HeroOnLeftOf(int32_t x) { return x >= HeroX(); }
 
-void LeapingWalkerMove(const LeapingWalker& w, int32_t& x, int32_t& y, int32_t& frame,
-                       int32_t& jumping, int32_t& vy, int32_t& counter) {
+void LeapingWalkerMove(const LeapingWalker& w, int32_t& x, int32_t& y, int32_t& frame, int32_t& jumping, int32_t& vy,
+                       int32_t& counter) {
     if (InAbyss(y)) return;
     counter += 1;
     const int32_t step = counter % 10;

@@ -42,7 +42,7 @@ struct LeapingWalker {
     int32_t period;  // frames on the ground between leaps
     int32_t probe;   // probe depth and standing height
 };
-void LeapingWalkerMove(const LeapingWalker& w, int32_t& x, int32_t& y, int32_t& frame,
-                       int32_t& jumping, int32_t& vy, int32_t& counter);
+void LeapingWalkerMove(const LeapingWalker& w, int32_t& x, int32_t& y, int32_t& frame, int32_t& jumping, int32_t& vy,
+                       int32_t& counter);
 
 }  // namespace enemy

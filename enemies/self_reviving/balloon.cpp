@@ -13,8 +13,7 @@ constexpr int32_t kSporeVx[] = {-6, -3, 3, 6};
 constexpr int32_t kSporeVy = -8;
 }  // namespace
 
-EnemyBalloon::EnemyBalloon(int32_t x_, int32_t y_, int32_t facing_, int32_t dead_,
-                           int32_t slotBase_)
+EnemyBalloon::EnemyBalloon(int32_t x_, int32_t y_, int32_t facing_, int32_t dead_, int32_t slotBase_)
     : x(x_), y(y_), facing(facing_), ay(1), dead(dead_), slotBase(slotBase_) {}
 
 void EnemyBalloon::Respawn() {
@@ -42,8 +41,7 @@ void EnemyBalloon::CheckWeaponHit() {
     if (!enemy::HitModelB(Body(), dead)) return;
     counter = 0;
     for (int32_t k = 0; k < 4; ++k) {
-        enemy::PoolWrite(g_enemyHousi, slotBase + k,
-                         EnemyHousi(x + 13, y + 5, kSporeVx[k], kSporeVy, 0));
+        enemy::PoolWrite(g_enemyHousi, slotBase + k, EnemyHousi(x + 13, y + 5, kSporeVx[k], kSporeVy, 0));
     }
 }
 

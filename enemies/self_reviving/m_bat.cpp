@@ -15,8 +15,7 @@ constexpr int32_t kPassengerDx = 16;
 constexpr int32_t kPassengerDy = 128;
 }  // namespace
 
-EnemyMBat::EnemyMBat(int32_t x_, int32_t y_, int32_t facing_, int32_t kind_, int32_t dead_,
-                     int32_t slotBase_)
+EnemyMBat::EnemyMBat(int32_t x_, int32_t y_, int32_t facing_, int32_t kind_, int32_t dead_, int32_t slotBase_)
     : x(x_), y(y_), dead(dead_), facing(facing_), slotBase(slotBase_), kind(kind_), carrying(1) {
     frame = FrameNow();
 }

@@ -37,8 +37,7 @@ constexpr MermanWindow kWindows[] = {
 
 }  // namespace
 
-EnemyMerman::EnemyMerman(int32_t x_, int32_t dead_)
-    : x(x_), y(600), hp(2), frame(4), vy(-40), dead(dead_) {}
+EnemyMerman::EnemyMerman(int32_t x_, int32_t dead_) : x(x_), y(600), hp(2), frame(4), vy(-40), dead(dead_) {}
 
 void EnemyMerman::Respawn() {
     for (const MermanWindow& w : kWindows) {
