@@ -3,7 +3,7 @@
 #include "enemies/stage50/gool.h"
 #include "engine/camera.h"
 #include "engine/graphics.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "engine/game_state.h"
 #include "game_test.h"
 #include "players/player_doran.h"

@@ -1,6 +1,6 @@
 // The default hero under damage rule B: full damage and no window in which
 // it cannot be hit.
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "engine/game_state.h"
 #include "game_test.h"
 #include "players/damage.h"
