@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "enemies/registry.h"
+#include "enemies/model/registry.h"
 
 // One object of a stage: its class, its slot in the class's array and the
 // constructor arguments. The list order is the placement, update and draw order.

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "enemies/registry.h"
-#include "engine/shell.h"
+#include "enemies/model/registry.h"
+#include "engine/game_state.h"
 #include "game_test.h"
 #include "stage_list_checks.h"
 #include "stages/stage.h"
