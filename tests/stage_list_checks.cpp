@@ -27,6 +27,7 @@ struct Composition {
 };
 
 // Each stage's classes with their instance counts, in list order.
+// clang-format off
 const std::vector<Composition> kComposition = {
     {1, {{C::EnemyRed, 2}, {C::EnemyGool, 3}, {C::EnemySkeletonSoldier, 4}, {C::EnemyGhost, 5},
         {C::EnemyZombie, 2}, {C::EnemyMedyusaHead, 1}, {C::EnemyUne, 5}}},
@@ -215,6 +216,7 @@ const std::vector<Composition> kComposition = {
         {C::EnemyTori, 1}, {C::EnemyKoumori, 5}, {C::EnemyKyonsi, 6}, {C::EnemyKaminarisama, 2},
         {C::EnemyKaminari, 10}}},
 };
+// clang-format on
 
 // An owner writes into `slots` slots of its pool from its first-slot argument
 // (or from slot 0 when it has none). Some take only the first slots listed;
@@ -279,18 +281,16 @@ const std::vector<PoolOwner> kOwners = {
 
 // Self-reviving classes and pure pools: the stage only ever places them idle.
 const std::set<C> kAlwaysIdle = {
-    C::EnemyAra,         C::EnemyAx,          C::EnemyBalloon,     C::EnemyBarukan,
-    C::EnemyBeriFire,    C::EnemyDZombie,     C::EnemyFireB,       C::EnemyFish,
-    C::EnemyFlyingS,     C::EnemyGanseki,     C::EnemyGyaiFire1,   C::EnemyGyaiFire2,
-    C::EnemyGyaiGanseki, C::EnemyHellFire,    C::EnemyHone,        C::EnemyHousi,
-    C::EnemyHoutai,      C::EnemyKahun,       C::EnemyKama,        C::EnemyKaminari,
-    C::EnemyKokuen,      C::EnemyLightning,   C::EnemyMBat,        C::EnemyMSpider,
-    C::EnemyMadman,      C::EnemyMedyusaHead, C::EnemyMerman,      C::EnemyMoeruhonoo,
-    C::EnemyOtiruBlock,  C::EnemyOtiruHonoo,  C::EnemyRingo,       C::EnemyStnFire,
-    C::EnemySukaru2,     C::EnemyTama,        C::EnemyTanken,      C::EnemyTaru,
-    C::EnemyToad,        C::EnemyTobuHonoo,   C::EnemyTori,        C::EnemyTuti,
-    C::EnemyUpFireM,     C::EnemyWGhost,      C::EnemyWhiteDHonoo, C::EnemyYa,
-    C::EnemyZombie,      C::EnemyZonbi,
+    C::EnemyAra,         C::EnemyAx,        C::EnemyBalloon,     C::EnemyBarukan,    C::EnemyBeriFire,
+    C::EnemyDZombie,     C::EnemyFireB,     C::EnemyFish,        C::EnemyFlyingS,    C::EnemyGanseki,
+    C::EnemyGyaiFire1,   C::EnemyGyaiFire2, C::EnemyGyaiGanseki, C::EnemyHellFire,   C::EnemyHone,
+    C::EnemyHousi,       C::EnemyHoutai,    C::EnemyKahun,       C::EnemyKama,       C::EnemyKaminari,
+    C::EnemyKokuen,      C::EnemyLightning, C::EnemyMBat,        C::EnemyMSpider,    C::EnemyMadman,
+    C::EnemyMedyusaHead, C::EnemyMerman,    C::EnemyMoeruhonoo,  C::EnemyOtiruBlock, C::EnemyOtiruHonoo,
+    C::EnemyRingo,       C::EnemyStnFire,   C::EnemySukaru2,     C::EnemyTama,       C::EnemyTanken,
+    C::EnemyTaru,        C::EnemyToad,      C::EnemyTobuHonoo,   C::EnemyTori,       C::EnemyTuti,
+    C::EnemyUpFireM,     C::EnemyWGhost,    C::EnemyWhiteDHonoo, C::EnemyYa,         C::EnemyZombie,
+    C::EnemyZonbi,
 };
 
 // Ground classes: the height from y to the floor they stand on (the landing
@@ -301,6 +301,7 @@ struct Footing {
     int32_t leftArg;
     int32_t rightArg;
 };
+// clang-format off
 const std::map<C, Footing> kFooting = {
     {C::EnemyArcher, {158, -1, -1}},
     {C::EnemyArmor, {60, 3, 4}},
@@ -353,14 +354,14 @@ const std::map<C, Footing> kFooting = {
     {C::EnemyWar, {59, -1, -1}},
     {C::EnemyWarSkeleton, {98, -1, -1}},
 };
+// clang-format on
 
 // Fliers and floaters placed at a y of their own: they start inside the
 // screen's rows.
 const std::set<C> kFliers = {
-    C::EnemyBat,     C::EnemyCrow,      C::EnemyDaibourei,    C::EnemyDancer,
-    C::EnemyFSukaru, C::EnemyGhost,     C::EnemyIdouYari,     C::EnemyJyuutan,
-    C::EnemyPorutaa, C::EnemyPping,     C::EnemySukaru,       C::EnemySuraimu,
-    C::EnemyTurn,    C::EnemyWarSukaru, C::EnemyWhiteDHontai, C::EnemyWil,
+    C::EnemyBat,      C::EnemyCrow,      C::EnemyDaibourei,    C::EnemyDancer, C::EnemyFSukaru, C::EnemyGhost,
+    C::EnemyIdouYari, C::EnemyJyuutan,   C::EnemyPorutaa,      C::EnemyPping,  C::EnemySukaru,  C::EnemySuraimu,
+    C::EnemyTurn,     C::EnemyWarSukaru, C::EnemyWhiteDHontai, C::EnemyWil,
 };
 constexpr int32_t kScreenRows = 480;
 
@@ -422,16 +423,14 @@ Findings CheckComposition(int32_t stage, const StageList& list) {
     }
     const size_t n = std::max(runs.size(), want->runs.size());
     for (size_t r = 0; r < n; ++r) {
-        const std::string at =
-            "stage " + std::to_string(stage) + " run " + std::to_string(r) + ": ";
+        const std::string at = "stage " + std::to_string(stage) + " run " + std::to_string(r) + ": ";
         if (r >= runs.size()) {
             out.push_back(at + "missing " + NameOf(want->runs[r].cls));
         } else if (r >= want->runs.size()) {
             out.push_back(at + "extra " + NameOf(runs[r].cls));
         } else if (runs[r].cls != want->runs[r].cls || runs[r].count != want->runs[r].count) {
-            out.push_back(at + NameOf(runs[r].cls) + " x" + std::to_string(runs[r].count) +
-                          " instead of " + NameOf(want->runs[r].cls) + " x" +
-                          std::to_string(want->runs[r].count));
+            out.push_back(at + NameOf(runs[r].cls) + " x" + std::to_string(runs[r].count) + " instead of " +
+                          NameOf(want->runs[r].cls) + " x" + std::to_string(want->runs[r].count));
         }
     }
     return out;
@@ -443,10 +442,9 @@ Findings CheckSlots(int32_t stage, const StageList& list) {
     for (const StageObject& o : list) {
         slots[o.cls].push_back(o.slot);
         if (o.argc != InfoOf(o.cls).arity)
-            out.push_back(Where(stage, o) + " takes " + std::to_string(InfoOf(o.cls).arity) +
-                          " arguments, given " + std::to_string(o.argc));
-        if (o.slot < 0 || o.slot >= InfoOf(o.cls).size)
-            out.push_back(Where(stage, o) + " is outside its array");
+            out.push_back(Where(stage, o) + " takes " + std::to_string(InfoOf(o.cls).arity) + " arguments, given " +
+                          std::to_string(o.argc));
+        if (o.slot < 0 || o.slot >= InfoOf(o.cls).size) out.push_back(Where(stage, o) + " is outside its array");
     }
     for (const auto& [cls, used] : slots) {
         std::vector<int32_t> want(used.size());
@@ -454,8 +452,7 @@ Findings CheckSlots(int32_t stage, const StageList& list) {
         // Stage 19 updates its third pendulum first.
         if (stage == 19 && cls == C::EnemyFuriko) want = {2, 0, 1};
         if (used != want)
-            out.push_back(NameOf(cls) + " on stage " + std::to_string(stage) +
-                          " uses slots out of order");
+            out.push_back(NameOf(cls) + " on stage " + std::to_string(stage) + " uses slots out of order");
     }
     return out;
 }
@@ -464,11 +461,9 @@ Findings CheckIdle(int32_t stage, const StageList& list) {
     Findings out;
     for (size_t i = 0; i < list.size(); ++i) {
         const StageObject& o = list[i];
-        if (kAlwaysIdle.count(o.cls) && !IsIdle(o))
-            out.push_back(Where(stage, o) + " is not placed idle");
+        if (kAlwaysIdle.count(o.cls) && !IsIdle(o)) out.push_back(Where(stage, o) + " is not placed idle");
         if (o.cls == C::MaryokuOrb) {
-            if (o.argc != 1 || o.args[0] != 1)
-                out.push_back(Where(stage, o) + " is not placed hidden");
+            if (o.argc != 1 || o.args[0] != 1) out.push_back(Where(stage, o) + " is not placed hidden");
             if (i + 1 != list.size()) out.push_back(Where(stage, o) + " is not last");
         }
     }
@@ -488,15 +483,13 @@ Findings CheckPools(int32_t stage, const StageList& list) {
             if (p.owner != o.cls) continue;
             if (p.kindArg >= 0 && (o.args[p.kindArg] != 0) != (p.kind != 0)) continue;
             const int32_t base = p.baseArg < 0 ? 0 : o.args[p.baseArg];
-            if (!p.bases.empty() &&
-                std::find(p.bases.begin(), p.bases.end(), base) == p.bases.end())
-                out.push_back(Where(stage, o) + " starts its " + NameOf(p.pool) + " slots at " +
-                              std::to_string(base) + ", not one of its own");
+            if (!p.bases.empty() && std::find(p.bases.begin(), p.bases.end(), base) == p.bases.end())
+                out.push_back(Where(stage, o) + " starts its " + NameOf(p.pool) + " slots at " + std::to_string(base) +
+                              ", not one of its own");
             for (int32_t k = 0; k < p.slots; ++k) {
                 const std::pair<C, int32_t> slot{p.pool, base + k};
                 if (!idle.count(slot))
-                    out.push_back(Where(stage, o) + " writes " + NameOf(p.pool) + " " +
-                                  std::to_string(base + k) +
+                    out.push_back(Where(stage, o) + " writes " + NameOf(p.pool) + " " + std::to_string(base + k) +
                                   ", which the stage does not place idle");
                 if (InfoOf(o.cls).arity > 0) users[slot].push_back(o.cls);
             }
@@ -509,8 +502,7 @@ Findings CheckPools(int32_t stage, const StageList& list) {
                               std::count(owners.begin(), owners.end(), C::EnemyGargoile) == 1;
         if (owners.size() > 1 && !shared30)
             out.push_back(NameOf(slot.first) + " " + std::to_string(slot.second) + " on stage " +
-                          std::to_string(stage) + " has " + std::to_string(owners.size()) +
-                          " owners");
+                          std::to_string(stage) + " has " + std::to_string(owners.size()) + " owners");
     }
     return out;
 }
@@ -525,16 +517,14 @@ Findings CheckFooting(int32_t stage, const StageList& list) {
         const int32_t x = o.args[0];
         const int32_t ground = o.args[1] + f->second.height;
         if (floor.TopAt(x + 1, ground + 1) != ground) {
-            out.push_back(Where(stage, o) + " does not stand on a floor top (its feet at " +
-                          std::to_string(ground) + ")");
+            out.push_back(Where(stage, o) + " does not stand on a floor top (its feet at " + std::to_string(ground) +
+                          ")");
             continue;
         }
         if (f->second.leftArg < 0) continue;
         const int32_t left = o.args[f->second.leftArg], right = o.args[f->second.rightArg];
-        const int32_t edgeLeft = floor.LeftAt(x + 1, ground + 1),
-                      edgeRight = floor.RightAt(x + 1, ground + 1);
-        if (!(left <= x && x <= right))
-            out.push_back(Where(stage, o) + " stands outside its own bounds");
+        const int32_t edgeLeft = floor.LeftAt(x + 1, ground + 1), edgeRight = floor.RightAt(x + 1, ground + 1);
+        if (!(left <= x && x <= right)) out.push_back(Where(stage, o) + " stands outside its own bounds");
         if (left < edgeLeft || right > edgeRight)
             out.push_back(Where(stage, o) + " patrols past the ground it stands on");
     }
@@ -546,8 +536,7 @@ Findings CheckInTheAir(int32_t stage, const StageList& list) {
     for (const StageObject& o : list) {
         if (!kFliers.count(o.cls) || IsIdle(o)) continue;
         if (o.args[1] < 0 || o.args[1] >= kScreenRows)
-            out.push_back(Where(stage, o) + " starts at row " + std::to_string(o.args[1]) +
-                          ", off the screen");
+            out.push_back(Where(stage, o) + " starts at row " + std::to_string(o.args[1]) + ", off the screen");
     }
     return out;
 }
@@ -558,8 +547,7 @@ Findings CheckInsideStage(int32_t stage, const StageList& list) {
     for (const StageObject& o : list) {
         if (o.argc == 0 || kNoX.count(o.cls)) continue;
         if (o.args[0] < 0 || o.args[0] > endX)
-            out.push_back(Where(stage, o) + " is placed at x " + std::to_string(o.args[0]) +
-                          ", outside the stage");
+            out.push_back(Where(stage, o) + " is placed at x " + std::to_string(o.args[0]) + ", outside the stage");
     }
     return out;
 }
@@ -579,8 +567,8 @@ Findings CheckClearStart(int32_t stage, const StageList& list) {
 Findings CheckAll(int32_t stage, const StageList& list) {
     Findings out;
     for (Findings (*check)(int32_t, const StageList&) :
-         {CheckComposition, CheckSlots, CheckIdle, CheckPools, CheckFooting, CheckInTheAir,
-          CheckInsideStage, CheckClearStart}) {
+         {CheckComposition, CheckSlots, CheckIdle, CheckPools, CheckFooting, CheckInTheAir, CheckInsideStage,
+          CheckClearStart}) {
         const Findings f = check(stage, list);
         out.insert(out.end(), f.begin(), f.end());
     }

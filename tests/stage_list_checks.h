@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "enemies/registry.h"
+#include "enemies/model/registry.h"
 #include "stages/stage_lists.h"
 
 using StageList = std::vector<StageObject>;
