@@ -399,11 +399,16 @@ StageList ListCopy(int32_t stage) {
     return StageList(list.objects, list.objects + list.count);
 }
 
+std::vector<std::pair<ObjectClass, int32_t>> CompositionRuns(int32_t stage) {
+    std::vector<std::pair<ObjectClass, int32_t>> runs;
+    if (const Composition* c = CompositionOf(stage))
+        for (const ClassRun& r : c->runs) runs.push_back({r.cls, r.count});
+    return runs;
+}
+
 int32_t CompositionCount(int32_t stage) {
-    const Composition* c = CompositionOf(stage);
-    if (!c) return 0;
     int32_t n = 0;
-    for (const ClassRun& r : c->runs) n += r.count;
+    for (const auto& run : CompositionRuns(stage)) n += run.second;
     return n;
 }
 
