@@ -420,6 +420,12 @@ TEST_F(BrokenLists, APatrolPastItsGroundBreaksTheFooting) {
     ExpectOnly(CheckFooting, 2, list);
 }
 
+TEST_F(BrokenLists, AnApeWalkingOffItsSummitBreaksTheFooting) {
+    StageList list = ListCopy(16);
+    list[FirstOf(list, C::EnemyEipu)].args[3] = 700;  // down the steps
+    ExpectOnly(CheckFooting, 16, list);
+}
+
 TEST_F(BrokenLists, AFoeAtTheStartOrPastTheEndIsCaught) {
     StageList list = ListCopy(6);
     list[FirstOf(list, C::EnemyCrow)].args[0] = 200;
