@@ -4,7 +4,7 @@ namespace {
 
 using C = ObjectClass;
 
-// A gauntlet of eight spiked lifts with three big slugs between them.
+// A gauntlet of eight spiked lifts with three large crawlers between them.
 constexpr StageObject kList[] = {
     // EnemySLarge: x, y, frame, left, right
     Obj(C::EnemySLarge, 0, {1000, 269, 2, 800, 1300}),

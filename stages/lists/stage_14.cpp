@@ -4,7 +4,7 @@ namespace {
 
 using C = ObjectClass;
 
-// A ballroom under five chandeliers and four spiked lifts, with monks,
+// A ballroom under five chandeliers and four spiked lifts, with priests,
 // bone throwers, hunchbacks and bats all along the floor.
 constexpr StageObject kList[] = {
     // EnemySyanderia: x, y, stopY
