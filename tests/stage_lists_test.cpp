@@ -50,8 +50,8 @@ const std::set<std::string> kNotYetBuilt = {
 };
 // clang-format on
 
-// Stages not laid out yet. Remove a stage from here when its list lands; the
-// list must end empty.
+// Stages that may still have an empty list. Remove a stage from here when its
+// list lands; the set must end empty.
 const std::set<int32_t> kUnlaid = {27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37,
                                    38, 39, 40, 41, 43, 44, 45, 46, 47, 48, 50};
 
@@ -306,10 +306,11 @@ TEST_F(StageLists, StagesOneFortyTwoAndFortyNineAreLaidOut) {
     EXPECT_EQ(StageObjectsFor(51).count, 0);
 }
 
-TEST_F(StageLists, EveryStageButTheUnlaidHasItsWholeList) {
+TEST_F(StageLists, EveryStageHasItsWholeListButTheUnlaidMayHaveNone) {
     for (int32_t stage = 1; stage <= 50; ++stage) {
-        const int32_t want = kUnlaid.count(stage) ? 0 : CompositionCount(stage);
-        EXPECT_EQ(StageObjectsFor(stage).count, want) << "stage " << stage;
+        const int32_t count = StageObjectsFor(stage).count;
+        if (kUnlaid.count(stage) && count == 0) continue;
+        EXPECT_EQ(count, CompositionCount(stage)) << "stage " << stage;
     }
 }
 
