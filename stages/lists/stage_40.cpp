@@ -19,7 +19,7 @@ constexpr StageObject kList[] = {
     Obj(C::EnemyWasi, 0, {1000, 0, 700, 1300}),
     Obj(C::EnemyWasi, 1, {2600, 0, 2300, 2900}),
     // EnemyCrow: x, y, facing
-    Obj(C::EnemyCrow, 0, {900, 120, 0}),
+    Obj(C::EnemyCrow, 0, {900, 60, 0}),
     Obj(C::EnemyCrow, 1, {2300, 150, 0}),
     // EnemySkeleton: x, y, facing, left, right, slotBase
     Obj(C::EnemySkeleton, 0, {860, 48, 0, 850, 870, 0}),

@@ -5,12 +5,13 @@ namespace {
 using C = ObjectClass;
 
 // The last gauntlet before the final arena, walked from the right end to the exit at the left:
-// beam cannons sweep the floor, spectres and spear blocks cross it, and the crowd of the earlier
-// stages stands shoulder to shoulder facing the hero.
+// beam cannons fire away from the hero, who must strike each from behind before he can pass its
+// beam; spectres and spear blocks cross it, and the crowd of the earlier stages stands shoulder to
+// shoulder facing the hero.
 constexpr StageObject kList[] = {
     // EnemySBeamer: x, y, phase
-    Obj(C::EnemySBeamer, 0, {4700, 330, 0}),
-    Obj(C::EnemySBeamer, 1, {2300, 330, 0}),
+    Obj(C::EnemySBeamer, 0, {4700, 330, 2}),
+    Obj(C::EnemySBeamer, 1, {2300, 330, 2}),
     // EnemyUma: x, facing, top
     Obj(C::EnemyUma, 0, {5000, 1, 161}),
     Obj(C::EnemyUma, 1, {3500, 1, 161}),

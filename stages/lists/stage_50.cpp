@@ -48,8 +48,8 @@ constexpr StageObject kList[] = {
     Obj(C::EnemyKoumori, 3, {4200}),
     Obj(C::EnemyKoumori, 4, {5200}),
     // EnemyKyonsi: x
-    Obj(C::EnemyKyonsi, 0, {700}),
-    Obj(C::EnemyKyonsi, 1, {1600}),
+    Obj(C::EnemyKyonsi, 0, {1000}),
+    Obj(C::EnemyKyonsi, 1, {1700}),
     Obj(C::EnemyKyonsi, 2, {2500}),
     Obj(C::EnemyKyonsi, 3, {3400}),
     Obj(C::EnemyKyonsi, 4, {4300}),
