@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "enemies/registry.h"
 #include "game_test.h"
 #include "stages/stage_floor.h"
 #include "stages/stage_lists.h"
