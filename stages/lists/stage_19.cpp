@@ -9,14 +9,14 @@ using C = ObjectClass;
 // armours charge on the way back.
 constexpr StageObject kList[] = {
     // EnemyHariLift: x, y, lowY
-    Obj(C::EnemyHariLift, 0, {500, 0, 102}),
-    Obj(C::EnemyHariLift, 1, {750, 30, 102}),
-    Obj(C::EnemyHariLift, 2, {1000, 10, 102}),
-    Obj(C::EnemyHariLift, 3, {1250, 40, 102}),
-    Obj(C::EnemyHariLift, 4, {1500, 20, 102}),
-    Obj(C::EnemyHariLift, 5, {1750, 45, 102}),
-    Obj(C::EnemyHariLift, 6, {2000, 5, 102}),
-    Obj(C::EnemyHariLift, 7, {2250, 35, 102}),
+    Obj(C::EnemyHariLift, 0, {500, 0, 117}),
+    Obj(C::EnemyHariLift, 1, {750, 30, 117}),
+    Obj(C::EnemyHariLift, 2, {1000, 10, 117}),
+    Obj(C::EnemyHariLift, 3, {1250, 40, 117}),
+    Obj(C::EnemyHariLift, 4, {1500, 20, 117}),
+    Obj(C::EnemyHariLift, 5, {1750, 45, 117}),
+    Obj(C::EnemyHariLift, 6, {2000, 5, 117}),
+    Obj(C::EnemyHariLift, 7, {2250, 35, 117}),
     // EnemyFuriko: x, y, armed
     Obj(C::EnemyFuriko, 2, {2460, 230, 1}),
     // EnemyArmor: x, y, facing, left, right
