@@ -27,6 +27,7 @@ struct Composition {
 };
 
 // Each stage's classes with their instance counts, in list order.
+// clang-format off
 const std::vector<Composition> kComposition = {
     {1, {{C::EnemyRed, 2}, {C::EnemyGool, 3}, {C::EnemySkeletonSoldier, 4}, {C::EnemyGhost, 5},
         {C::EnemyZombie, 2}, {C::EnemyMedyusaHead, 1}, {C::EnemyUne, 5}}},
@@ -215,6 +216,7 @@ const std::vector<Composition> kComposition = {
         {C::EnemyTori, 1}, {C::EnemyKoumori, 5}, {C::EnemyKyonsi, 6}, {C::EnemyKaminarisama, 2},
         {C::EnemyKaminari, 10}}},
 };
+// clang-format on
 
 // An owner writes into `slots` slots of its pool from its first-slot argument
 // (or from slot 0 when it has none). Some take only the first slots listed;
@@ -279,18 +281,16 @@ const std::vector<PoolOwner> kOwners = {
 
 // Self-reviving classes and pure pools: the stage only ever places them idle.
 const std::set<C> kAlwaysIdle = {
-    C::EnemyAra,         C::EnemyAx,          C::EnemyBalloon,     C::EnemyBarukan,
-    C::EnemyBeriFire,    C::EnemyDZombie,     C::EnemyFireB,       C::EnemyFish,
-    C::EnemyFlyingS,     C::EnemyGanseki,     C::EnemyGyaiFire1,   C::EnemyGyaiFire2,
-    C::EnemyGyaiGanseki, C::EnemyHellFire,    C::EnemyHone,        C::EnemyHousi,
-    C::EnemyHoutai,      C::EnemyKahun,       C::EnemyKama,        C::EnemyKaminari,
-    C::EnemyKokuen,      C::EnemyLightning,   C::EnemyMBat,        C::EnemyMSpider,
-    C::EnemyMadman,      C::EnemyMedyusaHead, C::EnemyMerman,      C::EnemyMoeruhonoo,
-    C::EnemyOtiruBlock,  C::EnemyOtiruHonoo,  C::EnemyRingo,       C::EnemyStnFire,
-    C::EnemySukaru2,     C::EnemyTama,        C::EnemyTanken,      C::EnemyTaru,
-    C::EnemyToad,        C::EnemyTobuHonoo,   C::EnemyTori,        C::EnemyTuti,
-    C::EnemyUpFireM,     C::EnemyWGhost,      C::EnemyWhiteDHonoo, C::EnemyYa,
-    C::EnemyZombie,      C::EnemyZonbi,
+    C::EnemyAra,         C::EnemyAx,        C::EnemyBalloon,     C::EnemyBarukan,    C::EnemyBeriFire,
+    C::EnemyDZombie,     C::EnemyFireB,     C::EnemyFish,        C::EnemyFlyingS,    C::EnemyGanseki,
+    C::EnemyGyaiFire1,   C::EnemyGyaiFire2, C::EnemyGyaiGanseki, C::EnemyHellFire,   C::EnemyHone,
+    C::EnemyHousi,       C::EnemyHoutai,    C::EnemyKahun,       C::EnemyKama,       C::EnemyKaminari,
+    C::EnemyKokuen,      C::EnemyLightning, C::EnemyMBat,        C::EnemyMSpider,    C::EnemyMadman,
+    C::EnemyMedyusaHead, C::EnemyMerman,    C::EnemyMoeruhonoo,  C::EnemyOtiruBlock, C::EnemyOtiruHonoo,
+    C::EnemyRingo,       C::EnemyStnFire,   C::EnemySukaru2,     C::EnemyTama,       C::EnemyTanken,
+    C::EnemyTaru,        C::EnemyToad,      C::EnemyTobuHonoo,   C::EnemyTori,       C::EnemyTuti,
+    C::EnemyUpFireM,     C::EnemyWGhost,    C::EnemyWhiteDHonoo, C::EnemyYa,         C::EnemyZombie,
+    C::EnemyZonbi,
 };
 
 // Ground classes: the height from y to the floor they stand on (the landing
@@ -300,7 +300,9 @@ struct Footing {
     int32_t height;
     int32_t leftArg;
     int32_t rightArg;
+    int32_t limitArg = -1;  // a walk limit on either side of x
 };
+// clang-format off
 const std::map<C, Footing> kFooting = {
     {C::EnemyArcher, {158, -1, -1}},
     {C::EnemyArmor, {60, 3, 4}},
@@ -308,12 +310,12 @@ const std::map<C, Footing> kFooting = {
     {C::EnemyAxArmor, {92, 3, 4}},
     {C::EnemyBArmor, {122, -1, -1}},
     {C::EnemyBGaikotu, {108, -1, -1}},
-    {C::EnemyBokujin, {42, -1, -1}},
+    {C::EnemyBokujin, {56, -1, -1}},
     {C::EnemyBokusi, {96, 3, 4}},
     {C::EnemyDouzou, {149, -1, -1}},
     {C::EnemyDugalF, {60, -1, -1}},
     {C::EnemyDyurahan, {96, -1, -1}},
-    {C::EnemyEipu, {120, -1, -1}},
+    {C::EnemyEipu, {120, -1, -1, 3}},
     {C::EnemyFDog, {48, -1, -1}},
     {C::EnemyFireSkeleton, {76, -1, -1}},
     {C::EnemyFrog, {16, -1, -1}},
@@ -327,6 +329,7 @@ const std::map<C, Footing> kFooting = {
     {C::EnemyHonebasira, {62, -1, -1}},
     {C::EnemyHunmer, {184, -1, -1}},
     {C::EnemyHyou, {32, 3, 4}},
+    {C::EnemyIdouYari, {64, -1, -1}},
     {C::EnemyIhuriito, {62, 3, 4}},
     {C::EnemyJyouhansin, {42, -1, -1}},
     {C::EnemyKanoke, {112, -1, -1}},
@@ -334,12 +337,14 @@ const std::map<C, Footing> kFooting = {
     {C::EnemyLeaf, {107, -1, -1}},
     {C::EnemyMadhand, {42, -1, -1}},
     {C::EnemyNerysF, {60, -1, -1}},
+    {C::EnemyNomi, {45, -1, -1}},
     {C::EnemyNoroi, {30, -1, -1}},
     {C::EnemyOskerinF, {48, -1, -1}},
     {C::EnemyRed, {96, 3, 4}},
     {C::EnemyRedAxArmor, {128, -1, -1}},
     {C::EnemyRedWhip, {62, 3, 4}},
     {C::EnemyRouba, {144, -1, -1}},
+    {C::EnemySBeamer, {71, -1, -1}},
     {C::EnemySLarge, {30, 3, 4}},
     {C::EnemySNight, {92, -1, -1}},
     {C::EnemySaramanda, {60, -1, -1}},
@@ -353,14 +358,14 @@ const std::map<C, Footing> kFooting = {
     {C::EnemyWar, {59, -1, -1}},
     {C::EnemyWarSkeleton, {98, -1, -1}},
 };
+// clang-format on
 
 // Fliers and floaters placed at a y of their own: they start inside the
 // screen's rows.
 const std::set<C> kFliers = {
-    C::EnemyBat,     C::EnemyCrow,      C::EnemyDaibourei,    C::EnemyDancer,
-    C::EnemyFSukaru, C::EnemyGhost,     C::EnemyIdouYari,     C::EnemyJyuutan,
-    C::EnemyPorutaa, C::EnemyPping,     C::EnemySukaru,       C::EnemySuraimu,
-    C::EnemyTurn,    C::EnemyWarSukaru, C::EnemyWhiteDHontai, C::EnemyWil,
+    C::EnemyBat,      C::EnemyCrow,      C::EnemyDaibourei,    C::EnemyDancer, C::EnemyFSukaru, C::EnemyGhost,
+    C::EnemyIdouYari, C::EnemyJyuutan,   C::EnemyPorutaa,      C::EnemyPping,  C::EnemySukaru,  C::EnemySuraimu,
+    C::EnemyTurn,     C::EnemyWarSukaru, C::EnemyWhiteDHontai, C::EnemyWil,
 };
 constexpr int32_t kScreenRows = 480;
 
@@ -398,11 +403,16 @@ StageList ListCopy(int32_t stage) {
     return StageList(list.objects, list.objects + list.count);
 }
 
+std::vector<std::pair<ObjectClass, int32_t>> CompositionRuns(int32_t stage) {
+    std::vector<std::pair<ObjectClass, int32_t>> runs;
+    if (const Composition* c = CompositionOf(stage))
+        for (const ClassRun& r : c->runs) runs.push_back({r.cls, r.count});
+    return runs;
+}
+
 int32_t CompositionCount(int32_t stage) {
-    const Composition* c = CompositionOf(stage);
-    if (!c) return 0;
     int32_t n = 0;
-    for (const ClassRun& r : c->runs) n += r.count;
+    for (const auto& run : CompositionRuns(stage)) n += run.second;
     return n;
 }
 
@@ -422,16 +432,14 @@ Findings CheckComposition(int32_t stage, const StageList& list) {
     }
     const size_t n = std::max(runs.size(), want->runs.size());
     for (size_t r = 0; r < n; ++r) {
-        const std::string at =
-            "stage " + std::to_string(stage) + " run " + std::to_string(r) + ": ";
+        const std::string at = "stage " + std::to_string(stage) + " run " + std::to_string(r) + ": ";
         if (r >= runs.size()) {
             out.push_back(at + "missing " + NameOf(want->runs[r].cls));
         } else if (r >= want->runs.size()) {
             out.push_back(at + "extra " + NameOf(runs[r].cls));
         } else if (runs[r].cls != want->runs[r].cls || runs[r].count != want->runs[r].count) {
-            out.push_back(at + NameOf(runs[r].cls) + " x" + std::to_string(runs[r].count) +
-                          " instead of " + NameOf(want->runs[r].cls) + " x" +
-                          std::to_string(want->runs[r].count));
+            out.push_back(at + NameOf(runs[r].cls) + " x" + std::to_string(runs[r].count) + " instead of " +
+                          NameOf(want->runs[r].cls) + " x" + std::to_string(want->runs[r].count));
         }
     }
     return out;
@@ -443,10 +451,9 @@ Findings CheckSlots(int32_t stage, const StageList& list) {
     for (const StageObject& o : list) {
         slots[o.cls].push_back(o.slot);
         if (o.argc != InfoOf(o.cls).arity)
-            out.push_back(Where(stage, o) + " takes " + std::to_string(InfoOf(o.cls).arity) +
-                          " arguments, given " + std::to_string(o.argc));
-        if (o.slot < 0 || o.slot >= InfoOf(o.cls).size)
-            out.push_back(Where(stage, o) + " is outside its array");
+            out.push_back(Where(stage, o) + " takes " + std::to_string(InfoOf(o.cls).arity) + " arguments, given " +
+                          std::to_string(o.argc));
+        if (o.slot < 0 || o.slot >= InfoOf(o.cls).size) out.push_back(Where(stage, o) + " is outside its array");
     }
     for (const auto& [cls, used] : slots) {
         std::vector<int32_t> want(used.size());
@@ -454,8 +461,7 @@ Findings CheckSlots(int32_t stage, const StageList& list) {
         // Stage 19 updates its third pendulum first.
         if (stage == 19 && cls == C::EnemyFuriko) want = {2, 0, 1};
         if (used != want)
-            out.push_back(NameOf(cls) + " on stage " + std::to_string(stage) +
-                          " uses slots out of order");
+            out.push_back(NameOf(cls) + " on stage " + std::to_string(stage) + " uses slots out of order");
     }
     return out;
 }
@@ -464,11 +470,9 @@ Findings CheckIdle(int32_t stage, const StageList& list) {
     Findings out;
     for (size_t i = 0; i < list.size(); ++i) {
         const StageObject& o = list[i];
-        if (kAlwaysIdle.count(o.cls) && !IsIdle(o))
-            out.push_back(Where(stage, o) + " is not placed idle");
+        if (kAlwaysIdle.count(o.cls) && !IsIdle(o)) out.push_back(Where(stage, o) + " is not placed idle");
         if (o.cls == C::MaryokuOrb) {
-            if (o.argc != 1 || o.args[0] != 1)
-                out.push_back(Where(stage, o) + " is not placed hidden");
+            if (o.argc != 1 || o.args[0] != 1) out.push_back(Where(stage, o) + " is not placed hidden");
             if (i + 1 != list.size()) out.push_back(Where(stage, o) + " is not last");
         }
     }
@@ -488,15 +492,13 @@ Findings CheckPools(int32_t stage, const StageList& list) {
             if (p.owner != o.cls) continue;
             if (p.kindArg >= 0 && (o.args[p.kindArg] != 0) != (p.kind != 0)) continue;
             const int32_t base = p.baseArg < 0 ? 0 : o.args[p.baseArg];
-            if (!p.bases.empty() &&
-                std::find(p.bases.begin(), p.bases.end(), base) == p.bases.end())
-                out.push_back(Where(stage, o) + " starts its " + NameOf(p.pool) + " slots at " +
-                              std::to_string(base) + ", not one of its own");
+            if (!p.bases.empty() && std::find(p.bases.begin(), p.bases.end(), base) == p.bases.end())
+                out.push_back(Where(stage, o) + " starts its " + NameOf(p.pool) + " slots at " + std::to_string(base) +
+                              ", not one of its own");
             for (int32_t k = 0; k < p.slots; ++k) {
                 const std::pair<C, int32_t> slot{p.pool, base + k};
                 if (!idle.count(slot))
-                    out.push_back(Where(stage, o) + " writes " + NameOf(p.pool) + " " +
-                                  std::to_string(base + k) +
+                    out.push_back(Where(stage, o) + " writes " + NameOf(p.pool) + " " + std::to_string(base + k) +
                                   ", which the stage does not place idle");
                 if (InfoOf(o.cls).arity > 0) users[slot].push_back(o.cls);
             }
@@ -509,8 +511,7 @@ Findings CheckPools(int32_t stage, const StageList& list) {
                               std::count(owners.begin(), owners.end(), C::EnemyGargoile) == 1;
         if (owners.size() > 1 && !shared30)
             out.push_back(NameOf(slot.first) + " " + std::to_string(slot.second) + " on stage " +
-                          std::to_string(stage) + " has " + std::to_string(owners.size()) +
-                          " owners");
+                          std::to_string(stage) + " has " + std::to_string(owners.size()) + " owners");
     }
     return out;
 }
@@ -525,16 +526,19 @@ Findings CheckFooting(int32_t stage, const StageList& list) {
         const int32_t x = o.args[0];
         const int32_t ground = o.args[1] + f->second.height;
         if (floor.TopAt(x + 1, ground + 1) != ground) {
-            out.push_back(Where(stage, o) + " does not stand on a floor top (its feet at " +
-                          std::to_string(ground) + ")");
+            out.push_back(Where(stage, o) + " does not stand on a floor top (its feet at " + std::to_string(ground) +
+                          ")");
             continue;
+        }
+        const int32_t edgeLeft = floor.LeftAt(x + 1, ground + 1), edgeRight = floor.RightAt(x + 1, ground + 1);
+        if (f->second.limitArg >= 0) {
+            const int32_t limit = o.args[f->second.limitArg];
+            if (limit < edgeLeft || limit > edgeRight)
+                out.push_back(Where(stage, o) + " walks to a limit off the ground it stands on");
         }
         if (f->second.leftArg < 0) continue;
         const int32_t left = o.args[f->second.leftArg], right = o.args[f->second.rightArg];
-        const int32_t edgeLeft = floor.LeftAt(x + 1, ground + 1),
-                      edgeRight = floor.RightAt(x + 1, ground + 1);
-        if (!(left <= x && x <= right))
-            out.push_back(Where(stage, o) + " stands outside its own bounds");
+        if (!(left <= x && x <= right)) out.push_back(Where(stage, o) + " stands outside its own bounds");
         if (left < edgeLeft || right > edgeRight)
             out.push_back(Where(stage, o) + " patrols past the ground it stands on");
     }
@@ -546,8 +550,7 @@ Findings CheckInTheAir(int32_t stage, const StageList& list) {
     for (const StageObject& o : list) {
         if (!kFliers.count(o.cls) || IsIdle(o)) continue;
         if (o.args[1] < 0 || o.args[1] >= kScreenRows)
-            out.push_back(Where(stage, o) + " starts at row " + std::to_string(o.args[1]) +
-                          ", off the screen");
+            out.push_back(Where(stage, o) + " starts at row " + std::to_string(o.args[1]) + ", off the screen");
     }
     return out;
 }
@@ -558,8 +561,7 @@ Findings CheckInsideStage(int32_t stage, const StageList& list) {
     for (const StageObject& o : list) {
         if (o.argc == 0 || kNoX.count(o.cls)) continue;
         if (o.args[0] < 0 || o.args[0] > endX)
-            out.push_back(Where(stage, o) + " is placed at x " + std::to_string(o.args[0]) +
-                          ", outside the stage");
+            out.push_back(Where(stage, o) + " is placed at x " + std::to_string(o.args[0]) + ", outside the stage");
     }
     return out;
 }
@@ -579,8 +581,8 @@ Findings CheckClearStart(int32_t stage, const StageList& list) {
 Findings CheckAll(int32_t stage, const StageList& list) {
     Findings out;
     for (Findings (*check)(int32_t, const StageList&) :
-         {CheckComposition, CheckSlots, CheckIdle, CheckPools, CheckFooting, CheckInTheAir,
-          CheckInsideStage, CheckClearStart}) {
+         {CheckComposition, CheckSlots, CheckIdle, CheckPools, CheckFooting, CheckInTheAir, CheckInsideStage,
+          CheckClearStart}) {
         const Findings f = check(stage, list);
         out.insert(out.end(), f.begin(), f.end());
     }

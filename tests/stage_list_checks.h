@@ -5,6 +5,7 @@
 // so that a test can break one on purpose and see the right rule catch it.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "enemies/model/registry.h"
@@ -46,5 +47,7 @@ Findings CheckAll(int32_t stage, const StageList& list);
 // 0 for a class that does not stand.
 int32_t StandingHeight(ObjectClass c);
 
-// The stages whose composition is known (all 50), and their object counts.
+// A stage's classes in list order with their instance counts (none for a
+// number without a stage), and its number of objects.
+std::vector<std::pair<ObjectClass, int32_t>> CompositionRuns(int32_t stage);
 int32_t CompositionCount(int32_t stage);
