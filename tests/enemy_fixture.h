@@ -5,7 +5,7 @@
 #include "enemies/model/enemy_model.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "game_test.h"
 #include "players/hero_common.h"
 #include "players/player_doran.h"

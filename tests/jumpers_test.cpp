@@ -23,7 +23,7 @@
 #include "enemy_fixture.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "players/player_doran.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
