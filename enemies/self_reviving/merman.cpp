@@ -2,7 +2,7 @@
 
 #include "enemies/model/hopping.h"
 #include "enemies/model/reviving.h"
-#include "engine/game_state.h"
+#include "enemies/model/stage_table.h"
 #include "engine/graphics.h"
 #include "stages/stage_floor.h"
 
@@ -40,14 +40,11 @@ constexpr MermanWindow kWindows[] = {
 EnemyMerman::EnemyMerman(int32_t x_, int32_t dead_) : x(x_), y(600), hp(2), frame(4), vy(-40), dead(dead_) {}
 
 void EnemyMerman::Respawn() {
-    for (const MermanWindow& w : kWindows) {
-        if (w.stage != g_stageNumber) continue;
-        const bool inWindow = enemy::HeroXWithin(w.from, w.to);
-        if (!enemy::SpawnCountReached(inWindow, counter, w.count)) return;
-        *this = EnemyMerman(enemy::HeroX() + w.base + GameRand() % w.spread, 0);
-        enemy::PlaySoundAt(kSplashSound, x);
-        return;
-    }
+    const MermanWindow* w = enemy::RowForStage(kWindows);
+    if (w == nullptr) return;
+    if (!enemy::SpawnCountReached(enemy::HeroXWithin(w->from, w->to), counter, w->count)) return;
+    *this = EnemyMerman(enemy::HeroX() + w->base + GameRand() % w->spread, 0);
+    enemy::PlaySoundAt(kSplashSound, x);
 }
 
 void EnemyMerman::Move() {

@@ -2,7 +2,7 @@
 
 #include "enemies/model/hopping.h"
 #include "enemies/model/reviving.h"
-#include "engine/game_state.h"
+#include "enemies/model/stage_table.h"
 #include "engine/graphics.h"
 
 namespace {
@@ -37,15 +37,12 @@ EnemyToad::EnemyToad(int32_t x_, int32_t y_, int32_t facing, int32_t dead_)
     : x(x_), y(y_), frame(facing == 1 ? 1 : 5), vy(-30), dead(dead_) {}
 
 void EnemyToad::Respawn() {
-    for (const ToadWindow& w : kWindows) {
-        if (w.stage != g_stageNumber) continue;
-        const bool inWindow = enemy::HeroXWithin(w.from, w.to);
-        if (!enemy::SpawnCountReached(inWindow, counter, kSpawnCount)) return;
-        const enemy::SideSpawn at = enemy::SpawnBesideHero(w.distance, 150);
-        *this = EnemyToad(at.x, w.y, at.facingRight, 0);
-        enemy::PlaySoundAt(kSplashSound, x);
-        return;
-    }
+    const ToadWindow* w = enemy::RowForStage(kWindows);
+    if (w == nullptr) return;
+    if (!enemy::SpawnCountReached(enemy::HeroXWithin(w->from, w->to), counter, kSpawnCount)) return;
+    const enemy::SideSpawn at = enemy::SpawnBesideHero(w->distance, 150);
+    *this = EnemyToad(at.x, w->y, at.facingRight, 0);
+    enemy::PlaySoundAt(kSplashSound, x);
 }
 
 void EnemyToad::Move() {

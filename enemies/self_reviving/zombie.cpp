@@ -1,7 +1,7 @@
 #include "enemies/self_reviving/zombie.h"
 
+#include "enemies/model/stage_table.h"
 #include "engine/graphics.h"
-#include "engine/game_state.h"
 
 namespace {
 
@@ -40,15 +40,12 @@ EnemyZombie::EnemyZombie(int32_t x_, int32_t y_, int32_t, int32_t dead_, int32_t
     : x(x_), y(y_), hp(2), left(left_), right(right_), dead(dead_) {}
 
 void EnemyZombie::Respawn() {
-    for (const ZombieWindow& w : kWindows) {
-        if (w.stage != g_stageNumber) continue;
-        if (!enemy::HeroXWithin(w.from, w.to)) return;
-        if (w.behind && enemy::HeroY() < kStage9MinHeroY) return;
-        const int32_t offset = 400 + GameRand() % 300;
-        const int32_t at = w.behind ? enemy::HeroX() - offset : enemy::HeroX() + offset;
-        *this = EnemyZombie(at, w.y, 0, 0, w.left, w.right);
-        return;
-    }
+    const ZombieWindow* w = enemy::RowForStage(kWindows);
+    if (w == nullptr || !enemy::HeroXWithin(w->from, w->to)) return;
+    if (w->behind && enemy::HeroY() < kStage9MinHeroY) return;
+    const int32_t offset = 400 + GameRand() % 300;
+    const int32_t at = w->behind ? enemy::HeroX() - offset : enemy::HeroX() + offset;
+    *this = EnemyZombie(at, w->y, 0, 0, w->left, w->right);
 }
 
 void EnemyZombie::Move() {
