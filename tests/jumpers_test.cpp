@@ -154,6 +154,41 @@ TEST_F(Jumpers, CorpsesRiseAheadOfTheHeroAndBehindOnStageNine) {
     }
 }
 
+TEST_F(Jumpers, MermenAndToadsRiseAfterTheirStagesCountOfFramesInTheWindow) {
+    struct Case {
+        int32_t stage;
+        int32_t heroX;
+        int32_t count;  // 0: outside the stage's window
+    };
+    for (const Case c : {Case{3, 3499, 20}, Case{3, 3500, 0}, Case{25, 600, 0}, Case{25, 601, 40}}) {
+        g_stageNumber = c.stage;
+        PutHero(c.heroX, 330);
+        EnemyMerman& m = g_enemyMerman[0];
+        m = EnemyMerman(0, 1);
+        int frames = 0;
+        while (m.dead != 0 && frames < 100) {
+            m.Respawn();
+            ++frames;
+        }
+        if (c.count == 0) {
+            EXPECT_EQ(m.dead, 1) << "stage " << c.stage << ", hero x " << c.heroX;
+            continue;
+        }
+        EXPECT_EQ(frames, c.count) << "stage " << c.stage;
+        EXPECT_GE(m.x, c.heroX + 150);
+        EXPECT_LT(m.x, c.heroX + 300);
+        EXPECT_EQ(m.y, 600);
+        EXPECT_EQ(m.vy, -40);
+    }
+    g_stageNumber = 7;
+    for (const int32_t heroX : {1200, 1201, 3399, 3400}) {
+        PutHero(heroX, 330);
+        g_enemyToad[0] = EnemyToad(0, 0, 0, 1);
+        for (int i = 0; i < 20; ++i) g_enemyToad[0].Respawn();
+        EXPECT_EQ(g_enemyToad[0].dead == 0, heroX != 1200 && heroX != 3400) << "hero x " << heroX;
+    }
+}
+
 TEST_F(Jumpers, CommonWindowRevivers) {
     const int32_t length = g_stage.GetEndX();
     for (const int32_t heroX : {500, 501, length - 501, length - 500}) {
