@@ -45,6 +45,6 @@ void EnemySpider::CheckWeaponHit() { enemy::HitModelB(Body(), dead); }
 void EnemySpider::CheckPlayerTouch() { enemy::TouchHero(Body(), 3); }
 
 void EnemySpider::Draw() {
-    g_graphics.DrawIto(x + 24, y);
+    if (y > 0) g_graphics.DrawIto(x + 24, y);  // the thread hangs from the top of the screen
     g_graphics.DrawSpider(x, y, frame);
 }
