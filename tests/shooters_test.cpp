@@ -28,7 +28,7 @@
 #include "enemies/traps/syanderia.h"
 #include "enemies/traps/ti.h"
 #include "engine/game_state.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "game_test.h"
 #include "players/player_doran.h"
 
