@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <set>
+#include <vector>
 
 #include "enemies/model/enemy_model.h"
 #include "enemies/model/shots.h"
@@ -27,23 +28,18 @@
 #include "enemies/traps/san.h"
 #include "enemies/traps/syanderia.h"
 #include "enemies/traps/ti.h"
+#include "enemy_fixture.h"
 #include "engine/game_state.h"
 #include "engine/shell/menu.h"
-#include "game_test.h"
-#include "players/player_doran.h"
+#include "stages/stage.h"
+#include "stages/stage_lists.h"
 
 namespace {
 
-// The whip hero stands in for every hero; its body is x + 2 to x + 30 and
-// y + 2 to y + 56 while it stands.
-class Shooters : public DataDirTest {
+class Shooters : public EnemyTest {
 protected:
     void SetUp() override {
-        DataDirTest::SetUp();
-        StartGame();
-        g_stageNumber = 1;
-        g_menu.StartStage();
-        g_menu.active = 0;
+        EnemyTest::SetUp();
         SeedGameRand(11);
         PutHero(1000, 330);
         for (EnemyTobuHonoo& f : g_enemyTobuHonoo) f = EnemyTobuHonoo(0, 0, 0, 0, 1);
@@ -52,12 +48,6 @@ protected:
         for (EnemyTaru& b : g_enemyTaru) b = EnemyTaru(0, 0, 0, 1);
         for (EnemyMSpider& s : g_enemyMSpider) s = EnemyMSpider(0, 0, 0, 0, 1);
         for (EnemyAx& a : g_enemyAx) a = EnemyAx(0, 0, 0, 0, 0, 1);
-    }
-    void PutHero(int32_t x, int32_t y) {
-        hero = PlayerDoran();
-        hero.x = x;
-        hero.y = y;
-        hero.hp = 16;
     }
     // True when the hero lost hit points since the last call; it can be hurt
     // again at once.
@@ -73,8 +63,6 @@ protected:
             if (pool[i].dead == 0) live.insert(static_cast<int>(i));
         return live;
     }
-
-    PlayerDoran& hero = g_playerDoran;
 };
 
 // --- Where shots start and how they are aimed ---
@@ -205,6 +193,22 @@ TEST_F(Shooters, SpiderOffTheGridStillTurnsAtBothEnds) {
     }
     EXPECT_EQ(lowest, 213);
     EXPECT_EQ(highest, -1);
+}
+
+TEST_F(Shooters, GargoyleWakesBehindTheHeroAndNeverWalksOffAnEdge) {
+    // Stage 1's floor top is 379 up to its first pit at 2813.
+    EnemyGargoile& g = g_enemyGargoile[0];
+    g = EnemyGargoile(2760, 379 - 61, 0, 0);
+    PutHero(2760 + 250, 330);
+    g_graphics.ClearBackBuffer();
+    g.Update();
+    EXPECT_EQ(g.dormant, 1);
+    EXPECT_GT(CountDrawn(), 0) << "drawn while it waits";
+    PutHero(2760 + 251, 330);
+    for (int i = 0; i < 40; ++i) g.Update();
+    EXPECT_EQ(g.dormant, 0);
+    EXPECT_EQ(g.x, 2780) << "it stops where the floor ahead ends";
+    EXPECT_EQ(g.y, 318);
 }
 
 // --- Owners keep to their own pool slots and replace what flies there ---
@@ -435,6 +439,23 @@ TEST_F(Shooters, PendulumsFallByTheirStagesRule) {
     g_enemyFuriko[0] = EnemyFuriko(500, 50, 1);
     for (int i = 0; i < 10; ++i) g_enemyFuriko[0].Update();
     EXPECT_EQ(g_enemyFuriko[0].falling, 0);
+}
+
+TEST_F(Shooters, StageNineteenLetsEveryPendulumGoAsTheHeroDropsBelowItsLedge) {
+    g_stageNumber = 19;
+    g_menu.StartStage();
+    g_menu.active = 0;
+    const StageObjectList list = StageObjectsFor(19);
+    std::vector<int32_t> order;
+    for (int32_t i = 0; i < list.count; ++i)
+        if (list.objects[i].cls == ObjectClass::EnemyFuriko) order.push_back(list.objects[i].slot);
+    EXPECT_EQ(order, (std::vector<int32_t>{2, 0, 1})) << "the third pendulum is updated first";
+    PutHero(100, 380);
+    g_stage.Update();
+    for (const EnemyFuriko& p : g_enemyFuriko) EXPECT_EQ(p.falling, 0);
+    hero.y = 381;
+    g_stage.Update();
+    for (const EnemyFuriko& p : g_enemyFuriko) EXPECT_EQ(p.falling, 1) << "all in one frame";
 }
 
 TEST_F(Shooters, SpikedLiftDropsAndClimbsBackToItsTop) {

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "enemies/model/hopping.h"
+
 // Walking and falling shared by shooters and traps.
 namespace enemy {
 
@@ -18,11 +20,9 @@ inline void StepWithin(int32_t& x, int32_t facing, int32_t speed, int32_t left, 
     x = next > INT32_MAX ? INT32_MAX : next < INT32_MIN ? INT32_MIN : static_cast<int32_t>(next);
 }
 
-// One frame of a fall: vy moves y, then gravity adds to vy. True once y has
-// passed below limit.
+// One frame of a fall, true once y has passed below limit.
 inline bool FallPast(int32_t& y, int32_t& vy, int32_t gravity, int32_t limit) {
-    y += vy;
-    vy += gravity;
+    Fall(y, vy, gravity);
     return y > limit;
 }
 

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "enemies/model/hopping.h"
+
 namespace enemy {
 
 AimedShot ShotAtHero(int32_t x, int32_t y, const Muzzles& m) {
-    if (x >= HeroX()) return {x + m.leftDx, y + m.leftDy, 1};
+    if (HeroOnLeftOf(x)) return {x + m.leftDx, y + m.leftDy, 1};
     return {x + m.rightDx, y + m.rightDy, 0};
 }
 

@@ -1,6 +1,6 @@
 #include "enemies/shooters/gargoile.h"
 
-#include "enemies/model/patrol.h"
+#include "enemies/model/hopping.h"
 #include "enemies/model/shots.h"
 #include "enemies/shooters/tobu_honoo.h"
 #include "engine/graphics.h"
@@ -38,28 +38,27 @@ void EnemyGargoile::Walk() {
 
 void EnemyGargoile::Leap() {
     x += FacesLeft(frame) ? -kSpeed : kSpeed;
-    enemy::FallPast(y, vy, 1, kGoneRow);
-    if (!enemy::Land(x, y, kStand, kStand)) return;
+    if (!enemy::FallAndLand(x, y, vy, 1, kStand)) return;
     jumping = 0;
     counter = 0;
-    frame = x >= enemy::HeroX() ? 2 : 0;
+    frame = enemy::HeroOnLeftOf(x) ? 2 : 0;
 }
 
 void EnemyGargoile::Move() {
     counter += 1;
+    // It walks in the air too, where there is rarely floor ahead of it, and
+    // a leap carries it 4 pixels further a frame.
+    Walk();
     if (jumping != 0) {
         Leap();
-    } else {
-        Walk();
-        if (counter >= kLeapEvery) {
-            counter = 0;
-            jumping = 1;
-            vy = kLeapVy;
-            const enemy::AimedShot s = enemy::ShotAtHero(x, y, kMuzzles);
-            frame = s.leftward != 0 ? 2 : 0;
-            enemy::WriteShot(g_enemyTobuHonoo, slotBase, 0, 1,
-                             EnemyTobuHonoo(s.x, s.y, s.leftward, kBreathSpeed, 0));
-        }
+    } else if (counter >= kLeapEvery) {
+        counter = 0;
+        jumping = 1;
+        vy = kLeapVy;
+        const enemy::AimedShot s = enemy::ShotAtHero(x, y, kMuzzles);
+        frame = s.leftward != 0 ? 2 : 0;
+        enemy::WriteShot(g_enemyTobuHonoo, slotBase, 0, 1,
+                         EnemyTobuHonoo(s.x, s.y, s.leftward, kBreathSpeed, 0));
     }
     if (y > kGoneRow) dead = 1;
 }

@@ -1,6 +1,6 @@
 #include "enemies/shooters/hone.h"
 
-#include "enemies/model/patrol.h"
+#include "enemies/model/hopping.h"
 #include "engine/graphics.h"
 
 namespace {
@@ -13,7 +13,7 @@ EnemyHone::EnemyHone(int32_t x_, int32_t y_, int32_t vx_, int32_t vy_, int32_t d
 void EnemyHone::Move() {
     if (y < kGone) {
         counter = (counter + 1) % 20;
-        enemy::FallPast(y, vy, 1, kGone);
+        enemy::Fall(y, vy, 1);
         x += vx;
     }
     if (y >= kGone) dead = 1;

@@ -1,6 +1,6 @@
 #include "enemies/shooters/taru.h"
 
-#include "enemies/model/patrol.h"
+#include "enemies/model/hopping.h"
 #include "engine/graphics.h"
 #include "stages/stage_floor.h"
 
@@ -24,8 +24,7 @@ void EnemyTaru::Move() {
     if (vy == 0) {
         if (g_stageFloor.TopAt(x, y + kSize) == 0) vy = 1;
     } else {
-        enemy::FallPast(y, vy, 1, kGoneRow);
-        if (enemy::Land(x, y, kSize, kSize)) vy = 0;
+        if (enemy::FallAndLand(x, y, vy, 1, kSize)) vy = 0;
     }
     if (y >= kGoneRow) dead = 1;
 }
