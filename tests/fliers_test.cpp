@@ -1,0 +1,370 @@
+// The fliers, floaters and reviving swarms: the bat's box, the screen-space
+// and start rules of the birds and the dancer, the swarms' rebirth window and
+// delays, the spider's thread turns, the returning arc, and a walk through
+// every laid-out stage that meets no stray frame or slot.
+#include <algorithm>
+
+#include "enemies/fliers/bat.h"
+#include "enemies/fliers/crow.h"
+#include "enemies/fliers/dancer.h"
+#include "enemies/fliers/fukurou.h"
+#include "enemies/fliers/wasi.h"
+#include "enemies/model/enemy_model.h"
+#include "enemies/swarms/d_zombie.h"
+#include "enemies/swarms/ekuto.h"
+#include "enemies/swarms/flying_s.h"
+#include "enemies/swarms/jyuhouten.h"
+#include "enemies/swarms/kumo.h"
+#include "enemies/swarms/sukaru2.h"
+#include "engine/camera.h"
+#include "engine/game_state.h"
+#include "engine/menu.h"
+#include "engine/sprite_draw_kinds.h"
+#include "game_test.h"
+#include "players/hero_common.h"
+#include "players/player_doran.h"
+#include "players/player_front.h"
+#include "stages/stage.h"
+#include "stages/stage_lists.h"
+
+namespace {
+
+// The whip hero stands in for every hero: its whip reaches x + 48 to x + 128
+// at rows y + 22 to y + 31 in pose 11.
+class Fliers : public DataDirTest {
+protected:
+    void SetUp() override {
+        DataDirTest::SetUp();
+        StartGame();
+        g_stageNumber = 1;
+        g_menu.StartStage();
+        g_menu.active = 0;
+        SeedGameRand(11);
+        PutHero(900, 330);
+    }
+    void PutHero(int32_t x, int32_t y) {
+        hero = PlayerDoran();
+        hero.x = x;
+        hero.y = y;
+        hero.hp = 16;
+    }
+    void Whip(bool on) { hero.pose = on ? 11 : 0; }
+    template <typename T>
+    int FramesUntilReborn(T& e, int limit = 200) {
+        for (int f = 1; f <= limit; ++f) {
+            e.Update();
+            if (e.dead == 0) return f;
+        }
+        return -1;
+    }
+
+    PlayerDoran& hero = g_playerDoran;
+};
+
+TEST_F(Fliers, BatStaysInItsBoxWhateverSpeeds) {
+    for (const uint32_t seed : {1u, 2u, 3u}) {
+        SeedGameRand(seed);
+        g_enemyBat[0] = EnemyBat(300, 200, 600, 0);
+        g_enemyBat[1] = EnemyBat(-40, 0, 600, 0);  // placed outside: pulled in at once
+        g_enemyBat[2] = EnemyBat(590, 420, 600, 0);
+        g_enemyBat[2].vx = INT32_MAX;  // a speed held for good, as large as a field holds
+        g_enemyBat[2].vy = INT32_MIN;
+        g_enemyBat[2].vxTimer = g_enemyBat[2].vyTimer = INT32_MAX;
+        for (int f = 0; f < 3000; ++f) {
+            for (int i = 0; i < 3; ++i) {
+                EnemyBat& bat = g_enemyBat[i];
+                bat.Update();
+                ASSERT_GE(bat.x, 0) << "seed " << seed << " bat " << i << " frame " << f;
+                ASSERT_LE(bat.x, 600) << "seed " << seed << " bat " << i << " frame " << f;
+                ASSERT_GE(bat.y, 50) << "seed " << seed << " bat " << i << " frame " << f;
+                ASSERT_LE(bat.y, 430) << "seed " << seed << " bat " << i << " frame " << f;
+            }
+        }
+    }
+}
+
+TEST_F(Fliers, TheGiantBatFillsIdleSlotsAndTakesThemAll) {
+    for (EnemyBat& bat : g_enemyBat) bat = EnemyBat(0, 0, 0, 1);
+    g_enemyBat[1] = EnemyBat(100, 100, 600, 0);
+    EXPECT_TRUE(ReleaseBat(400, 0, 600));
+    EXPECT_EQ(g_enemyBat[0].dead, 0) << "the first idle slot";
+    EXPECT_EQ(g_enemyBat[0].x, 400);
+    EXPECT_EQ(g_enemyBat[1].x, 100) << "a bat in flight is left alone";
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(ReleaseBat(400, 0, 600));
+    EXPECT_FALSE(ReleaseBat(400, 0, 600)) << "all five out";
+    KillAllBats();
+    for (const EnemyBat& bat : g_enemyBat) EXPECT_EQ(bat.dead, 1);
+}
+
+// Screen x of the dancer on the frame it turned, run from screen x start.
+int32_t DancerTurnsAt(int32_t startScreenX, int32_t movingRight) {
+    EnemyDancer& d = g_enemyDancer[0];
+    d = EnemyDancer(startScreenX - WorldToScreenX(0), 200, movingRight);
+    d.dormant = 0;
+    for (int f = 0; f < 100 && d.movingRight == movingRight; ++f) d.Update();
+    return WorldToScreenX(d.x);
+}
+
+TEST_F(Fliers, DancerTurnsAtScreenColumnsWhereverTheView) {
+    for (const int32_t heroX : {100, 3000}) {
+        PutHero(heroX, 330);
+        EXPECT_EQ(DancerTurnsAt(600, 1), 627) << "hero x " << heroX;
+        EXPECT_EQ(DancerTurnsAt(40, 0), 13) << "hero x " << heroX;
+    }
+    // It wakes only while the hero is 251 to 299 pixels past it.
+    for (const int32_t past : {250, 251, 299, 300}) {
+        PutHero(1000 + past, 330);
+        g_enemyDancer[0] = EnemyDancer(1000, 200, 1);
+        g_enemyDancer[0].Update();
+        EXPECT_EQ(g_enemyDancer[0].dormant == 0, past > 250 && past < 300) << past;
+    }
+}
+
+TEST_F(Fliers, EagleFacingRightDivesAtOnceFacingLeftPatrolsFirst) {
+    PutHero(3000, 330);
+    EnemyWasi& right = g_enemyWasi[0];
+    right = EnemyWasi(1000, 1, 0, 5000);
+    right.Update();
+    EXPECT_EQ(right.y, 65) << "dives however far the hero is";
+    EXPECT_EQ(right.x, 1006);
+
+    EnemyWasi& left = g_enemyWasi[1];
+    left = EnemyWasi(1000, 0, 0, 5000);
+    for (int f = 0; f < 20; ++f) left.Update();
+    EXPECT_EQ(left.y, 50) << "cruises while the hero is far";
+    EXPECT_EQ(left.x, 1000 - 20 * 6);
+    PutHero(left.x - 150, 330);
+    left.Update();
+    left.Update();
+    EXPECT_EQ(left.y, 65) << "a near hero starts its dive";
+}
+
+TEST_F(Fliers, AWokenOwlNeverRestsACrowRestsSeventyFrames) {
+    EnemyFukurou& owl = g_enemyFukurou[0];
+    owl = EnemyFukurou(1000, 0);
+    PutHero(1150, 330);
+    int perchedInARow = 0, swoops = 0;
+    for (int f = 0; f < 600; ++f) {
+        const bool wasSwooping = owl.Swooping();
+        owl.Update();
+        if (owl.Swooping() && !wasSwooping) ++swoops;
+        perchedInARow = owl.Swooping() ? 0 : perchedInARow + 1;
+        ASSERT_LE(perchedInARow, 1) << "frame " << f;
+        if (f == 300) PutHero(5000, 330);  // the hero leaving does not calm it
+    }
+    EXPECT_GE(swoops, 20);
+
+    EnemyCrow& crow = g_enemyCrow[0];
+    PutHero(1300, 330);
+    crow = EnemyCrow(1000, 150, 1);
+    int landedAt = -1, rests = 0;
+    for (int f = 0; f < 800; ++f) {
+        const int32_t wasFlying = crow.flying;
+        crow.Update();
+        if (wasFlying != 0 && crow.flying == 0) landedAt = f;
+        if (wasFlying == 0 && crow.flying != 0 && landedAt >= 0) {
+            EXPECT_EQ(f - landedAt, 70);
+            ++rests;
+        }
+    }
+    EXPECT_GE(rests, 3);
+}
+
+// The swarm rebirth: the common window, and the place it is reborn at.
+TEST_F(Fliers, SwarmsAreRebornOnlyInsideTheCommonWindow) {
+    const int32_t length = g_stage.GetEndX();
+    for (const int32_t heroX : {500, 501, length - 501, length - 500}) {
+        const bool inside = heroX != 500 && heroX != length - 500;
+        PutHero(heroX, 330);
+
+        EnemySukaru2& skull = g_enemySukaru2[0];
+        skull = EnemySukaru2(0, 0, 1);
+        skull.counter = 19;
+        skull.Respawn();
+        EXPECT_EQ(skull.dead == 0, inside) << "skull, hero x " << heroX;
+        if (inside) {
+            EXPECT_GE(skull.x, heroX - 320);
+            EXPECT_LT(skull.x, heroX + 320);
+            EXPECT_EQ(skull.y, -26);
+        }
+
+        EnemyFlyingS& flier = g_enemyFlyingS[0];
+        flier = EnemyFlyingS(0, 0, 1);
+        flier.Respawn();
+        EXPECT_EQ(flier.dead == 0, inside) << "flier, hero x " << heroX;
+        if (inside) {
+            const int32_t d = std::abs(flier.x - heroX);
+            EXPECT_GE(d, 350);
+            EXPECT_LT(d, 550);
+            EXPECT_EQ(flier.facing == 1, flier.x < heroX) << "flies towards the hero";
+        }
+
+        EnemyDZombie& corpse = g_enemyDZombie[0];
+        corpse = EnemyDZombie(0, 0, 1);
+        corpse.counter = 49;
+        corpse.Respawn();
+        EXPECT_EQ(corpse.dead == 0, inside) << "corpse, hero x " << heroX;
+        if (inside) {
+            EXPECT_EQ(std::abs(corpse.x - heroX), 500);
+            EXPECT_EQ(corpse.facing == 1, corpse.x < heroX);
+        }
+    }
+}
+
+TEST_F(Fliers, TheFlierComesBackTheVeryFrameAfterItsDeath) {
+    PutHero(2000, 330);
+    EnemyFlyingS& flier = g_enemyFlyingS[0];
+    flier = EnemyFlyingS(2067, 0, 0);
+    flier.y = 300;
+    flier.hp = 1;
+    Whip(true);
+    flier.Update();
+    ASSERT_EQ(flier.dead, 1);
+    Whip(false);
+    EXPECT_EQ(FramesUntilReborn(flier), 1);
+}
+
+TEST_F(Fliers, TheCorpseCountsOnFromItsAnimationCount) {
+    PutHero(2000, 330);
+    EnemyDZombie& corpse = g_enemyDZombie[0];
+    corpse = EnemyDZombie(2060, 0, 0);
+    corpse.y = 250;
+    corpse.counter = 18;  // its move makes it 19
+    Whip(true);
+    corpse.Update();
+    ASSERT_EQ(corpse.dead, 1);
+    EXPECT_EQ(corpse.counter, 19) << "the hit keeps the count";
+    Whip(false);
+    EXPECT_EQ(FramesUntilReborn(corpse), 31);
+
+    corpse = EnemyDZombie(0, 0, 1);
+    EXPECT_EQ(FramesUntilReborn(corpse), 50);
+
+    corpse = EnemyDZombie(0, 0, 1);
+    corpse.counter = 30;
+    PutHero(400, 330);
+    corpse.Update();
+    EXPECT_EQ(corpse.counter, 30) << "outside the window the count waits";
+}
+
+TEST_F(Fliers, TheSpiderTurnsAtTheTopAndRow360AndNowhereElse) {
+    PutHero(1000, 330);
+    EnemyKumo& spider = g_enemyKumo[0];
+    spider = EnemyKumo(1000);
+    int32_t lowest = 0, highest = 1000, turns = 0;
+    for (int f = 0; f < 400; ++f) {
+        const int32_t wasDown = spider.goingDown;
+        spider.Update();
+        lowest = std::max(lowest, spider.y);
+        highest = std::min(highest, spider.y);
+        if (spider.goingDown != wasDown) {
+            EXPECT_EQ(spider.y, wasDown != 0 ? 360 : 0) << "frame " << f;
+            ++turns;
+        }
+    }
+    EXPECT_EQ(lowest, 360);
+    EXPECT_EQ(highest, 0);
+    EXPECT_GE(turns, 8);
+
+    // Off the grid of its steps it still turns near both ends.
+    spider.y = 5;
+    for (int f = 0; f < 400; ++f) {
+        spider.Update();
+        ASSERT_GE(spider.y, -10);
+        ASSERT_LE(spider.y, 370);
+    }
+}
+
+TEST_F(Fliers, TheArcFlierReturnsNearItsStartOverACycle) {
+    PutHero(1000, 330);
+    EnemyEkuto& e = g_enemyEkuto[0];
+    e = EnemyEkuto(1050);
+    e.Update();
+    ASSERT_EQ(e.dormant, 0);
+    EXPECT_EQ(e.x, 1042) << "its first arc drifts left";
+    EXPECT_LT(e.y, 200) << "and upward";
+    int crossings = 0;
+    int32_t leftmost = e.x;
+    for (int f = 0; f < 200 && crossings < 2; ++f) {
+        const int32_t wasDipping = e.dipping;
+        e.Update();
+        leftmost = std::min(leftmost, e.x);
+        if (e.dipping != wasDipping) ++crossings;
+    }
+    ASSERT_EQ(crossings, 2);
+    EXPECT_LT(leftmost, 1050 - 300);
+    EXPECT_LE(std::abs(e.x - 1050), 24);
+    EXPECT_LE(std::abs(e.y - 200), 30);
+}
+
+TEST_F(Fliers, JyuhoutenDrawsItsRowWhenPlacedAndItsFirstSwingCounts) {
+    SeedGameRand(5);
+    const int32_t row = GameRand() % 481;
+    SeedGameRand(5);
+    EnemyJyuhouten& j = g_enemyJyuhouten[0];
+    j = EnemyJyuhouten(990);
+    EXPECT_EQ(j.y, row);
+    EXPECT_EQ(j.hitLatch, 0);
+    PutHero(900, 330);
+    j.dormant = 0;
+    j.hovering = 0;  // diving at the hero, under the whip
+    j.y = 340;
+    Whip(true);
+    j.Update();
+    EXPECT_EQ(j.hp, 1) << "the first swing costs a hit point";
+}
+
+// A scripted hero who cannot be hurt walks every laid-out stage of 1 to 26
+// from its start towards its exit, jumping and swinging; every object it
+// meets draws frames of its own set and reaches only slots of its arrays.
+TEST_F(Fliers, WalkingTheStagesMeetsNoStrayFrameOrSlot) {
+    constexpr uint8_t kRight = 0xCD, kLeft = 0xCB, kAlt = 0x38, kCtrl = 0x1D;
+    const int32_t faults = sprite_draw::FrameFaultCount();
+    const int32_t refused = enemy::RefusedSlotCount();
+    int walked = 0;
+    for (int32_t stage = 1; stage <= 26; ++stage) {
+        if (StageObjectsFor(stage).count == 0) continue;
+        ++walked;
+        for (const uint8_t k : {kRight, kLeft, kAlt, kCtrl}) LetGo(k);
+        g_stageNumber = stage;
+        g_stageClear = 0;
+        g_menu.StartStage();
+        g_menu.active = 0;
+        SeedGameRand(static_cast<uint32_t>(stage));
+        ExitPoint exit{};
+        const bool hasExit = StageExitPoint(stage, g_playerFront.GetCharacter(), &exit);
+        const bool toLeft = hasExit && exit.x < g_playerFront.GetX();
+        HoldKey(toLeft ? kLeft : kRight);
+        int32_t best = g_playerFront.GetX(), stuck = 0;
+        for (int f = 0; f < 6000 && g_stageClear == 0; ++f) {
+            hero.invulnerable = 40;
+            hero.hp = 16;
+            if (f % 13 == 0) HoldKey(kAlt); else LetGo(kAlt);
+            if (f % 7 == 0) HoldKey(kCtrl); else LetGo(kCtrl);
+            Tick();
+            const int32_t x = g_playerFront.GetX();
+            const bool gained = toLeft ? x < best : x > best;
+            if (gained) best = x;
+            stuck = gained ? 0 : stuck + 1;
+            // A pit or a wall the script cannot pass: set it down further on.
+            if (stuck > 80 || hero.dead != 0) {
+                hero = PlayerDoran();
+                hero.x = std::clamp(best + (toLeft ? -160 : 160), 0, g_stage.GetEndX());
+                hero.y = 100;
+                hero.hp = 16;
+                hero.screenX = HeroScreenXFor(hero.x);
+                hero.scrollRequest = 1;
+                best = hero.x;
+                stuck = 0;
+            }
+            if (toLeft ? best <= 0 : best >= g_stage.GetEndX()) break;
+        }
+        EXPECT_EQ(sprite_draw::FrameFaultCount(), faults) << "stage " << stage << " drew a frame outside its set";
+        EXPECT_EQ(enemy::RefusedSlotCount(), refused) << "stage " << stage << " reached outside an array";
+        EXPECT_TRUE(g_stageClear != 0 || (toLeft ? best <= 0 : best >= g_stage.GetEndX()))
+            << "stage " << stage << " was not walked to its end";
+    }
+    EXPECT_GE(walked, 1);
+}
+
+}  // namespace
