@@ -6,3 +6,4 @@ int32_t g_clearWaitTicks = 0;
 int32_t g_hitSoundRequest = 0;
 int32_t g_hitSoundX = 0;
 int32_t g_hitSoundSlot = 2;
+int32_t g_menuRequest = 0;

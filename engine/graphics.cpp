@@ -7,6 +7,7 @@
 #include "engine/game_state.h"
 #include "engine/stage_panels.h"
 #include "engine/texts.h"
+// The background scrolls within the stage length, read from the stage above.
 #include "stages/stage.h"
 
 CGraphics g_graphics;

@@ -16,7 +16,7 @@
 #include "enemies/walkers/une.h"
 #include "enemies/self_reviving/zombie.h"
 #include "engine/graphics.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "engine/game_state.h"
 #include "game_test.h"
 #include "players/hero_common.h"

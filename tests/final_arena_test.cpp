@@ -15,7 +15,7 @@
 #include "enemies/bosses/stn_fire.h"
 #include "enemies/bosses/up_fire_m.h"
 #include "engine/graphics.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "engine/game_state.h"
 #include "engine/sprite_draw_kinds.h"
 #include "game_test.h"

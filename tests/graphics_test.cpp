@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "engine/graphics.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "engine/game_state.h"
 #include "engine/stage_panels.h"
 #include "engine/texts.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/graphics.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "engine/game_state.h"
 #include "game_test.h"
 

@@ -1,6 +1,6 @@
 // The menu pages and the loading screen: white text on the cleared back buffer.
 #include "engine/graphics.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "engine/game_state.h"
 #include "engine/texts.h"
 #include "players/player_front.h"

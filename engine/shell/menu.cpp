@@ -2,7 +2,7 @@
 
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
-#include "engine/shell.h"
+#include "engine/shell/shell.h"
 #include "engine/sound.h"
 #include "engine/timers.h"
 #include "players/player_front.h"

@@ -7,7 +7,7 @@
 
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "engine/music.h"
 #include "engine/sound.h"
 #include "engine/timers.h"
@@ -100,6 +100,10 @@ void MenuFrame() {
 
 void PlayFrame() {
     g_playerFront.HandleInput();
+    if (g_menuRequest != 0) {
+        g_menuRequest = 0;
+        g_menu.Open();
+    }
     if (g_menu.IsActive()) {
         g_timers.SetPending(g_tickTimerId, 0);
         return;

@@ -1,4 +1,4 @@
-#include "engine/shell.h"
+#include "engine/shell/shell.h"
 #include "platform/sdl_backend.h"
 
 int main() {
