@@ -18,7 +18,7 @@
 #include "enemies/swarms/sukaru2.h"
 #include "engine/camera.h"
 #include "engine/game_state.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "engine/sprite_draw_kinds.h"
 #include "game_test.h"
 #include "players/hero_common.h"
@@ -339,8 +339,14 @@ TEST_F(Fliers, WalkingTheStagesMeetsNoStrayFrameOrSlot) {
         for (int f = 0; f < 6000 && g_stageClear == 0; ++f) {
             hero.invulnerable = 40;
             hero.hp = 16;
-            if (f % 13 == 0) HoldKey(kAlt); else LetGo(kAlt);
-            if (f % 7 == 0) HoldKey(kCtrl); else LetGo(kCtrl);
+            if (f % 13 == 0)
+                HoldKey(kAlt);
+            else
+                LetGo(kAlt);
+            if (f % 7 == 0)
+                HoldKey(kCtrl);
+            else
+                LetGo(kCtrl);
             Tick();
             const int32_t x = g_playerFront.GetX();
             const bool gained = toLeft ? x < best : x > best;
@@ -359,8 +365,10 @@ TEST_F(Fliers, WalkingTheStagesMeetsNoStrayFrameOrSlot) {
             }
             if (toLeft ? best <= 0 : best >= g_stage.GetEndX()) break;
         }
-        EXPECT_EQ(sprite_draw::FrameFaultCount(), faults) << "stage " << stage << " drew a frame outside its set";
-        EXPECT_EQ(enemy::RefusedSlotCount(), refused) << "stage " << stage << " reached outside an array";
+        EXPECT_EQ(sprite_draw::FrameFaultCount(), faults)
+            << "stage " << stage << " drew a frame outside its set";
+        EXPECT_EQ(enemy::RefusedSlotCount(), refused)
+            << "stage " << stage << " reached outside an array";
         EXPECT_TRUE(g_stageClear != 0 || (toLeft ? best <= 0 : best >= g_stage.GetEndX()))
             << "stage " << stage << " was not walked to its end";
     }

@@ -3,7 +3,8 @@
 #include "enemies/model/flight.h"
 #include "engine/graphics.h"
 
-EnemySukaru::EnemySukaru(int32_t x_, int32_t y_, int32_t frame_) : x(x_), y(y_), hp(2), frame(frame_), down(1), dormant(1) {}
+EnemySukaru::EnemySukaru(int32_t x_, int32_t y_, int32_t frame_)
+    : x(x_), y(y_), hp(2), frame(frame_), down(1), dormant(1) {}
 
 bool EnemySukaru::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(x) <= 199); }
 
