@@ -16,6 +16,7 @@
 #include "enemies/swarms/jyuhouten.h"
 #include "enemies/swarms/kumo.h"
 #include "enemies/swarms/sukaru2.h"
+#include "enemy_fixture.h"
 #include "engine/camera.h"
 #include "engine/game_state.h"
 #include "engine/shell/menu.h"
@@ -29,26 +30,8 @@
 
 namespace {
 
-// The whip hero stands in for every hero: its whip reaches x + 48 to x + 128
-// at rows y + 22 to y + 31 in pose 11.
-class Fliers : public DataDirTest {
+class Fliers : public EnemyTest {
 protected:
-    void SetUp() override {
-        DataDirTest::SetUp();
-        StartGame();
-        g_stageNumber = 1;
-        g_menu.StartStage();
-        g_menu.active = 0;
-        SeedGameRand(11);
-        PutHero(900, 330);
-    }
-    void PutHero(int32_t x, int32_t y) {
-        hero = PlayerDoran();
-        hero.x = x;
-        hero.y = y;
-        hero.hp = 16;
-    }
-    void Whip(bool on) { hero.pose = on ? 11 : 0; }
     template <typename T>
     int FramesUntilReborn(T& e, int limit = 200) {
         for (int f = 1; f <= limit; ++f) {
@@ -57,8 +40,6 @@ protected:
         }
         return -1;
     }
-
-    PlayerDoran& hero = g_playerDoran;
 };
 
 TEST_F(Fliers, BatStaysInItsBoxWhateverSpeeds) {

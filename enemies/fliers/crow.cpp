@@ -29,7 +29,7 @@ void EnemyCrow::Move() {
     counter += 1;
     FaceHero();
     if (counter < kRest) {
-        if (counter % 10 > 5) frame += 1;
+        frame = enemy::TwoPoseFrame(facing, counter % 10);
         return;
     }
     flying = 1;

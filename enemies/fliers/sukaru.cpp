@@ -9,14 +9,7 @@ EnemySukaru::EnemySukaru(int32_t x_, int32_t y_, int32_t frame_)
 bool EnemySukaru::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(x) <= 199); }
 
 void EnemySukaru::Move() {
-    counter = (counter + 1) % 10;
-    int32_t right = frame < 2 ? 1 : 0;
-    if (enemy::SweepPastHero(x, right, 4, 100)) {
-        frame = right == 1 ? 0 : 2;
-        counter = 0;
-    } else {
-        frame = (right == 1 ? 0 : 2) + (counter >= 6 ? 1 : 0);
-    }
+    enemy::PosedSweepPastHero(x, frame, counter, 4, 100);
     if (enemy::BobAboutHero(y, vy, down, 100)) counter = 0;
 }
 

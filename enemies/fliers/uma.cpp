@@ -13,15 +13,8 @@ EnemyUma::EnemyUma(int32_t x_, int32_t facing, int32_t top_)
       down(1) {}
 
 void EnemyUma::Move() {
-    counter = (counter + 1) % 10;
     enemy::Bounce(y, down, 8, top, bottom);
-    int32_t right = frame < 2 ? 1 : 0;
-    if (enemy::SweepPastHero(x, right, 7, 100)) {
-        frame = right == 1 ? 0 : 2;
-        counter = 0;
-    } else {
-        frame = (right == 1 ? 0 : 2) + (counter >= 6 ? 1 : 0);
-    }
+    enemy::PosedSweepPastHero(x, frame, counter, 7, 100);
 }
 
 void EnemyUma::CheckWeaponHit() {

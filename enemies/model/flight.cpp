@@ -34,6 +34,14 @@ bool SweepPastHero(int32_t& x, int32_t& movingRight, int32_t speed, int32_t reac
     return true;
 }
 
+void PosedSweepPastHero(int32_t& x, int32_t& frame, int32_t& counter, int32_t speed,
+                        int32_t reach) {
+    counter = (counter + 1) % 10;
+    int32_t right = frame < 2 ? 1 : 0;
+    if (SweepPastHero(x, right, speed, reach)) counter = 0;
+    frame = TwoPoseFrame(right, counter);
+}
+
 bool StepTowardHero(int32_t& x, int32_t& y, int32_t dx, int32_t dy) {
     const bool right = x < HeroX();
     x += right ? dx : -dx;

@@ -48,6 +48,16 @@ bool BobAboutHero(int32_t& y, int32_t& vy, int32_t& down, int32_t reach);
 // more than reach pixels beyond him. True on the turn.
 bool SweepPastHero(int32_t& x, int32_t& movingRight, int32_t speed, int32_t reach);
 
+// The drawn frame of a flier with two poses a facing (0 and 1 facing right,
+// 2 and 3 left) over a 10-frame cycle: the second pose from frame 6 on.
+inline int32_t TwoPoseFrame(int32_t facingRight, int32_t counter) {
+    return (facingRight != 0 ? 0 : 2) + (counter >= 6 ? 1 : 0);
+}
+
+// A sweep past the hero drawn by TwoPoseFrame, its cycle counted here and
+// started over at each turn; the frame alone tells the direction.
+void PosedSweepPastHero(int32_t& x, int32_t& frame, int32_t& counter, int32_t speed, int32_t reach);
+
 // One step straight at the hero, dx on x and dy on y. True when it stepped
 // right.
 bool StepTowardHero(int32_t& x, int32_t& y, int32_t dx, int32_t dy);

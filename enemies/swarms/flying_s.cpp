@@ -1,5 +1,6 @@
 #include "enemies/swarms/flying_s.h"
 
+#include "enemies/model/flight.h"
 #include "enemies/model/reviving.h"
 #include "engine/graphics.h"
 
@@ -20,7 +21,7 @@ void EnemyFlyingS::Respawn() {
 void EnemyFlyingS::Move() {
     x += facing != 0 ? 7 : -7;
     counter = (counter + 1) % 10;
-    frame = (facing != 0 ? 0 : 2) + (counter >= 6 ? 1 : 0);
+    frame = enemy::TwoPoseFrame(facing, counter);
     if (enemy::EndWhenFar(x, 720, dead, counter)) return;
     y += vy;
     vy += ay;

@@ -16,7 +16,7 @@ void EnemySukaru2::Move() {
     enemy::EndWhenFar(x, 666, dead, counter);
     facing = enemy::StepTowardHero(x, y, 1, 1) ? 1 : 0;
     counter = (counter + 1) % 10;
-    frame = (facing != 0 ? 0 : 2) + (counter >= 6 ? 1 : 0);
+    frame = enemy::TwoPoseFrame(facing, counter);
 }
 
 void EnemySukaru2::CheckWeaponHit() {

@@ -11,7 +11,7 @@ bool EnemyWil::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(x) 
 void EnemyWil::Move() {
     counter = (counter + 1) % 10;
     enemy::SweepPastHero(x, facing, 10, 200);
-    frame = (facing != 0 ? 0 : 2) + (counter > 5 ? 1 : 0);
+    frame = enemy::TwoPoseFrame(facing, counter);
 }
 
 void EnemyWil::CheckWeaponHit() { enemy::HitModelB(enemy::Box(x, y, 0, 0, 30, 30), dead); }
