@@ -1,4 +1,4 @@
-// Every stage with an object list, played for thousands of frames by a
+// Every stage, played with its object list for thousands of frames by a
 // scripted hero that walks, jumps and whips: no fault, the hero stays inside
 // the stage, frames and slots stay in range, and one seed gives one run. A
 // thousand play frames allocate nothing.
@@ -117,20 +117,19 @@ protected:
     int32_t farthest_ = 0;
 };
 
-TEST_F(EnemySoak, EveryListedStageRunsCleanAndRepeatsUnderOneSeed) {
+TEST_F(EnemySoak, EveryStageRunsCleanAndRepeatsUnderOneSeed) {
     const int32_t faults = sprite_draw::FrameFaultCount();
     const int32_t refused = enemy::RefusedSlotCount();
     int listed = 0;
     for (int32_t stage = 1; stage <= 50; ++stage) {
-        if (StageObjectsFor(stage).count == 0) continue;
-        ++listed;
+        if (StageObjectsFor(stage).count > 0) ++listed;
         const std::vector<uint64_t> first = Soak(stage, 1234, 3000);
         const std::vector<uint64_t> second = Soak(stage, 1234, 3000);
         EXPECT_EQ(first, second) << "stage " << stage << " is not repeatable";
         EXPECT_EQ(sprite_draw::FrameFaultCount(), faults) << "stage " << stage << " drew a frame outside its set";
         EXPECT_EQ(enemy::RefusedSlotCount(), refused) << "stage " << stage << " reached outside an array";
     }
-    EXPECT_GE(listed, 2);
+    EXPECT_GE(listed, 28);
     EXPECT_GT(farthest_, 4000) << "the legs reach the far end of the longer stages";
 }
 

@@ -1,213 +1,27 @@
-// The class registry and every stage object list that exists, checked
-// against the stage composition: class order and counts, slots, arity, idle
-// slots, owners' pools and where the walkers stand.
+// The class registry and every stage object list, checked against the stage
+// composition and the rules of the lists: class order and counts, slots and
+// arity, idle slots, owners' pools, where the ground classes stand, that all
+// lies inside the stage and that the hero's start is clear. Each rule also
+// catches a list broken on purpose.
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "enemies/model/registry.h"
 #include "engine/game_state.h"
 #include "game_test.h"
+#include "stage_list_checks.h"
 #include "stages/stage.h"
-#include "stages/stage_floor.h"
 #include "stages/stage_lists.h"
 
 namespace {
 
 using C = ObjectClass;
 
-struct ClassRun {
-    C cls;
-    int32_t count;
-};
-struct Composition {
-    int32_t stage;
-    std::vector<ClassRun> runs;
-};
-
-// Each stage's classes with their instance counts, in list order.
-const std::vector<Composition> kComposition = {
-    {1, {{C::EnemyRed, 2}, {C::EnemyGool, 3}, {C::EnemySkeletonSoldier, 4}, {C::EnemyGhost, 5},
-        {C::EnemyZombie, 2}, {C::EnemyMedyusaHead, 1}, {C::EnemyUne, 5}}},
-    {2, {{C::EnemyWasi, 4}, {C::EnemyHonebasira, 3}, {C::EnemyTobuHonoo, 9}, {C::EnemyIhuriito, 3},
-        {C::EnemyMoeruhonoo, 15}, {C::EnemySkeletonSoldier, 3}}},
-    {3, {{C::EnemyRed, 2}, {C::EnemySkeletonSoldier, 2}, {C::EnemyMerman, 1}, {C::EnemyGhost, 1},
-        {C::EnemyMedyusaHead, 1}, {C::EnemyUne, 1}}},
-    {4, {{C::EnemyKonbou, 3}, {C::EnemyDouzou, 3}, {C::EnemyUma, 3}, {C::EnemyWasi, 4}, {C::EnemyRed, 1},
-        {C::EnemyZombie, 2}, {C::EnemyGool, 3}}},
-    {5, {{C::EnemyCrow, 6}, {C::EnemyBokusi, 2}, {C::EnemyZombie, 2}, {C::EnemyWasi, 4},
-        {C::EnemySkeletonSoldier, 2}, {C::EnemySukaru2, 2}}},
-    {6, {{C::EnemyFrog, 6}, {C::EnemyMerman, 1}, {C::EnemyMedyusaHead, 2}, {C::EnemyCrow, 3}}},
-    {7, {{C::EnemyHiru, 3}, {C::EnemyToad, 1}, {C::EnemyFrog, 6}, {C::EnemyHonebasira, 1},
-        {C::EnemyTobuHonoo, 3}, {C::EnemyUne, 5}, {C::EnemyRed, 1}}},
-    {8, {{C::EnemySan, 2}, {C::EnemyHonebasira, 2}, {C::EnemyTobuHonoo, 6}, {C::EnemyGouremu, 3},
-        {C::EnemyIhuriito, 3}, {C::EnemyMoeruhonoo, 15}, {C::EnemyUne, 5}, {C::EnemyMedyusaHead, 1},
-        {C::EnemyUma, 1}, {C::EnemyZombie, 2}}},
-    {9, {{C::EnemyTi, 3}, {C::EnemySkeleton, 3}, {C::EnemyHone, 15}, {C::EnemyRed, 1}, {C::EnemyCrow, 3},
-        {C::EnemyZombie, 2}, {C::EnemyGhost, 3}, {C::EnemySkeletonSoldier, 2}}},
-    {10, {{C::EnemyHariLift, 4}, {C::EnemyJyouhansin, 3}, {C::EnemySkeletonSoldier, 2}, {C::EnemyRed, 2},
-        {C::EnemySemusi, 3}, {C::EnemyGhost, 1}, {C::EnemyHonebasira, 1}, {C::EnemyTobuHonoo, 3},
-        {C::EnemyGouremu, 1}}},
-    {11, {{C::EnemySLarge, 3}, {C::EnemyHariLift, 8}, {C::EnemyMedyusaHead, 2}}},
-    {12, {{C::EnemyOgideran, 2}, {C::EnemySkeleton, 1}, {C::EnemyHone, 5}, {C::EnemyDouzou, 1},
-        {C::EnemyUma, 1}, {C::EnemyWasi, 2}, {C::EnemyCrow, 2}, {C::EnemySkeletonSoldier, 2},
-        {C::EnemyFrog, 2}, {C::EnemyToad, 1}, {C::EnemyHonebasira, 1}, {C::EnemyTobuHonoo, 3},
-        {C::EnemyUne, 2}, {C::EnemyGouremu, 1}, {C::EnemyIhuriito, 1}, {C::EnemyMoeruhonoo, 5},
-        {C::EnemySLarge, 1}, {C::EnemyGhost, 1}}},
-    {13, {{C::EnemyBat, 5}, {C::EnemySkeletonSoldier, 2}, {C::EnemyCrow, 2}, {C::EnemySkeleton, 1},
-        {C::EnemyHone, 5}, {C::EnemyMedyusaHead, 1}, {C::EnemyHariLift, 1}, {C::EnemyToad, 1},
-        {C::EnemySLarge, 1}}},
-    {14, {{C::EnemySyanderia, 5}, {C::EnemyHariLift, 4}, {C::EnemySkeletonSoldier, 2}, {C::EnemyMerman, 1},
-        {C::EnemyBokusi, 2}, {C::EnemySemusi, 4}, {C::EnemyZombie, 2}, {C::EnemyGhost, 2}, {C::EnemyUne, 1},
-        {C::EnemySkeleton, 3}, {C::EnemyHone, 15}, {C::EnemySLarge, 1}, {C::EnemyKonbou, 1},
-        {C::EnemyBat, 5}, {C::EnemyCrow, 2}}},
-    {15, {{C::EnemyLeaf, 5}, {C::EnemyHana, 3}, {C::EnemyTobuHonoo, 3}, {C::EnemySemusi, 3},
-        {C::EnemyOgideran, 2}, {C::EnemySkeleton, 1}, {C::EnemyHone, 5}, {C::EnemyDouzou, 1},
-        {C::EnemyFrog, 2}, {C::EnemyUne, 5}}},
-    {16, {{C::EnemyFukurou, 4}, {C::EnemyKonbou, 1}, {C::EnemySukaru, 4}, {C::EnemyEipu, 3},
-        {C::EnemyTaru, 3}, {C::EnemyOgideran, 1}, {C::EnemyCrow, 2}, {C::EnemyBat, 5}, {C::EnemyWasi, 1}}},
-    {17, {{C::EnemyWar, 5}, {C::EnemyHyou, 3}, {C::EnemyPorutaa, 3}, {C::EnemyEipu, 1}, {C::EnemyTaru, 1},
-        {C::EnemySukaru, 2}, {C::EnemySkeleton, 1}, {C::EnemyHone, 5}, {C::EnemySemusi, 1},
-        {C::EnemySLarge, 1}, {C::EnemyZombie, 2}, {C::EnemySyanderia, 2}, {C::EnemyHonebasira, 1},
-        {C::EnemyTobuHonoo, 3}, {C::EnemyGhost, 2}}},
-    {18, {{C::EnemyRed, 1}, {C::EnemyGHand, 4}, {C::EnemyGargoile, 3}, {C::EnemyHonebasira, 1},
-        {C::EnemyTobuHonoo, 6}, {C::EnemyDouzou, 2}, {C::EnemyGhost, 1}, {C::EnemySkeleton, 1},
-        {C::EnemyHone, 5}, {C::EnemySukaru, 1}, {C::EnemyBat, 2}, {C::EnemyCrow, 2}, {C::EnemyOgideran, 1},
-        {C::EnemyEipu, 1}, {C::EnemyTaru, 1}}},
-    {19, {{C::EnemyHariLift, 8}, {C::EnemyFuriko, 1}, {C::EnemyArmor, 2}, {C::EnemyRed, 1},
-        {C::EnemySkeletonSoldier, 2}, {C::EnemyMedyusaHead, 1}, {C::EnemyGhost, 1}, {C::EnemySemusi, 3},
-        {C::EnemyFuriko, 2}, {C::EnemyUne, 1}, {C::EnemySkeleton, 1}, {C::EnemyHone, 5},
-        {C::EnemySukaru, 1}}},
-    {20, {{C::EnemySpider, 3}, {C::EnemyMSpider, 3}, {C::EnemySemusi, 1}, {C::EnemyArmor, 1},
-        {C::EnemySkeletonSoldier, 1}, {C::EnemyUne, 5}, {C::EnemyJyouhansin, 1}, {C::EnemyUma, 1},
-        {C::EnemyWasi, 2}, {C::EnemyCrow, 2}, {C::EnemyFrog, 2}, {C::EnemyHana, 1}, {C::EnemyTobuHonoo, 1},
-        {C::EnemyFukurou, 4}, {C::EnemySukaru, 4}, {C::EnemyHyou, 1}}},
-    {21, {{C::EnemyTi, 5}, {C::EnemyDyurahan, 2}, {C::EnemyRed, 1}, {C::EnemySkeletonSoldier, 1},
-        {C::EnemySemusi, 3}, {C::EnemyZombie, 2}, {C::EnemySukaru, 4}, {C::EnemySkeleton, 2},
-        {C::EnemyHone, 10}, {C::EnemyGhost, 2}, {C::EnemySukaru2, 2}}},
-    {22, {{C::EnemyTurn, 3}, {C::EnemyYuurei, 3}, {C::EnemyDancer, 6}, {C::EnemySkeletonSoldier, 2},
-        {C::EnemyGHand, 2}, {C::EnemyPorutaa, 1}, {C::EnemyHyou, 1}, {C::EnemyWar, 2},
-        {C::EnemyMedyusaHead, 1}, {C::EnemyBokusi, 2}}},
-    {23, {{C::EnemySuraimu, 4}, {C::EnemyAxArmor, 3}, {C::EnemyAx, 9}, {C::EnemySyanderia, 4},
-        {C::EnemySemusi, 1}, {C::EnemyDyurahan, 2}, {C::EnemyMerman, 1}, {C::EnemySukaru, 2},
-        {C::EnemyHyou, 1}, {C::EnemyArmor, 1}, {C::EnemySpider, 3}, {C::EnemyMSpider, 3}, {C::EnemyBat, 5},
-        {C::EnemyPorutaa, 2}, {C::EnemyGargoile, 2}, {C::EnemyTobuHonoo, 2}, {C::EnemySLarge, 1},
-        {C::EnemyTurn, 1}, {C::EnemyYuurei, 1}, {C::EnemyDancer, 2}}},
-    {24, {{C::EnemyNomi, 6}, {C::EnemyFDog, 3}, {C::EnemyAxArmor, 1}, {C::EnemyAx, 3}, {C::EnemyGhost, 2},
-        {C::EnemySkeleton, 2}, {C::EnemyHone, 10}, {C::EnemySukaru, 2}, {C::EnemySemusi, 3},
-        {C::EnemySkeletonSoldier, 1}, {C::EnemyEipu, 1}, {C::EnemyTaru, 1}, {C::EnemyTurn, 1},
-        {C::EnemyHana, 1}, {C::EnemyTobuHonoo, 1}, {C::EnemyDouzou, 1}, {C::EnemyYuurei, 1},
-        {C::EnemyDancer, 1}, {C::EnemyZombie, 2}}},
-    {25, {{C::EnemyFish, 1}, {C::EnemyWGhost, 1}, {C::EnemyMerman, 1}, {C::EnemyToad, 1}, {C::EnemyFrog, 3},
-        {C::EnemyHiru, 1}}},
-    {26, {{C::EnemyMadhand, 3}, {C::EnemyBalloon, 1}, {C::EnemyHousi, 4}, {C::EnemyMBat, 2},
-        {C::EnemySemusi, 1}, {C::EnemyNomi, 1}, {C::EnemySpider, 1}, {C::EnemyMSpider, 1},
-        {C::EnemyFukurou, 1}, {C::EnemyUne, 5}, {C::EnemyLeaf, 2}, {C::EnemyHana, 1},
-        {C::EnemyTobuHonoo, 1}}},
-    {27, {{C::EnemyKanoke, 4}, {C::EnemyGureibu, 4}, {C::EnemySNight, 2}, {C::EnemyRedWhip, 1},
-        {C::EnemyDyurahan, 1}, {C::EnemySukaru, 1}, {C::EnemySkeleton, 2}, {C::EnemyHone, 10},
-        {C::EnemyGhost, 1}, {C::EnemyRed, 1}, {C::EnemySkeletonSoldier, 1}, {C::EnemyZombie, 2},
-        {C::EnemyEipu, 1}, {C::EnemyTaru, 1}}},
-    {28, {{C::EnemySunegusu, 4}, {C::EnemyMadman, 2}, {C::EnemyRedAxArmor, 2}, {C::EnemySkeleton, 2},
-        {C::EnemyHone, 10}, {C::EnemyHonebasira, 1}, {C::EnemyTobuHonoo, 3}, {C::EnemySLarge, 1},
-        {C::EnemyGHand, 2}, {C::EnemySukaru, 2}, {C::EnemyAxArmor, 1}, {C::EnemyAx, 3}, {C::EnemyBat, 5},
-        {C::EnemySuraimu, 1}}},
-    {29, {{C::EnemyMedama, 2}, {C::EnemyOtiruHonoo, 2}, {C::EnemyWarSukaru, 2}, {C::EnemyWarSkeleton, 2},
-        {C::EnemyHone, 20}, {C::EnemyRedWhip, 1}, {C::EnemyRed, 1}, {C::EnemyUma, 1}, {C::EnemyBalloon, 1},
-        {C::EnemyHousi, 4}, {C::EnemySpider, 1}, {C::EnemyMSpider, 1}, {C::EnemySan, 2}, {C::EnemyCrow, 1}}},
-    {30, {{C::EnemyPping, 2}, {C::EnemyHebi, 5}, {C::EnemyGejigeji, 4}, {C::EnemyFish, 1},
-        {C::EnemyWGhost, 1}, {C::EnemyEipu, 1}, {C::EnemyTaru, 1}, {C::EnemyWarSkeleton, 1},
-        {C::EnemyHone, 10}, {C::EnemyMedama, 1}, {C::EnemyOtiruHonoo, 1}, {C::EnemyOgideran, 1},
-        {C::EnemyHana, 1}, {C::EnemyTobuHonoo, 1}, {C::EnemySkeletonSoldier, 2}, {C::EnemyGargoile, 1},
-        {C::EnemySukaru, 1}, {C::EnemyMerman, 1}}},
-    {31, {{C::EnemyBara, 4}, {C::EnemyKahun, 20}, {C::EnemyBokujin, 3}, {C::EnemyHaru, 3},
-        {C::EnemyHana, 1}, {C::EnemyTobuHonoo, 1}, {C::EnemyOgideran, 1}, {C::EnemyUne, 5},
-        {C::EnemyWasi, 2}, {C::EnemyLeaf, 3}, {C::EnemyFrog, 2}, {C::EnemySpider, 3}, {C::EnemyMSpider, 3},
-        {C::EnemyFukurou, 2}, {C::EnemySunegusu, 2}, {C::EnemyMadhand, 3}, {C::EnemyBalloon, 1},
-        {C::EnemyHousi, 4}, {C::EnemyWar, 2}, {C::EnemyHyou, 2}, {C::EnemyFDog, 2}}},
-    {32, {{C::EnemyFyenriru, 1}, {C::EnemyOtiruBlock, 5}, {C::EnemyArcher, 2}, {C::EnemyYa, 10},
-        {C::EnemyGhost, 1}, {C::EnemyIhuriito, 1}, {C::EnemyMoeruhonoo, 5}, {C::EnemyPorutaa, 3},
-        {C::EnemySNight, 2}, {C::EnemyAxArmor, 1}, {C::EnemyAx, 3}, {C::EnemyGHand, 1}, {C::EnemySukaru, 1},
-        {C::EnemyRedAxArmor, 1}, {C::EnemyWarSukaru, 1}, {C::EnemyPping, 2}, {C::EnemyFDog, 1},
-        {C::EnemySyanderia, 4}, {C::EnemySuraimu, 3}, {C::EnemyNomi, 2}, {C::EnemyZombie, 2},
-        {C::EnemyEipu, 1}, {C::EnemyTaru, 1}}},
-    {33, {{C::EnemyJyuutan, 2}, {C::EnemyRouba, 4}, {C::EnemyJyuhouten, 7}, {C::EnemyTyinman, 2},
-        {C::EnemyGhost, 1}, {C::EnemyUne, 5}, {C::EnemyDouzou, 3}, {C::EnemyHana, 1}, {C::EnemyGargoile, 2},
-        {C::EnemyTobuHonoo, 3}, {C::EnemySukaru, 2}, {C::EnemyAxArmor, 1}, {C::EnemyAx, 3},
-        {C::EnemyPping, 2}, {C::EnemyMadman, 2}, {C::EnemySunegusu, 1}}},
-    {34, {{C::EnemyBArmor, 1}, {C::EnemyBarukan, 5}, {C::EnemyHunmer, 1}, {C::EnemyHonebasira, 1},
-        {C::EnemyTobuHonoo, 3}, {C::EnemySemusi, 2}, {C::EnemyWar, 3}, {C::EnemyArmor, 1},
-        {C::EnemyAxArmor, 2}, {C::EnemyAx, 6}, {C::EnemyNomi, 2}, {C::EnemyHaru, 2},
-        {C::EnemyWarSkeleton, 1}, {C::EnemyHone, 10}, {C::EnemyFuriko, 3}, {C::EnemyHariLift, 4},
-        {C::EnemyCrow, 2}, {C::EnemySLarge, 1}, {C::EnemyTyinman, 2}, {C::EnemyArcher, 1}, {C::EnemyYa, 5},
-        {C::EnemyRedAxArmor, 1}}},
-    {35, {{C::EnemyTi, 7}, {C::EnemyHuran, 7}, {C::EnemySukaru2, 2}, {C::EnemyWil, 4},
-        {C::EnemyFireSkeleton, 3}, {C::EnemyBGaikotu, 1}, {C::EnemyOtiruBlock, 5}, {C::EnemyHonebasira, 1},
-        {C::EnemyTobuHonoo, 6}, {C::EnemyGhost, 2}, {C::EnemySkeletonSoldier, 2}, {C::EnemySkeleton, 2},
-        {C::EnemyWarSkeleton, 1}, {C::EnemyHone, 20}, {C::EnemyEipu, 1}, {C::EnemyTaru, 1},
-        {C::EnemySukaru, 3}, {C::EnemySNight, 2}, {C::EnemyDyurahan, 1}, {C::EnemyCrow, 1}}},
-    {36, {{C::EnemyOskerinF, 1}, {C::EnemyDugalF, 1}, {C::EnemyTanken, 3}, {C::EnemyNerysF, 1},
-        {C::EnemyLightning, 3}, {C::EnemyHunmer, 1}, {C::EnemyArcher, 2}, {C::EnemyYa, 10},
-        {C::EnemySNight, 2}, {C::EnemyAxArmor, 1}, {C::EnemyAx, 3}, {C::EnemyDyurahan, 2},
-        {C::EnemyArmor, 1}, {C::EnemyEipu, 3}, {C::EnemyTaru, 3}, {C::EnemySkeletonSoldier, 2},
-        {C::EnemyFyenriru, 1}, {C::EnemyOtiruBlock, 5}, {C::EnemySukaru2, 2}}},
-    {37, {{C::EnemySpecter, 10}, {C::EnemyArumajiro, 3}, {C::EnemyWhiteDHontai, 3},
-        {C::EnemyWhiteDHonoo, 3}, {C::EnemySaramanda, 2}, {C::EnemyTobuHonoo, 2}, {C::EnemyKanoke, 2},
-        {C::EnemyUne, 3}, {C::EnemyIhuriito, 1}, {C::EnemyMoeruhonoo, 5}, {C::EnemySan, 2},
-        {C::EnemyGouremu, 1}, {C::EnemySpider, 3}, {C::EnemyMSpider, 3}, {C::EnemyFDog, 2},
-        {C::EnemySunegusu, 2}, {C::EnemyRedAxArmor, 1}}},
-    {38, {{C::EnemyKumo, 3}, {C::EnemyNoroi, 3}, {C::EnemyFlyingS, 1}, {C::EnemyCrow, 3},
-        {C::EnemyBokusi, 2}, {C::EnemyTurn, 2}, {C::EnemyYuurei, 3}, {C::EnemyDancer, 4},
-        {C::EnemyArcher, 1}, {C::EnemyYa, 5}, {C::EnemyHyou, 2}, {C::EnemyAxArmor, 2}, {C::EnemyAx, 6}}},
-    {39, {{C::EnemyYukaYari, 10}, {C::EnemyIdouYari, 10}, {C::EnemyIdouYariV, 8}, {C::EnemyHariLift, 8}}},
-    {40, {{C::EnemyDZombie, 1}, {C::EnemyEkuto, 3}, {C::EnemyRed, 1}, {C::EnemyWasi, 2}, {C::EnemyCrow, 2},
-        {C::EnemySkeleton, 2}, {C::EnemyHone, 10}, {C::EnemyOgideran, 1}, {C::EnemyEipu, 2},
-        {C::EnemyTaru, 2}, {C::EnemyFukurou, 2}, {C::EnemyGHand, 2}, {C::EnemyRedWhip, 1},
-        {C::EnemyHaru, 2}, {C::EnemyAxArmor, 1}, {C::EnemyAx, 3}}},
-    {41, {{C::EnemyGia, 3}, {C::EnemyVicto, 3}, {C::EnemyAra, 3}, {C::EnemyFireSkeleton, 3},
-        {C::EnemyTobuHonoo, 3}, {C::EnemyArmor, 1}, {C::EnemySNight, 2}, {C::EnemyFuriko, 3},
-        {C::EnemySkeleton, 2}, {C::EnemyHone, 10}, {C::EnemyAxArmor, 1}, {C::EnemyAx, 3},
-        {C::EnemyWhiteDHontai, 1}, {C::EnemyWhiteDHonoo, 1}, {C::EnemySukaru, 3}, {C::EnemyRedAxArmor, 1},
-        {C::EnemyNomi, 4}, {C::EnemyHaru, 2}, {C::EnemyKumo, 3}, {C::EnemyIdouYariV, 4}}},
-    {42, {{C::BossWWolf, 1}, {C::EnemyFireB, 1}, {C::BossMino, 1}, {C::EnemyTuti, 10}, {C::MaryokuOrb, 1}}},
-    {43, {{C::BossGBat, 1}, {C::EnemyBat, 5}, {C::BossBMedyusa, 1}, {C::EnemyMedyusaHead, 3},
-        {C::BossMiira, 1}, {C::EnemyGanseki, 2}, {C::EnemyHoutai, 5}, {C::BossHuranken, 1},
-        {C::EnemyOtiruBlock, 6}, {C::EnemySemusi, 9}, {C::BossQuorth, 1}, {C::EnemyTama, 5},
-        {C::MaryokuOrb, 1}}},
-    {44, {{C::BossBeri1, 1}, {C::EnemyBeriFire, 3}, {C::BossBeri2, 1}, {C::BossGyai1, 1},
-        {C::EnemyGyaiGanseki, 10}, {C::EnemyGyaiFire1, 4}, {C::BossGyai2, 1}, {C::EnemyGyaiFire2, 8},
-        {C::BossDeath1, 1}, {C::EnemyKama, 10}, {C::BossDeath2, 1}, {C::MaryokuOrb, 1}}},
-    {45, {{C::EnemyDaibourei, 3}, {C::EnemyFSukaru, 6}, {C::EnemySpecter, 9}, {C::EnemyWil, 4},
-        {C::EnemyRedWhip, 1}, {C::EnemyAxArmor, 3}, {C::EnemyAx, 9}, {C::EnemySukaru, 4},
-        {C::EnemySkeletonSoldier, 3}, {C::EnemyCrow, 2}, {C::EnemyRed, 1}, {C::EnemyGHand, 4},
-        {C::EnemyHonebasira, 1}, {C::EnemyTobuHonoo, 3}}},
-    {46, {{C::EnemyDisk, 1}, {C::EnemySukea, 4}, {C::EnemyWasi, 4}, {C::EnemySLarge, 1},
-        {C::EnemyFukurou, 4}, {C::EnemyEipu, 3}, {C::EnemyTaru, 3}, {C::EnemyRedWhip, 1},
-        {C::EnemyPping, 2}, {C::EnemyVicto, 3}, {C::EnemyAra, 3}, {C::EnemyHebi, 3}, {C::EnemySkeleton, 3},
-        {C::EnemyHone, 15}}},
-    {47, {{C::EnemyUpFire, 3}, {C::EnemyFSukaru, 3}, {C::EnemyIdouYari, 6}, {C::EnemyKumo, 3},
-        {C::EnemyNoroi, 3}, {C::EnemyArcher, 1}, {C::EnemyYa, 10}, {C::EnemyRedAxArmor, 2},
-        {C::EnemySunegusu, 2}, {C::EnemyGureibu, 3}, {C::EnemyAxArmor, 2}, {C::EnemyAx, 6},
-        {C::EnemySukaru, 2}, {C::EnemySukaru2, 2}, {C::EnemySpider, 3}, {C::EnemyMSpider, 3},
-        {C::EnemyHariLift, 4}, {C::EnemyGouremu, 2}, {C::EnemyCrow, 2}, {C::EnemyIhuriito, 1},
-        {C::EnemyMoeruhonoo, 5}, {C::EnemyGhost, 2}}},
-    {48, {{C::EnemySBeamer, 2}, {C::EnemyUma, 3}, {C::EnemySemusi, 3}, {C::EnemySLarge, 2},
-        {C::EnemyDancer, 3}, {C::EnemyNomi, 3}, {C::EnemyDyurahan, 2}, {C::EnemyPping, 1},
-        {C::EnemyFyenriru, 1}, {C::EnemyOtiruBlock, 5}, {C::EnemyRouba, 4}, {C::EnemyFireSkeleton, 3},
-        {C::EnemySaramanda, 2}, {C::EnemyHana, 1}, {C::EnemyTobuHonoo, 6}, {C::EnemySpecter, 4},
-        {C::EnemyIdouYariV, 4}, {C::EnemySukea, 1}, {C::EnemySkeletonSoldier, 4}, {C::EnemyHyou, 3},
-        {C::EnemySpider, 3}, {C::EnemyMSpider, 3}, {C::EnemySukaru2, 2}, {C::EnemySunegusu, 2},
-        {C::EnemyKumo, 3}, {C::EnemyUne, 2}, {C::EnemyNoroi, 2}, {C::EnemyRedAxArmor, 1}}},
-    {49, {{C::BossMorvane1, 1}, {C::EnemyUpFireM, 1}, {C::BossMorvane2, 1}, {C::EnemyHellFire, 3},
-        {C::EnemyKokuen, 2}, {C::BossMorvane3, 1}, {C::EnemyStnFire, 2}, {C::MaryokuOrb, 1}}},
-    {50, {{C::EnemySauji, 10}, {C::EnemyRingo, 10}, {C::EnemyZonbi, 2}, {C::EnemyShellok, 5},
-        {C::EnemyTori, 1}, {C::EnemyKoumori, 5}, {C::EnemyKyonsi, 6}, {C::EnemyKaminarisama, 2},
-        {C::EnemyKaminari, 10}}},
-};
-
+// clang-format off
 // Classes not built yet. Remove a class from here when it lands; the list
 // must end empty.
 const std::set<std::string> kNotYetBuilt = {
@@ -234,45 +48,196 @@ const std::set<std::string> kNotYetBuilt = {
     "EnemyWGhost", "EnemyWar", "EnemyWarSkeleton", "EnemyWhiteDHonoo",
     "EnemyWhiteDHontai", "EnemyYa", "EnemyYukaYari", "EnemyZonbi",
 };
+// clang-format on
 
-// Owners that write into another class's array from a slot base argument.
-struct PoolOwner {
-    C owner;
-    int32_t baseArg;
-    C pool;
-    int32_t slots;
-};
-const PoolOwner kOwners[] = {
-    {C::EnemyHonebasira, 2, C::EnemyTobuHonoo, 3}, {C::EnemyHana, 3, C::EnemyTobuHonoo, 1},
-    {C::EnemyGargoile, 3, C::EnemyTobuHonoo, 1},   {C::EnemyIhuriito, 5, C::EnemyMoeruhonoo, 5},
-    {C::EnemySkeleton, 5, C::EnemyHone, 5},        {C::EnemyEipu, 4, C::EnemyTaru, 1},
-    {C::EnemySpider, 1, C::EnemyMSpider, 1},       {C::EnemyAxArmor, 5, C::EnemyAx, 3},
-    {C::EnemyBalloon, 4, C::EnemyHousi, 4},
-};
+// Stages not laid out yet. Remove a stage from here when its list lands; the
+// list must end empty.
+const std::set<int32_t> kUnlaid = {27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37,
+                                   38, 39, 40, 41, 43, 44, 45, 46, 47, 48, 50};
 
-// Self-reviving classes and pure pools: the stage only ever places them idle.
-const std::set<C> kAlwaysIdle = {
-    C::EnemyZombie, C::EnemyMerman, C::EnemyToad, C::EnemyFish, C::EnemyWGhost, C::EnemyBalloon, C::EnemyMBat,
-    C::EnemyMedyusaHead, C::EnemyZonbi, C::EnemyTori, C::EnemyDZombie, C::EnemyFlyingS, C::EnemyMadman,
-    C::EnemySukaru2, C::EnemyTobuHonoo, C::EnemyMoeruhonoo, C::EnemyHone, C::EnemyHousi, C::EnemyTaru,
-    C::EnemyMSpider, C::EnemyAx, C::EnemyOtiruHonoo, C::EnemyKahun, C::EnemyYa, C::EnemyBarukan, C::EnemyTanken,
-    C::EnemyLightning, C::EnemyWhiteDHonoo, C::EnemyAra, C::EnemyRingo, C::EnemyKaminari, C::EnemyFireB,
-    C::EnemyTuti, C::EnemyGanseki, C::EnemyHoutai, C::EnemyTama, C::EnemyBeriFire, C::EnemyGyaiGanseki,
-    C::EnemyGyaiFire1, C::EnemyGyaiFire2, C::EnemyKama, C::EnemyHellFire, C::EnemyKokuen, C::EnemyStnFire,
-    C::EnemyUpFireM,
+// Every class's array size, constructor arity and dead-flag argument, as the
+// class's constructor takes them.
+struct RegistryRow {
+    const char* name;
+    int32_t size;
+    int32_t arity;
+    int32_t deadArg;
 };
-
-// Walkers and their height from y to the ground they stand on.
-const std::map<C, int32_t> kStandingHeight = {
-    {C::EnemyRed, 96}, {C::EnemySkeletonSoldier, 62}, {C::EnemyGool, 48}, {C::EnemyUne, 36},
-    {C::EnemyBokusi, 96}, {C::EnemyGouremu, 94}, {C::EnemyArmor, 60},
+// clang-format off
+const RegistryRow kRegistryRows[] = {
+    {"BossBMedyusa", 1, 0, -1},
+    {"BossBeri1", 1, 0, -1},
+    {"BossBeri2", 1, 0, -1},
+    {"BossDeath1", 1, 0, -1},
+    {"BossDeath2", 1, 0, -1},
+    {"BossGBat", 1, 0, -1},
+    {"BossGyai1", 1, 0, -1},
+    {"BossGyai2", 1, 0, -1},
+    {"BossHuranken", 1, 0, -1},
+    {"BossMiira", 1, 0, -1},
+    {"BossMino", 1, 0, -1},
+    {"BossMorvane1", 1, 0, -1},
+    {"BossMorvane2", 1, 0, -1},
+    {"BossMorvane3", 1, 0, -1},
+    {"BossQuorth", 1, 0, -1},
+    {"BossWWolf", 1, 0, -1},
+    {"EnemyAra", 3, 3, 2},
+    {"EnemyArcher", 2, 4, -1},
+    {"EnemyArmor", 2, 5, -1},
+    {"EnemyArumajiro", 3, 3, -1},
+    {"EnemyAx", 9, 6, 5},
+    {"EnemyAxArmor", 3, 6, -1},
+    {"EnemyBArmor", 1, 4, -1},
+    {"EnemyBGaikotu", 1, 4, -1},
+    {"EnemyBalloon", 1, 5, 3},
+    {"EnemyBara", 4, 3, -1},
+    {"EnemyBarukan", 5, 4, 3},
+    {"EnemyBat", 5, 4, 3},
+    {"EnemyBeriFire", 3, 4, 3},
+    {"EnemyBokujin", 3, 2, -1},
+    {"EnemyBokusi", 3, 5, -1},
+    {"EnemyCrow", 6, 3, -1},
+    {"EnemyDZombie", 1, 3, 2},
+    {"EnemyDaibourei", 3, 2, -1},
+    {"EnemyDancer", 6, 3, -1},
+    {"EnemyDisk", 1, 0, -1},
+    {"EnemyDouzou", 3, 2, -1},
+    {"EnemyDugalF", 1, 3, -1},
+    {"EnemyDyurahan", 2, 3, -1},
+    {"EnemyEipu", 3, 5, -1},
+    {"EnemyEkuto", 3, 1, -1},
+    {"EnemyFDog", 3, 3, -1},
+    {"EnemyFSukaru", 6, 2, -1},
+    {"EnemyFireB", 1, 4, 3},
+    {"EnemyFireSkeleton", 3, 4, -1},
+    {"EnemyFish", 1, 4, 3},
+    {"EnemyFlyingS", 1, 3, 2},
+    {"EnemyFrog", 12, 3, -1},
+    {"EnemyFukurou", 4, 2, -1},
+    {"EnemyFuriko", 3, 3, -1},
+    {"EnemyFyenriru", 1, 4, -1},
+    {"EnemyGHand", 4, 2, -1},
+    {"EnemyGanseki", 2, 4, 3},
+    {"EnemyGargoile", 3, 4, -1},
+    {"EnemyGejigeji", 4, 4, -1},
+    {"EnemyGhost", 5, 3, -1},
+    {"EnemyGia", 3, 1, -1},
+    {"EnemyGool", 3, 3, -1},
+    {"EnemyGouremu", 3, 3, -1},
+    {"EnemyGureibu", 4, 3, -1},
+    {"EnemyGyaiFire1", 4, 1, 0},
+    {"EnemyGyaiFire2", 8, 5, 4},
+    {"EnemyGyaiGanseki", 10, 3, 2},
+    {"EnemyHana", 3, 4, -1},
+    {"EnemyHariLift", 8, 3, -1},
+    {"EnemyHaru", 3, 2, -1},
+    {"EnemyHebi", 5, 3, -1},
+    {"EnemyHellFire", 3, 4, 3},
+    {"EnemyHiru", 3, 1, -1},
+    {"EnemyHone", 20, 5, 4},
+    {"EnemyHonebasira", 4, 3, -1},
+    {"EnemyHousi", 4, 5, 4},
+    {"EnemyHoutai", 5, 1, 0},
+    {"EnemyHunmer", 1, 3, -1},
+    {"EnemyHuran", 7, 1, -1},
+    {"EnemyHyou", 3, 5, -1},
+    {"EnemyIdouYari", 10, 4, -1},
+    {"EnemyIdouYariV", 10, 3, -1},
+    {"EnemyIhuriito", 3, 6, -1},
+    {"EnemyJyouhansin", 3, 2, -1},
+    {"EnemyJyuhouten", 7, 1, -1},
+    {"EnemyJyuutan", 2, 5, -1},
+    {"EnemyKahun", 20, 3, 2},
+    {"EnemyKama", 10, 3, 2},
+    {"EnemyKaminari", 10, 4, 3},
+    {"EnemyKaminarisama", 2, 2, -1},
+    {"EnemyKanoke", 4, 3, -1},
+    {"EnemyKokuen", 2, 4, 3},
+    {"EnemyKonbou", 3, 2, -1},
+    {"EnemyKoumori", 5, 1, -1},
+    {"EnemyKumo", 3, 1, -1},
+    {"EnemyKyonsi", 6, 1, -1},
+    {"EnemyLeaf", 5, 3, -1},
+    {"EnemyLightning", 3, 4, 3},
+    {"EnemyMBat", 2, 6, 4},
+    {"EnemyMSpider", 3, 5, 4},
+    {"EnemyMadhand", 3, 2, -1},
+    {"EnemyMadman", 2, 6, 3},
+    {"EnemyMedama", 2, 4, -1},
+    {"EnemyMedyusaHead", 3, 4, 3},
+    {"EnemyMerman", 1, 2, 1},
+    {"EnemyMoeruhonoo", 15, 3, 2},
+    {"EnemyNerysF", 1, 3, -1},
+    {"EnemyNomi", 6, 4, 3},
+    {"EnemyNoroi", 3, 2, -1},
+    {"EnemyOgideran", 2, 4, -1},
+    {"EnemyOskerinF", 1, 3, -1},
+    {"EnemyOtiruBlock", 6, 3, 2},
+    {"EnemyOtiruHonoo", 2, 5, 4},
+    {"EnemyPorutaa", 3, 3, -1},
+    {"EnemyPping", 2, 3, -1},
+    {"EnemyRed", 2, 5, -1},
+    {"EnemyRedAxArmor", 2, 3, -1},
+    {"EnemyRedWhip", 1, 5, -1},
+    {"EnemyRingo", 10, 2, 1},
+    {"EnemyRouba", 4, 2, -1},
+    {"EnemySBeamer", 2, 3, -1},
+    {"EnemySLarge", 3, 5, -1},
+    {"EnemySNight", 2, 3, -1},
+    {"EnemySan", 2, 3, -1},
+    {"EnemySaramanda", 2, 4, -1},
+    {"EnemySauji", 10, 2, -1},
+    {"EnemySemusi", 9, 4, 3},
+    {"EnemyShellok", 5, 1, -1},
+    {"EnemySkeleton", 3, 6, -1},
+    {"EnemySkeletonSoldier", 4, 5, -1},
+    {"EnemySpecter", 10, 1, -1},
+    {"EnemySpider", 3, 2, -1},
+    {"EnemyStnFire", 2, 4, 3},
+    {"EnemySukaru", 4, 3, -1},
+    {"EnemySukaru2", 2, 3, 2},
+    {"EnemySukea", 4, 3, -1},
+    {"EnemySunegusu", 4, 2, -1},
+    {"EnemySuraimu", 4, 2, -1},
+    {"EnemySyanderia", 5, 3, -1},
+    {"EnemyTama", 5, 2, 1},
+    {"EnemyTanken", 3, 4, 3},
+    {"EnemyTaru", 3, 4, 3},
+    {"EnemyTi", 7, 3, -1},
+    {"EnemyToad", 1, 4, 3},
+    {"EnemyTobuHonoo", 12, 5, 4},
+    {"EnemyTori", 1, 3, 2},
+    {"EnemyTurn", 3, 4, -1},
+    {"EnemyTuti", 10, 4, 3},
+    {"EnemyTyinman", 2, 5, -1},
+    {"EnemyUma", 3, 3, -1},
+    {"EnemyUne", 5, 2, -1},
+    {"EnemyUpFire", 3, 1, -1},
+    {"EnemyUpFireM", 1, 2, 1},
+    {"EnemyVicto", 3, 4, -1},
+    {"EnemyWGhost", 1, 3, 2},
+    {"EnemyWar", 5, 3, -1},
+    {"EnemyWarSkeleton", 2, 4, -1},
+    {"EnemyWarSukaru", 2, 5, -1},
+    {"EnemyWasi", 4, 4, -1},
+    {"EnemyWhiteDHonoo", 3, 5, 4},
+    {"EnemyWhiteDHontai", 3, 3, -1},
+    {"EnemyWil", 4, 3, -1},
+    {"EnemyYa", 10, 5, 4},
+    {"EnemyYukaYari", 10, 1, -1},
+    {"EnemyYuurei", 3, 1, -1},
+    {"EnemyZombie", 2, 6, 3},
+    {"EnemyZonbi", 2, 2, 1},
+    {"MaryokuOrb", 1, 1, -1},
 };
+// clang-format on
 
 std::string NameOf(C c) { return InfoOf(c).name; }
 
-bool IsIdle(const StageObject& o) {
-    const int32_t d = InfoOf(o.cls).deadArg;
-    return d >= 0 && d < o.argc && o.args[d] == 1;
+std::string Joined(const Findings& f) {
+    std::string s;
+    for (const std::string& line : f) s += "\n  " + line;
+    return s;
 }
 
 std::vector<int32_t> ListedStages() {
@@ -280,6 +245,14 @@ std::vector<int32_t> ListedStages() {
     for (int32_t s = 1; s <= 50; ++s)
         if (StageObjectsFor(s).count > 0) stages.push_back(s);
     return stages;
+}
+
+// The index of the first entry of a class in a list.
+size_t FirstOf(const StageList& list, C cls) {
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].cls == cls) return i;
+    ADD_FAILURE() << NameOf(cls) << " is not in the list";
+    return 0;
 }
 
 TEST(Registry, HoldsEveryClassOnceWithItsArray) {
@@ -294,6 +267,19 @@ TEST(Registry, HoldsEveryClassOnceWithItsArray) {
     }
 }
 
+TEST(Registry, RowsMatchTheClassConstructors) {
+    ASSERT_EQ(std::size(kRegistryRows), static_cast<size_t>(kObjectClassCount));
+    std::map<std::string, const RegistryRow*> rows;
+    for (const RegistryRow& r : kRegistryRows) rows[r.name] = &r;
+    for (const ObjectClassInfo& info : kObjectClasses) {
+        const auto r = rows.find(info.name);
+        ASSERT_NE(r, rows.end()) << info.name;
+        EXPECT_EQ(info.size, r->second->size) << info.name;
+        EXPECT_EQ(info.arity, r->second->arity) << info.name;
+        EXPECT_EQ(info.deadArg, r->second->deadArg) << info.name;
+    }
+}
+
 TEST(Registry, NotYetBuiltClassesAreExactlyTheListed) {
     std::set<std::string> pending;
     for (const ObjectClassInfo& info : kObjectClasses)
@@ -302,11 +288,11 @@ TEST(Registry, NotYetBuiltClassesAreExactlyTheListed) {
 }
 
 TEST(Registry, EveryStageCompositionFitsTheArrays) {
-    ASSERT_EQ(kComposition.size(), 50u);
-    for (const Composition& c : kComposition) {
+    for (int32_t stage = 1; stage <= 50; ++stage) {
+        EXPECT_GT(CompositionCount(stage), 0) << "stage " << stage;
         std::map<C, int32_t> total;
-        for (const ClassRun& r : c.runs) total[r.cls] += r.count;
-        for (const auto& [cls, n] : total) EXPECT_LE(n, InfoOf(cls).size) << NameOf(cls) << " on stage " << c.stage;
+        for (const auto& [cls, n] : CompositionRuns(stage)) total[cls] += n;
+        for (const auto& [cls, n] : total) EXPECT_LE(n, InfoOf(cls).size) << NameOf(cls) << " on stage " << stage;
     }
 }
 
@@ -320,102 +306,143 @@ TEST_F(StageLists, StagesOneFortyTwoAndFortyNineAreLaidOut) {
     EXPECT_EQ(StageObjectsFor(51).count, 0);
 }
 
+TEST_F(StageLists, EveryStageButTheUnlaidHasItsWholeList) {
+    for (int32_t stage = 1; stage <= 50; ++stage) {
+        const int32_t want = kUnlaid.count(stage) ? 0 : CompositionCount(stage);
+        EXPECT_EQ(StageObjectsFor(stage).count, want) << "stage " << stage;
+    }
+}
+
 TEST_F(StageLists, ClassesAndCountsFollowTheComposition) {
     for (const int32_t stage : ListedStages()) {
-        const StageObjectList list = StageObjectsFor(stage);
-        std::vector<std::pair<C, int32_t>> runs;
-        for (int32_t i = 0; i < list.count; ++i) {
-            if (runs.empty() || runs.back().first != list.objects[i].cls)
-                runs.push_back({list.objects[i].cls, 0});
-            runs.back().second += 1;
-        }
-        const Composition& want = kComposition[stage - 1];
-        ASSERT_EQ(want.stage, stage);
-        ASSERT_EQ(runs.size(), want.runs.size()) << "stage " << stage;
-        for (size_t r = 0; r < runs.size(); ++r) {
-            EXPECT_EQ(NameOf(runs[r].first), NameOf(want.runs[r].cls)) << "stage " << stage << " run " << r;
-            EXPECT_EQ(runs[r].second, want.runs[r].count) << "stage " << stage << " run " << r;
-        }
+        const Findings f = CheckComposition(stage, ListCopy(stage));
+        EXPECT_TRUE(f.empty()) << Joined(f);
     }
 }
 
 TEST_F(StageLists, SlotsRunFromZeroWithoutGapsAndArgumentsMatch) {
     for (const int32_t stage : ListedStages()) {
-        const StageObjectList list = StageObjectsFor(stage);
-        std::map<C, std::vector<int32_t>> slots;
-        for (int32_t i = 0; i < list.count; ++i) {
-            const StageObject& o = list.objects[i];
-            slots[o.cls].push_back(o.slot);
-            EXPECT_EQ(o.argc, InfoOf(o.cls).arity) << NameOf(o.cls) << " on stage " << stage;
-            EXPECT_GE(o.slot, 0);
-            EXPECT_LT(o.slot, InfoOf(o.cls).size) << NameOf(o.cls) << " on stage " << stage;
-        }
-        for (const auto& [cls, used] : slots) {
-            std::vector<int32_t> want(used.size());
-            for (size_t k = 0; k < want.size(); ++k) want[k] = static_cast<int32_t>(k);
-            // Stage 19 updates its third pendulum first.
-            if (stage == 19 && cls == C::EnemyFuriko) want = {2, 0, 1};
-            EXPECT_EQ(used, want) << NameOf(cls) << " on stage " << stage;
-        }
+        const Findings f = CheckSlots(stage, ListCopy(stage));
+        EXPECT_TRUE(f.empty()) << Joined(f);
     }
 }
 
 TEST_F(StageLists, IdleEntriesArePlacedDeadAndOwnersPoolsLieInIdleSlots) {
     for (const int32_t stage : ListedStages()) {
+        const StageList list = ListCopy(stage);
+        Findings f = CheckIdle(stage, list);
+        const Findings pools = CheckPools(stage, list);
+        f.insert(f.end(), pools.begin(), pools.end());
+        EXPECT_TRUE(f.empty()) << Joined(f);
+        // Placing the stage really leaves the idle slots of built classes dead.
         g_stageNumber = stage;
         g_stage.PlaceObjects();
-        const StageObjectList list = StageObjectsFor(stage);
-        std::set<std::pair<C, int32_t>> idle;
-        for (int32_t i = 0; i < list.count; ++i) {
-            const StageObject& o = list.objects[i];
-            if (kAlwaysIdle.count(o.cls)) {
-                EXPECT_TRUE(IsIdle(o)) << NameOf(o.cls) << " " << o.slot << " on stage " << stage;
-            }
-            if (!IsIdle(o)) continue;
-            idle.insert({o.cls, o.slot});
+        for (const StageObject& o : list) {
+            const int32_t d = InfoOf(o.cls).deadArg;
+            if (d < 0 || o.args[d] != 1) continue;
             int32_t dead = 0, x = 0, y = 0;
             ASSERT_TRUE(ReadObject(o.cls, o.slot, &dead, &x, &y));
             if (InfoOf(o.cls).built) {
                 EXPECT_EQ(dead, 1) << NameOf(o.cls) << " " << o.slot << " on stage " << stage;
             }
         }
-        std::map<std::pair<C, int32_t>, std::vector<C>> users;
-        for (int32_t i = 0; i < list.count; ++i) {
-            const StageObject& o = list.objects[i];
-            for (const PoolOwner& p : kOwners) {
-                if (p.owner != o.cls || IsIdle(o)) continue;
-                for (int32_t k = 0; k < p.slots; ++k) {
-                    const std::pair<C, int32_t> slot{p.pool, o.args[p.baseArg] + k};
-                    EXPECT_TRUE(idle.count(slot)) << NameOf(o.cls) << " " << o.slot << " on stage " << stage
-                                                  << " writes outside its idle pool";
-                    users[slot].push_back(o.cls);
-                }
-            }
-        }
-        for (const auto& [slot, owners] : users) {
-            // Stage 30 has one flame slot for its flower and its gargoyle.
-            const bool shared30 = stage == 30 && owners.size() == 2 && slot.second == 0 &&
-                                  std::count(owners.begin(), owners.end(), C::EnemyHana) == 1 &&
-                                  std::count(owners.begin(), owners.end(), C::EnemyGargoile) == 1;
-            EXPECT_TRUE(owners.size() == 1 || shared30) << NameOf(slot.first) << " " << slot.second << " on stage "
-                                                        << stage << " has " << owners.size() << " owners";
-        }
     }
 }
 
 TEST_F(StageLists, WalkersStandOnTheirStagesFloor) {
     for (const int32_t stage : ListedStages()) {
-        g_stageFloor.LoadStage(stage);
-        const StageObjectList list = StageObjectsFor(stage);
-        for (int32_t i = 0; i < list.count; ++i) {
-            const StageObject& o = list.objects[i];
-            const auto h = kStandingHeight.find(o.cls);
-            if (h == kStandingHeight.end() || IsIdle(o)) continue;
-            const int32_t ground = o.args[1] + h->second;
-            EXPECT_EQ(g_stageFloor.TopAt(o.args[0] + 1, ground + 1), ground)
-                << NameOf(o.cls) << " " << o.slot << " on stage " << stage;
-        }
+        const Findings f = CheckFooting(stage, ListCopy(stage));
+        EXPECT_TRUE(f.empty()) << Joined(f);
     }
+}
+
+TEST_F(StageLists, EverythingLiesInsideTheStageAndTheScreenAndClearOfTheStart) {
+    for (const int32_t stage : ListedStages()) {
+        const StageList list = ListCopy(stage);
+        Findings f = CheckInsideStage(stage, list);
+        for (const Findings& more : {CheckClearStart(stage, list), CheckInTheAir(stage, list)})
+            f.insert(f.end(), more.begin(), more.end());
+        EXPECT_TRUE(f.empty()) << Joined(f);
+    }
+}
+
+// Lists broken on purpose: each fails its own rule, and only that one.
+class BrokenLists : public ::testing::Test {
+protected:
+    void ExpectOnly(Findings (*rule)(int32_t, const StageList&), int32_t stage, const StageList& broken) {
+        ASSERT_TRUE(CheckAll(stage, ListCopy(stage)).empty()) << "stage " << stage << " is broken already";
+        const Findings caught = rule(stage, broken);
+        EXPECT_FALSE(caught.empty()) << "the rule misses the break";
+        EXPECT_EQ(CheckAll(stage, broken).size(), caught.size()) << Joined(CheckAll(stage, broken));
+    }
+};
+
+TEST_F(BrokenLists, TwoClassesSwappedBreakTheComposition) {
+    StageList list = ListCopy(3);
+    const size_t merman = FirstOf(list, C::EnemyMerman);
+    std::swap(list[merman], list[merman + 1]);  // the ghost before the merman
+    ExpectOnly(CheckComposition, 3, list);
+}
+
+TEST_F(BrokenLists, ADroppedEntryBreaksTheComposition) {
+    StageList list = ListCopy(4);
+    list.erase(list.begin() + static_cast<long>(FirstOf(list, C::EnemyGool)) + 2);  // the last frog
+    ExpectOnly(CheckComposition, 4, list);
+}
+
+TEST_F(BrokenLists, AnOwnerReachingPastItsPoolBreaksThePools) {
+    StageList list = ListCopy(2);
+    list[FirstOf(list, C::EnemyHonebasira) + 2].args[2] = 7;  // flames 7 to 9 of 9
+    ExpectOnly(CheckPools, 2, list);
+}
+
+TEST_F(BrokenLists, TwoOwnersSharingSlotsBreakThePools) {
+    StageList list = ListCopy(14);
+    list[FirstOf(list, C::EnemySkeleton) + 1].args[5] = 3;  // bones 3 to 7, over the first's
+    ExpectOnly(CheckPools, 14, list);
+}
+
+TEST_F(BrokenLists, AGiantBatDroppingFromAnUnplacedSlotBreaksThePools) {
+    StageList list = ListCopy(26);
+    list[FirstOf(list, C::EnemyMBat) + 1].args[5] = 1;  // the stage places one flea slot only
+    ExpectOnly(CheckPools, 26, list);
+}
+
+TEST_F(BrokenLists, AWalkerLiftedOffTheFloorBreaksTheFooting) {
+    StageList list = ListCopy(3);
+    list[FirstOf(list, C::EnemySkeletonSoldier)].args[1] -= 10;
+    ExpectOnly(CheckFooting, 3, list);
+}
+
+TEST_F(BrokenLists, APatrolPastItsGroundBreaksTheFooting) {
+    StageList list = ListCopy(2);
+    list[FirstOf(list, C::EnemySkeletonSoldier)].args[4] = 1300;  // over the pit at 1280
+    ExpectOnly(CheckFooting, 2, list);
+}
+
+TEST_F(BrokenLists, AFoeAtTheStartOrPastTheEndIsCaught) {
+    StageList list = ListCopy(6);
+    list[FirstOf(list, C::EnemyCrow)].args[0] = 200;
+    ExpectOnly(CheckClearStart, 6, list);
+    list = ListCopy(6);
+    list[FirstOf(list, C::EnemyCrow)].args[0] = 3900;
+    ExpectOnly(CheckInsideStage, 6, list);
+}
+
+TEST_F(BrokenLists, AFlierBelowTheScreenIsCaught) {
+    StageList list = ListCopy(13);
+    list[FirstOf(list, C::EnemyBat) + 2].args[1] = 500;
+    ExpectOnly(CheckInTheAir, 13, list);
+}
+
+TEST_F(BrokenLists, ALivePoolSlotAndAWrongArityAreCaught) {
+    StageList list = ListCopy(7);
+    list[FirstOf(list, C::EnemyToad)].args[0] = 2000;
+    list[FirstOf(list, C::EnemyToad)].args[3] = 0;
+    ExpectOnly(CheckIdle, 7, list);
+    list = ListCopy(7);
+    list[FirstOf(list, C::EnemyHiru)].argc = 2;
+    ExpectOnly(CheckSlots, 7, list);
 }
 
 }  // namespace
