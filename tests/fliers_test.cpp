@@ -8,14 +8,23 @@
 #include "enemies/fliers/crow.h"
 #include "enemies/fliers/dancer.h"
 #include "enemies/fliers/fukurou.h"
+#include "enemies/fliers/ghand.h"
+#include "enemies/fliers/porutaa.h"
+#include "enemies/fliers/sukaru.h"
+#include "enemies/fliers/turn.h"
 #include "enemies/fliers/wasi.h"
+#include "enemies/fliers/yuurei.h"
 #include "enemies/model/enemy_model.h"
 #include "enemies/swarms/d_zombie.h"
 #include "enemies/swarms/ekuto.h"
 #include "enemies/swarms/flying_s.h"
+#include "enemies/swarms/haru.h"
 #include "enemies/swarms/jyuhouten.h"
 #include "enemies/swarms/kumo.h"
+#include "enemies/swarms/pping.h"
 #include "enemies/swarms/sukaru2.h"
+#include "enemies/swarms/war_sukaru.h"
+#include "enemies/swarms/wil.h"
 #include "enemy_fixture.h"
 #include "engine/camera.h"
 #include "engine/game_state.h"
@@ -37,6 +46,19 @@ protected:
         for (int f = 1; f <= limit; ++f) {
             e.Update();
             if (e.dead == 0) return f;
+        }
+        return -1;
+    }
+    // Distance from the hero at which a kind's wake test first fails:
+    // "within N" holds at N, "nearer than N" does not. The hero stands on
+    // the side past gives.
+    template <typename T>
+    int32_t FirstSleepingDistance(const T& placed, int32_t past) {
+        for (int32_t d = 0; d < 1000; ++d) {
+            PutHero(placed.x + past * d, 330);
+            T e = placed;
+            e.Update();
+            if (e.dormant != 0) return d;
         }
         return -1;
     }
@@ -149,6 +171,46 @@ TEST_F(Fliers, AWokenOwlNeverRestsACrowRestsSeventyFrames) {
         }
     }
     EXPECT_GE(rests, 3);
+}
+
+TEST_F(Fliers, WakeDistancesEndWhereEachKindSays) {
+    EXPECT_EQ(FirstSleepingDistance(EnemyCrow(2000, 150, 1), 1), 640);
+    EXPECT_EQ(FirstSleepingDistance(EnemyFukurou(2000, 0), -1), 200);
+    EXPECT_EQ(FirstSleepingDistance(EnemyGHand(2000, 0), 1), 250);
+    EXPECT_EQ(FirstSleepingDistance(EnemyYuurei(2000), -1), 200);
+    EXPECT_EQ(FirstSleepingDistance(EnemySukaru(2000, 200, 0), 1), 200);
+    EXPECT_EQ(FirstSleepingDistance(EnemyTurn(2000, 200, 1800, 2400), -1), 200);
+    EXPECT_EQ(FirstSleepingDistance(EnemyPping(2000, 200, 1), 1), 680);
+    EXPECT_EQ(FirstSleepingDistance(EnemyWarSukaru(2000, 200, 1, 1800, 2400), -1), 200);
+    EXPECT_EQ(FirstSleepingDistance(EnemyHaru(2000, 1), 1), 700);
+    EXPECT_EQ(FirstSleepingDistance(EnemyJyuhouten(2000), -1), 700);
+    EXPECT_EQ(FirstSleepingDistance(EnemyWil(2000, 200, 1), 1), 400);
+    EXPECT_EQ(FirstSleepingDistance(EnemyKumo(2000), -1), 80);
+    EXPECT_EQ(FirstSleepingDistance(EnemyEkuto(2000), 1), 100);
+    // The spirit wakes only once the hero is more than 700 pixels past it.
+    PutHero(2700, 330);
+    EnemyPorutaa spirit(2000, 300, 1);
+    spirit.Update();
+    EXPECT_EQ(spirit.dormant, 1);
+    PutHero(2701, 330);
+    spirit.Update();
+    EXPECT_EQ(spirit.dormant, 0);
+}
+
+TEST_F(Fliers, ASkullFarFromTheHeroEndsItselfAndCountsOnFromOne) {
+    PutHero(2000, 330);
+    EnemySukaru2& skull = g_enemySukaru2[0];
+    skull = EnemySukaru2(2000 + 667, 300, 0);
+    skull.counter = 7;
+    skull.Update();
+    ASSERT_EQ(skull.dead, 1);
+    EXPECT_EQ(skull.counter, 1) << "the drift of its last step still counted";
+    EXPECT_EQ(FramesUntilReborn(skull), 19);
+    skull = EnemySukaru2(2000 + 666, 300, 0);
+    skull.Update();
+    EXPECT_EQ(skull.dead, 0);
+    EXPECT_EQ(skull.x, 2665) << "it drifts a pixel at the hero";
+    EXPECT_EQ(skull.y, 301);
 }
 
 // The swarm rebirth: the common window, and the place it is reborn at.
