@@ -3,6 +3,7 @@
 // delays, the spider's thread turns, the returning arc, and a walk through
 // every laid-out stage that meets no stray frame or slot.
 #include <algorithm>
+#include <vector>
 
 #include "enemies/fliers/bat.h"
 #include "enemies/fliers/crow.h"
@@ -213,6 +214,52 @@ TEST_F(Fliers, ASkullFarFromTheHeroEndsItselfAndCountsOnFromOne) {
     EXPECT_EQ(skull.y, 301);
 }
 
+// Run lengths of a diver's patrol (flag 1) and dive (flag 0) phases.
+template <typename T>
+std::vector<int> PhaseRuns(T& e, int32_t T::*patrolling, int frames) {
+    std::vector<int> runs{0};
+    int32_t last = e.*patrolling;
+    for (int f = 0; f < frames; ++f) {
+        e.Update();
+        if (e.*patrolling != last) runs.push_back(0);
+        last = e.*patrolling;
+        runs.back() += 1;
+    }
+    return runs;
+}
+
+TEST_F(Fliers, DiversAlternateTheirPatrolWithTwentyFramesOfDive) {
+    PutHero(2000, 330);
+    EnemyJyuhouten& j = g_enemyJyuhouten[0];
+    j = EnemyJyuhouten(2100);
+    const std::vector<int> runs = PhaseRuns(j, &EnemyJyuhouten::hovering, 400);
+    ASSERT_GE(runs.size(), 4u);
+    EXPECT_EQ(runs[0], 100) << "its 101st frame of patrol starts the dive";
+    for (size_t i = 1; i + 1 < runs.size(); ++i) EXPECT_EQ(runs[i], i % 2 == 1 ? 20 : 101) << i;
+
+    // The swinger dives only after 91 frames of swinging and from high up.
+    EnemyHaru& h = g_enemyHaru[0];
+    h = EnemyHaru(2100, 0);
+    int dives = 0, diving = 0;
+    for (int f = 0; f < 1200; ++f) {
+        const int32_t counter = h.counter;
+        const bool wasSwinging = h.swooping != 0;
+        h.Update();
+        if (h.swooping == 0) {
+            if (wasSwinging) {
+                ++dives;
+                EXPECT_GE(counter + 1, 91);
+                EXPECT_LT(h.y, 110);
+                diving = 0;
+            }
+            ++diving;
+        } else if (!wasSwinging) {
+            EXPECT_EQ(diving, 20);
+        }
+    }
+    EXPECT_GE(dives, 2);
+}
+
 // The swarm rebirth: the common window, and the place it is reborn at.
 TEST_F(Fliers, SwarmsAreRebornOnlyInsideTheCommonWindow) {
     const int32_t length = g_stage.GetEndX();
@@ -419,8 +466,9 @@ TEST_F(StageWalk, MeetsNoStrayFrameOrSlot) {
         SeedGameRand(static_cast<uint32_t>(stage));
         ExitPoint exit{};
         ASSERT_TRUE(StageExitPoint(stage, g_playerFront.GetCharacter(), &exit)) << stage;
-        if (exit.x < g_stage.GetEndX() / 2)
+        if (exit.x < g_stage.GetEndX() / 2) {
             EXPECT_TRUE(WalkTo(g_stage.GetEndX(), 6000)) << "stage " << stage << ": the far end";
+        }
         EXPECT_TRUE(WalkTo(exit.x, 6000)) << "stage " << stage << ": the exit";
         EXPECT_EQ(sprite_draw::FrameFaultCount(), faults)
             << "stage " << stage << " drew a frame outside its set";
