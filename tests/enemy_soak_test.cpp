@@ -129,7 +129,7 @@ TEST_F(EnemySoak, EveryStageRunsCleanAndRepeatsUnderOneSeed) {
         EXPECT_EQ(sprite_draw::FrameFaultCount(), faults) << "stage " << stage << " drew a frame outside its set";
         EXPECT_EQ(enemy::RefusedSlotCount(), refused) << "stage " << stage << " reached outside an array";
     }
-    EXPECT_GE(listed, 28);
+    EXPECT_EQ(listed, 50);
     EXPECT_GT(farthest_, 4000) << "the legs reach the far end of the longer stages";
 }
 

@@ -300,6 +300,7 @@ struct Footing {
     int32_t height;
     int32_t leftArg;
     int32_t rightArg;
+    int32_t limitArg = -1;  // a walk limit on either side of x
 };
 // clang-format off
 const std::map<C, Footing> kFooting = {
@@ -309,12 +310,12 @@ const std::map<C, Footing> kFooting = {
     {C::EnemyAxArmor, {92, 3, 4}},
     {C::EnemyBArmor, {122, -1, -1}},
     {C::EnemyBGaikotu, {108, -1, -1}},
-    {C::EnemyBokujin, {42, -1, -1}},
+    {C::EnemyBokujin, {56, -1, -1}},
     {C::EnemyBokusi, {96, 3, 4}},
     {C::EnemyDouzou, {149, -1, -1}},
     {C::EnemyDugalF, {60, -1, -1}},
     {C::EnemyDyurahan, {96, -1, -1}},
-    {C::EnemyEipu, {120, -1, -1}},
+    {C::EnemyEipu, {120, -1, -1, 3}},
     {C::EnemyFDog, {48, -1, -1}},
     {C::EnemyFireSkeleton, {76, -1, -1}},
     {C::EnemyFrog, {16, -1, -1}},
@@ -328,6 +329,7 @@ const std::map<C, Footing> kFooting = {
     {C::EnemyHonebasira, {62, -1, -1}},
     {C::EnemyHunmer, {184, -1, -1}},
     {C::EnemyHyou, {32, 3, 4}},
+    {C::EnemyIdouYari, {64, -1, -1}},
     {C::EnemyIhuriito, {62, 3, 4}},
     {C::EnemyJyouhansin, {42, -1, -1}},
     {C::EnemyKanoke, {112, -1, -1}},
@@ -335,12 +337,14 @@ const std::map<C, Footing> kFooting = {
     {C::EnemyLeaf, {107, -1, -1}},
     {C::EnemyMadhand, {42, -1, -1}},
     {C::EnemyNerysF, {60, -1, -1}},
+    {C::EnemyNomi, {45, -1, -1}},
     {C::EnemyNoroi, {30, -1, -1}},
     {C::EnemyOskerinF, {48, -1, -1}},
     {C::EnemyRed, {96, 3, 4}},
     {C::EnemyRedAxArmor, {128, -1, -1}},
     {C::EnemyRedWhip, {62, 3, 4}},
     {C::EnemyRouba, {144, -1, -1}},
+    {C::EnemySBeamer, {71, -1, -1}},
     {C::EnemySLarge, {30, 3, 4}},
     {C::EnemySNight, {92, -1, -1}},
     {C::EnemySaramanda, {60, -1, -1}},
@@ -526,9 +530,14 @@ Findings CheckFooting(int32_t stage, const StageList& list) {
                           ")");
             continue;
         }
+        const int32_t edgeLeft = floor.LeftAt(x + 1, ground + 1), edgeRight = floor.RightAt(x + 1, ground + 1);
+        if (f->second.limitArg >= 0) {
+            const int32_t limit = o.args[f->second.limitArg];
+            if (limit < edgeLeft || limit > edgeRight)
+                out.push_back(Where(stage, o) + " walks to a limit off the ground it stands on");
+        }
         if (f->second.leftArg < 0) continue;
         const int32_t left = o.args[f->second.leftArg], right = o.args[f->second.rightArg];
-        const int32_t edgeLeft = floor.LeftAt(x + 1, ground + 1), edgeRight = floor.RightAt(x + 1, ground + 1);
         if (!(left <= x && x <= right)) out.push_back(Where(stage, o) + " stands outside its own bounds");
         if (left < edgeLeft || right > edgeRight)
             out.push_back(Where(stage, o) + " patrols past the ground it stands on");

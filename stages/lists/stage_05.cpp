@@ -5,7 +5,7 @@ namespace {
 using C = ObjectClass;
 
 // Crow fields over four pits: crows perched along the way, eagles above,
-// two monks pacing the widest stretches and skulls that keep coming.
+// two priests pacing the widest stretches and skulls that keep coming.
 constexpr StageObject kList[] = {
     // EnemyCrow: x, y, facing
     Obj(C::EnemyCrow, 0, {700, 230, 0}),

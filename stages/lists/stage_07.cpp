@@ -5,7 +5,7 @@ namespace {
 using C = ObjectClass;
 
 // A leech cavern on a high floor: leeches lurk below the floor, frogs and
-// thorn plants on it, one flame pillar and a walker before the exit.
+// lurkers on it, one flame pillar and a walker before the exit.
 constexpr StageObject kList[] = {
     // EnemyHiru: x
     Obj(C::EnemyHiru, 0, {800}),

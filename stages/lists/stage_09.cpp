@@ -8,9 +8,9 @@ using C = ObjectClass;
 // and back along the crypt floor (guards, ghosts, a walker) to the exit.
 constexpr StageObject kList[] = {
     // EnemyTi: x, y, floorY
-    Obj(C::EnemyTi, 0, {700, 0, 161}),
-    Obj(C::EnemyTi, 1, {1300, 0, 161}),
-    Obj(C::EnemyTi, 2, {1900, 0, 161}),
+    Obj(C::EnemyTi, 0, {700, 0, 145}),
+    Obj(C::EnemyTi, 1, {1300, 0, 145}),
+    Obj(C::EnemyTi, 2, {1900, 0, 145}),
     // EnemySkeleton: x, y, facing, left, right, slotBase
     Obj(C::EnemySkeleton, 0, {1000, 85, 0, 850, 1250, 0}),
     Obj(C::EnemySkeleton, 1, {1700, 85, 0, 1550, 1950, 5}),

@@ -8,10 +8,10 @@ using C = ObjectClass;
 // floor, half-bodies rise just behind the hero, among hunchbacks and guards.
 constexpr StageObject kList[] = {
     // EnemyHariLift: x, y, lowY
-    Obj(C::EnemyHariLift, 0, {900, 0, 102}),
-    Obj(C::EnemyHariLift, 1, {1300, 30, 102}),
-    Obj(C::EnemyHariLift, 2, {1700, 10, 102}),
-    Obj(C::EnemyHariLift, 3, {2100, 40, 102}),
+    Obj(C::EnemyHariLift, 0, {900, 0, 117}),
+    Obj(C::EnemyHariLift, 1, {1300, 30, 117}),
+    Obj(C::EnemyHariLift, 2, {1700, 10, 117}),
+    Obj(C::EnemyHariLift, 3, {2100, 40, 117}),
     // EnemyJyouhansin: x, y
     Obj(C::EnemyJyouhansin, 0, {600, 414}),
     Obj(C::EnemyJyouhansin, 1, {1200, 414}),

@@ -30,7 +30,7 @@ constexpr StageObject kList[] = {
     // EnemyMedyusaHead: x, y, fromLeft, dead
     Obj(C::EnemyMedyusaHead, 0, {0, 0, 0, 1}),
     // EnemyHariLift: x, y, lowY
-    Obj(C::EnemyHariLift, 0, {3000, 0, 206}),
+    Obj(C::EnemyHariLift, 0, {3000, 0, 221}),
     // EnemyToad: x, y, facing, dead
     Obj(C::EnemyToad, 0, {0, 0, 0, 1}),
     // EnemySLarge: x, y, frame, left, right

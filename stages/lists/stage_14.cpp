@@ -4,7 +4,7 @@ namespace {
 
 using C = ObjectClass;
 
-// A ballroom under five chandeliers and four spiked lifts, with monks,
+// A ballroom under five chandeliers and four spiked lifts, with priests,
 // bone throwers, hunchbacks and bats all along the floor.
 constexpr StageObject kList[] = {
     // EnemySyanderia: x, y, stopY
@@ -14,10 +14,10 @@ constexpr StageObject kList[] = {
     Obj(C::EnemySyanderia, 3, {3600, 20, 361}),
     Obj(C::EnemySyanderia, 4, {4500, 20, 361}),
     // EnemyHariLift: x, y, lowY
-    Obj(C::EnemyHariLift, 0, {1100, 40, 352}),
-    Obj(C::EnemyHariLift, 1, {2100, 90, 352}),
-    Obj(C::EnemyHariLift, 2, {3100, 20, 352}),
-    Obj(C::EnemyHariLift, 3, {4200, 60, 352}),
+    Obj(C::EnemyHariLift, 0, {1100, 40, 367}),
+    Obj(C::EnemyHariLift, 1, {2100, 90, 367}),
+    Obj(C::EnemyHariLift, 2, {3100, 20, 367}),
+    Obj(C::EnemyHariLift, 3, {4200, 60, 367}),
     // EnemySkeletonSoldier: x, y, facing, left, right
     Obj(C::EnemySkeletonSoldier, 0, {1300, 363, 0, 1150, 1600}),
     Obj(C::EnemySkeletonSoldier, 1, {3900, 363, 0, 3700, 4100}),

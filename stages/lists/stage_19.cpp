@@ -9,16 +9,16 @@ using C = ObjectClass;
 // armours charge on the way back.
 constexpr StageObject kList[] = {
     // EnemyHariLift: x, y, lowY
-    Obj(C::EnemyHariLift, 0, {500, 0, 102}),
-    Obj(C::EnemyHariLift, 1, {750, 30, 102}),
-    Obj(C::EnemyHariLift, 2, {1000, 10, 102}),
-    Obj(C::EnemyHariLift, 3, {1250, 40, 102}),
-    Obj(C::EnemyHariLift, 4, {1500, 20, 102}),
-    Obj(C::EnemyHariLift, 5, {1750, 45, 102}),
-    Obj(C::EnemyHariLift, 6, {2000, 5, 102}),
-    Obj(C::EnemyHariLift, 7, {2250, 35, 102}),
+    Obj(C::EnemyHariLift, 0, {500, 0, 117}),
+    Obj(C::EnemyHariLift, 1, {750, 30, 117}),
+    Obj(C::EnemyHariLift, 2, {1000, 10, 117}),
+    Obj(C::EnemyHariLift, 3, {1250, 40, 117}),
+    Obj(C::EnemyHariLift, 4, {1500, 20, 117}),
+    Obj(C::EnemyHariLift, 5, {1750, 45, 117}),
+    Obj(C::EnemyHariLift, 6, {2000, 5, 117}),
+    Obj(C::EnemyHariLift, 7, {2250, 35, 117}),
     // EnemyFuriko: x, y, armed
-    Obj(C::EnemyFuriko, 2, {2400, 230, 1}),
+    Obj(C::EnemyFuriko, 2, {2460, 230, 1}),
     // EnemyArmor: x, y, facing, left, right
     Obj(C::EnemyArmor, 0, {1800, 396, 0, 1200, 2400}),
     Obj(C::EnemyArmor, 1, {800, 396, 0, 300, 1200}),
@@ -36,8 +36,8 @@ constexpr StageObject kList[] = {
     Obj(C::EnemySemusi, 1, {1000, 426, 0, 0}),
     Obj(C::EnemySemusi, 2, {600, 426, 0, 0}),
     // EnemyFuriko: x, y, armed
-    Obj(C::EnemyFuriko, 0, {2250, 230, 1}),
-    Obj(C::EnemyFuriko, 1, {2100, 230, 1}),
+    Obj(C::EnemyFuriko, 0, {2400, 230, 1}),
+    Obj(C::EnemyFuriko, 1, {2340, 230, 1}),
     // EnemyUne: x, y
     Obj(C::EnemyUne, 0, {700, 420}),
     // EnemySkeleton: x, y, facing, left, right, slotBase

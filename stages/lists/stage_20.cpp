@@ -5,7 +5,7 @@ namespace {
 using C = ObjectClass;
 
 // A spider wood, walked from its right end back to the left: spiders on
-// their threads, owls, thorn plants and one half-body along the way.
+// their threads, owls, lurkers and one half-body along the way.
 constexpr StageObject kList[] = {
     // EnemySpider: x, slotBase
     Obj(C::EnemySpider, 0, {4300, 0}),

@@ -8,11 +8,11 @@ using C = ObjectClass;
 // throwers, hunchbacks and skulls.
 constexpr StageObject kList[] = {
     // EnemyTi: x, y, floorY
-    Obj(C::EnemyTi, 0, {600, 0, 369}),
-    Obj(C::EnemyTi, 1, {1200, 0, 369}),
-    Obj(C::EnemyTi, 2, {1800, 0, 369}),
-    Obj(C::EnemyTi, 3, {2500, 0, 369}),
-    Obj(C::EnemyTi, 4, {3200, 0, 369}),
+    Obj(C::EnemyTi, 0, {600, 0, 353}),
+    Obj(C::EnemyTi, 1, {1200, 0, 353}),
+    Obj(C::EnemyTi, 2, {1800, 0, 353}),
+    Obj(C::EnemyTi, 3, {2500, 0, 353}),
+    Obj(C::EnemyTi, 4, {3200, 0, 353}),
     // EnemyDyurahan: x, y, facing
     Obj(C::EnemyDyurahan, 0, {1500, 287, 0}),
     Obj(C::EnemyDyurahan, 1, {3000, 287, 0}),

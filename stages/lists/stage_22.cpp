@@ -4,8 +4,8 @@ namespace {
 
 using C = ObjectClass;
 
-// A haunted theatre: dancers that start once passed, spinning blades,
-// spirits looping over the stage, monks and warriors on the floor.
+// A haunted theatre: dancers that start once passed, sweepers,
+// spirits looping over the stage, priests and warriors on the floor.
 constexpr StageObject kList[] = {
     // EnemyTurn: x, y, left, right
     Obj(C::EnemyTurn, 0, {1000, 200, 800, 1400}),
