@@ -96,8 +96,8 @@ protected:
         return h;
     }
     std::vector<uint64_t> Soak(int32_t stage, uint32_t seed, int frames) {
+        SeedGameRand(seed);  // before the placement: some kinds draw where they start
         Play(stage);
-        SeedGameRand(seed);
         std::vector<uint64_t> trace;
         for (int f = 0; f < frames; ++f) {
             // Four legs, each dropping the hero in at another quarter of the stage.
