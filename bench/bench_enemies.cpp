@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "enemies/enemy_model.h"
+#include "enemies/model/enemy_model.h"
 #include "engine/keyboard.h"
-#include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/shell/menu.h"
+#include "engine/shell/shell.h"
 #include "engine/timers.h"
 #include "platform/headless_backend.h"
 #include "players/hero_common.h"

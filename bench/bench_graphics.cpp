@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "engine/graphics.h"
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "platform/headless_backend.h"
 #include "tools/gen_data.h"
 

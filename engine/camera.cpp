@@ -1,5 +1,7 @@
-#include "camera.h"
+#include "engine/camera.h"
 
+// The camera follows the hero along the stage: the one place a service reads
+// the layers above it.
 #include "players/player_front.h"
 #include "stages/stage.h"
 

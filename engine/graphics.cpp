@@ -4,9 +4,10 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "engine/stage_panels.h"
 #include "engine/texts.h"
+// The background scrolls within the stage length, read from the stage above.
 #include "stages/stage.h"
 
 CGraphics g_graphics;

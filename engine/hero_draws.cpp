@@ -1,15 +1,18 @@
-// The heroes' and their projectiles' draws. The back buffer has no clipper,
-// so each draw tests and clips its own edges before the blit.
+// The heroes' and their projectiles' draws, through the sprites' shared
+// edge steps.
 #include <cstdint>
 
 #include "engine/camera.h"
 #include "engine/graphics.h"
+#include "engine/sprite_draw_kinds.h"
 
 namespace {
 
 using platform::Rect;
 
-enum Edge : uint8_t { kL = 1, kR = 2, kT = 4, kB = 8, kAll = kL | kR | kT | kB };
+using sprite_draw::kAllEdges;
+using sprite_draw::kL;
+using sprite_draw::kR;
 
 // Looks a set up once; the draws run every frame.
 const SpriteSet* Set(const SpriteSet*& cache, const char* name) {
@@ -22,37 +25,13 @@ struct Placement {
     int32_t lateDx = 0, lateDy = 0;  // added after the visibility test
 };
 
-// The common steps: visibility test on the tested edges, late shift, clip on
-// the clipped edges, keyed blit. A frame outside its set draws nothing.
+// A frame outside its set draws nothing; heroes' frames are always keyed.
 void DrawFrame(CGraphics& g, const SpriteSet* set, int32_t frame, const Placement& p, uint8_t tested,
                uint8_t clipped) {
     if (!set || frame < 0 || frame >= set->count) return;
-    Rect d{p.left, p.top, p.left + p.width, p.top + p.height};
-    if (((tested & kL) && d.right < 0) || ((tested & kR) && d.left > 640) || ((tested & kT) && d.bottom < 0) ||
-        ((tested & kB) && d.top > 480))
-        return;
-    d.left += p.lateDx;
-    d.right += p.lateDx;
-    d.top += p.lateDy;
-    d.bottom += p.lateDy;
-    Rect s{0, 0, p.width, p.height};
-    if ((clipped & kL) && d.left < 0) {
-        s.left += -d.left;
-        d.left = 0;
-    } else if ((clipped & kR) && d.right > 640) {
-        s.right -= d.right - 640;
-        d.right = 640;
-    }
-    if ((clipped & kT) && d.top < 0) {
-        s.top += -d.top;
-        d.top = 0;
-    } else if ((clipped & kB) && d.bottom > 480) {
-        s.bottom -= d.bottom - 480;
-        d.bottom = 480;
-    }
-    platform::Surface* back = g.BackBuffer();
-    const platform::Surface* image = g.Slot(set->first + frame);
-    if (back && image) platform::Blit(*back, &d, *image, &s, true);
+    const sprite_draw::SpriteBlit b{p.left, p.top, p.width, p.height, p.lateDx, p.lateDy,
+                                    Rect{0, 0, p.width, p.height}, true};
+    sprite_draw::ClipAndBlit(g, g.Slot(set->first + frame), b, tested, clipped);
 }
 
 // A hero's offsets: horizontal by frame, vertical by pose index.
@@ -91,8 +70,8 @@ void DrawHero(CGraphics& g, const SpriteSet*& cache, const HeroArt& art, int32_t
     const SpriteSet* set = Set(cache, art.setName);
     if (!set || frame < 0 || frame >= 2 * art.poses || frame >= set->count) return;
     const int32_t p = frame % art.poses;
-    DrawFrame(g, set, frame, Placement{x + art.dx[frame], y + art.dy[p], set->Width(p), set->Height(p)}, kAll,
-              kAll);
+    DrawFrame(g, set, frame, Placement{x + art.dx[frame], y + art.dy[p], set->Width(p), set->Height(p)}, kAllEdges,
+              kAllEdges);
 }
 
 const SpriteSet* s_seliya = nullptr;
@@ -144,23 +123,23 @@ void CGraphics::DrawHimitu(int32_t x, int32_t y, int32_t frame) {
 }
 
 void CGraphics::DrawSuzaku(int32_t x, int32_t y, int32_t frame) {
-    DrawShot(*this, s_suzaku, "Suzaku", x, y, frame, 0, 0, kAll);
+    DrawShot(*this, s_suzaku, "Suzaku", x, y, frame, 0, 0, kAllEdges);
 }
 
 void CGraphics::DrawHato(int32_t x, int32_t y, int32_t frame) {
-    DrawShot(*this, s_hato, "Hato", x, y, frame, 0, 0, kAll);
+    DrawShot(*this, s_hato, "Hato", x, y, frame, 0, 0, kAllEdges);
 }
 
-void CGraphics::DrawKidan(int32_t x, int32_t y) { DrawShot(*this, s_kidan, "Kidan", x, y, 0, 0, 0, kAll); }
+void CGraphics::DrawKidan(int32_t x, int32_t y) { DrawShot(*this, s_kidan, "Kidan", x, y, 0, 0, 0, kAllEdges); }
 
 void CGraphics::DrawFlame(int32_t x, int32_t y, int32_t frame) {
     static constexpr int8_t kDx[8] = {0, 0, 0, 0, 32, 0, 16, 48};
     static constexpr int8_t kDy[8] = {8, 4, 0, 0, 8, 4, 0, 0};
     if (frame < 0 || frame >= 8) return;
-    DrawShot(*this, s_flame, "Flame", x, y, frame, kDx[frame], kDy[frame], kAll);
+    DrawShot(*this, s_flame, "Flame", x, y, frame, kDx[frame], kDy[frame], kAllEdges);
 }
 
 void CGraphics::DrawCross(int32_t x, int32_t y, int32_t frame) {
-    DrawShot(*this, s_cross, "Cross", x, y, frame, 0, 0, kAll);
+    DrawShot(*this, s_cross, "Cross", x, y, frame, 0, 0, kAllEdges);
 }
 

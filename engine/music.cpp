@@ -1,6 +1,6 @@
 #include "music.h"
 
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "platform/platform.h"
 
 StageMusic g_stageMusic;

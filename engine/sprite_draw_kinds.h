@@ -2,12 +2,14 @@
 
 #include <cstdint>
 
+#include "platform/platform.h"
+
 class CGraphics;
 
 namespace sprite_draw {
 
 // Edges a draw tests or clips, and whether its x is a world or a screen x.
-enum SpriteEdge : uint8_t { kL = 1, kR = 2, kT = 4, kB = 8 };
+enum SpriteEdge : uint8_t { kL = 1, kR = 2, kT = 4, kB = 8, kAllEdges = kL | kR | kT | kB };
 enum SpriteSpace : uint8_t { kWorld, kScreen };
 
 // One index per enemy, trap, projectile, boss and orb draw (kGhost for
@@ -26,6 +28,19 @@ enum SpriteDrawKind : int {
 #undef DRAW_KIND
     kSpriteDrawCount
 };
+
+// One frame placed on the screen, before the edge steps.
+struct SpriteBlit {
+    int64_t left, top, width, height;
+    int64_t lateDx = 0, lateDy = 0;  // added after the visibility test
+    platform::Rect src;
+    bool keyed = true;
+};
+
+// The back buffer has no clipper, so every sprite and hero draw passes here:
+// the visibility test on the tested edges, the late shift, the clip on the
+// clipped edges and the blit. A placement far off the screen draws nothing.
+void ClipAndBlit(CGraphics& g, const platform::Surface* image, SpriteBlit b, uint8_t tested, uint8_t clipped);
 
 // The common steps of every such draw: camera, anchor, edge tests, clips and
 // a keyed blit. A frame outside the kind's set draws nothing (and asserts).

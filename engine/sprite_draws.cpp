@@ -358,10 +358,7 @@ void DrawSpriteKind(CGraphics& g, int kind, int32_t x, int32_t y, int32_t frame)
         s_frameFaults += 1;
         return;
     }
-    platform::Surface* back = g.BackBuffer();
     const platform::Surface* image = g.Slot(set->first + frame);
-    if (!back || !image) return;
-
     const int64_t sx = d.space == kWorld ? WorldToScreenX(x) : x;
     int64_t w = set->Width(frame), h = set->Height(frame);
     int64_t top = FixedTop(kind, frame, y);
@@ -383,36 +380,42 @@ void DrawSpriteKind(CGraphics& g, int kind, int32_t x, int32_t y, int32_t frame)
     }
     const int64_t ax = c.ax[kind][frame];
     const bool late = (c.late[kind] >> frame) & 1u;
-    int64_t left = sx + (late ? 0 : ax);
-    top += c.ay[kind][frame];
-    if (left < -kFar || left > kFar || top < -kFar || top > kFar) return;
-    int64_t right = left + w, bottom = top + h;
+    SpriteBlit b{sx + (late ? 0 : ax), top + c.ay[kind][frame], w, h, late ? ax : 0, 0, src, set->KeyOf(frame) >= 0};
+    ClipAndBlit(g, image, b, d.tested, d.clipped);
+}
 
-    if ((d.tested & kL) && right < 0) return;
-    if ((d.tested & kR) && left > platform::kScreenW) return;
-    if ((d.tested & kT) && bottom < 0) return;
-    if ((d.tested & kB) && top > platform::kScreenH) return;
-    if (late) {
-        left += ax;
-        right += ax;
-    }
-    if ((d.clipped & kL) && left < 0) {
+void ClipAndBlit(CGraphics& g, const platform::Surface* image, SpriteBlit b, uint8_t tested, uint8_t clipped) {
+    platform::Surface* back = g.BackBuffer();
+    if (!back || !image) return;
+    int64_t left = b.left, top = b.top;
+    if (left < -kFar || left > kFar || top < -kFar || top > kFar) return;
+    int64_t right = left + b.width, bottom = top + b.height;
+    if ((tested & kL) && right < 0) return;
+    if ((tested & kR) && left > platform::kScreenW) return;
+    if ((tested & kT) && bottom < 0) return;
+    if ((tested & kB) && top > platform::kScreenH) return;
+    left += b.lateDx;
+    right += b.lateDx;
+    top += b.lateDy;
+    bottom += b.lateDy;
+    Rect src = b.src;
+    if ((clipped & kL) && left < 0) {
         src.left += static_cast<int32_t>(-left);
         left = 0;
-    } else if ((d.clipped & kR) && right > platform::kScreenW) {
+    } else if ((clipped & kR) && right > platform::kScreenW) {
         src.right -= static_cast<int32_t>(right - platform::kScreenW);
         right = platform::kScreenW;
     }
-    if ((d.clipped & kT) && top < 0) {
+    if ((clipped & kT) && top < 0) {
         src.top += static_cast<int32_t>(-top);
         top = 0;
-    } else if ((d.clipped & kB) && bottom > platform::kScreenH) {
+    } else if ((clipped & kB) && bottom > platform::kScreenH) {
         src.bottom -= static_cast<int32_t>(bottom - platform::kScreenH);
         bottom = platform::kScreenH;
     }
     const Rect dst{static_cast<int32_t>(left), static_cast<int32_t>(top), static_cast<int32_t>(right),
                    static_cast<int32_t>(bottom)};
-    platform::Blit(*back, &dst, *image, &src, set->KeyOf(frame) >= 0);
+    platform::Blit(*back, &dst, *image, &src, b.keyed);
 }
 
 }  // namespace sprite_draw

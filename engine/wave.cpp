@@ -9,7 +9,9 @@ uint32_t Le32(const uint8_t* p) {
 uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
 bool IdIs(const uint8_t* p, const char (&id)[5]) {
-    return p[0] == id[0] && p[1] == id[1] && p[2] == id[2] && p[3] == id[3];
+    for (int i = 0; i < 4; ++i)
+        if (p[i] != static_cast<unsigned char>(id[i])) return false;
+    return true;
 }
 
 struct Chunk {

@@ -9,8 +9,7 @@
 
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
-#include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "engine/sound.h"
 #include "players/damage.h"
 #include "players/hero_body.h"
@@ -47,14 +46,14 @@ void HeroConstruct(H& h, const HeroBody& body) {
     h.facing = s.facing;
 }
 
-// Reads this frame's keys; a fresh Esc opens the menu. False when the hero
+// Reads this frame's keys; a fresh Esc asks for the menu. False when the hero
 // takes no further input this frame (Esc, knocked back or dead).
 template <class H>
 bool HeroReadKeys(H& h, uint32_t& held, uint32_t& pressed, uint32_t& released) {
     g_keyboard.Poll();
     g_keyboard.GetState(held, pressed, released);
     if (pressed & kKeyEsc) {
-        g_menu.Open();
+        g_menuRequest = 1;
         h.crouching = 0;
         h.walking = 0;
         return false;

@@ -4,7 +4,7 @@
 
 #include "engine/camera.h"
 #include "engine/graphics.h"
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "players/player_doran.h"
 #include "players/player_nerys.h"
 #include "players/player_seliya.h"

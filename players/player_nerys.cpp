@@ -2,7 +2,6 @@
 
 #include "engine/camera.h"
 #include "engine/keyboard.h"
-#include "engine/menu.h"
 #include "players/hero_common.h"
 #include "players/hero_shots.h"
 

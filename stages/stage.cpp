@@ -1,6 +1,6 @@
 #include "stage.h"
 
-#include "engine/shell.h"
+#include "engine/game_state.h"
 #include "engine/sound.h"
 #include "players/player_front.h"
 #include "stages/stage_lists.h"

@@ -1,6 +1,6 @@
 #include "stage_floor.h"
 
-#include "engine/shell.h"
+#include "engine/game_state.h"
 
 StageFloor g_stageFloor;
 

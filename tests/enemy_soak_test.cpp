@@ -8,10 +8,10 @@
 #include <new>
 #include <vector>
 
-#include "enemies/enemy_model.h"
-#include "enemies/registry.h"
-#include "engine/menu.h"
-#include "engine/shell.h"
+#include "enemies/model/enemy_model.h"
+#include "enemies/model/registry.h"
+#include "engine/shell/menu.h"
+#include "engine/shell/shell.h"
 #include "engine/sound.h"
 #include "engine/timers.h"
 #include "engine/sprite_draw_kinds.h"

@@ -2,9 +2,9 @@
 
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "engine/music.h"
-#include "engine/shell.h"
+#include "engine/shell/shell.h"
 #include "engine/sound.h"
 #include "engine/timers.h"
 #include "players/player_doran.h"

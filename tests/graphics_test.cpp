@@ -8,8 +8,8 @@
 #include <tuple>
 
 #include "engine/graphics.h"
-#include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/shell/menu.h"
+#include "engine/game_state.h"
 #include "engine/stage_panels.h"
 #include "engine/texts.h"
 #include "game_test.h"

@@ -1,41 +1,29 @@
 // The default hero through the frame loop: movement, the whip, damage under
 // rule A, death and the restart.
-#include "enemies/gool.h"
+#include "enemies/stage50/gool.h"
 #include "engine/camera.h"
 #include "engine/graphics.h"
-#include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/shell/menu.h"
+#include "engine/game_state.h"
 #include "game_test.h"
+#include "heroes_test.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
 #include "stages/stage.h"
 
-namespace {
+using heroes::kAlt;
+using heroes::kCtrl;
+using heroes::kDown;
+using heroes::kLeft;
+using heroes::kRight;
 
-constexpr uint8_t kLeft = 0xCB, kRight = 0xCD, kDown = 0xD0, kAlt = 0x38, kCtrl = 0x1D;
-
-}  // namespace
-
-class Doran : public DataDirTest {
+class Doran : public heroes::HeroTest {
 protected:
     void SetUp() override {
-        DataDirTest::SetUp();
-        StartGame();
+        HeroTest::SetUp();
         Play(1);
     }
-    void Play(int stage) {
-        g_stageNumber = stage;
-        g_menu.StartStage();
-        g_menu.active = 0;
-        ClearStageOfObjects();  // the hero's own rules, no enemy in the way
-        backend.ClearSoundPlays();
-    }
-    // One frame with the key held, then one with it let go.
-    void Tap(uint8_t code) {
-        HoldKey(code);
-        Tick();
-        LetGo(code);
-    }
+    void Play(int stage) { HeroTest::Play(heroes::kDoran, stage); }
     PlayerDoran& d = g_playerDoran;
 };
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "engine/graphics.h"
-#include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/shell/menu.h"
+#include "engine/game_state.h"
 #include "game_test.h"
 
 namespace {

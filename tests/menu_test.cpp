@@ -1,8 +1,8 @@
 #include <string>
 
 #include "engine/keyboard.h"
-#include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/shell/menu.h"
+#include "engine/shell/shell.h"
 #include "game_test.h"
 #include "players/player_front.h"
 

@@ -1,9 +1,9 @@
 #include <set>
 #include <string>
 
-#include "engine/menu.h"
+#include "engine/shell/menu.h"
 #include "engine/music.h"
-#include "engine/shell.h"
+#include "engine/shell/shell.h"
 #include "game_test.h"
 
 namespace {

@@ -1,20 +1,18 @@
 // The default hero under damage rule B: full damage and no window in which
 // it cannot be hit.
-#include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/shell/menu.h"
+#include "engine/game_state.h"
 #include "game_test.h"
+#include "heroes_test.h"
 #include "players/damage.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
 
-class DoranRuleB : public DataDirTest {
+class DoranRuleB : public heroes::HeroTest {
 protected:
     void SetUp() override {
-        DataDirTest::SetUp();
-        StartGame();
-        g_stageNumber = 1;
-        g_menu.StartStage();
-        g_menu.active = 0;
+        HeroTest::SetUp();
+        Play(heroes::kDoran);
     }
     PlayerDoran& d = g_playerDoran;
 };

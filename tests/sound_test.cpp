@@ -1,6 +1,6 @@
 #include "audio_test_util.h"
-#include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/shell/menu.h"
+#include "engine/game_state.h"
 #include "engine/sound.h"
 #include "engine/wave.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/shell/menu.h"
+#include "engine/game_state.h"
 #include "engine/sound.h"
 #include "audio_test_util.h"
 #include "game_test.h"

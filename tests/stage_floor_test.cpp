@@ -3,8 +3,8 @@
 #include <set>
 
 #include "game_test.h"
-#include "engine/menu.h"
-#include "engine/shell.h"
+#include "engine/shell/menu.h"
+#include "engine/game_state.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
 

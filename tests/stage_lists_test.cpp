@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "enemies/registry.h"
-#include "engine/shell.h"
+#include "enemies/model/registry.h"
+#include "engine/game_state.h"
 #include "game_test.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
@@ -243,11 +243,17 @@ struct PoolOwner {
     int32_t slots;
 };
 const PoolOwner kOwners[] = {
-    {C::EnemyHonebasira, 2, C::EnemyTobuHonoo, 3}, {C::EnemyHana, 3, C::EnemyTobuHonoo, 1},
-    {C::EnemyGargoile, 3, C::EnemyTobuHonoo, 1},   {C::EnemyIhuriito, 5, C::EnemyMoeruhonoo, 5},
-    {C::EnemySkeleton, 5, C::EnemyHone, 5},        {C::EnemyEipu, 4, C::EnemyTaru, 1},
-    {C::EnemySpider, 1, C::EnemyMSpider, 1},       {C::EnemyAxArmor, 5, C::EnemyAx, 3},
-    {C::EnemyBalloon, 4, C::EnemyHousi, 4},
+    {C::EnemyArcher, 3, C::EnemyYa, 5}, {C::EnemyAxArmor, 5, C::EnemyAx, 3},
+    {C::EnemyBArmor, 3, C::EnemyBarukan, 5}, {C::EnemyBGaikotu, 3, C::EnemyOtiruBlock, 5},
+    {C::EnemyBalloon, 4, C::EnemyHousi, 4}, {C::EnemyBara, 2, C::EnemyKahun, 5},
+    {C::EnemyEipu, 4, C::EnemyTaru, 1}, {C::EnemyFireSkeleton, 3, C::EnemyTobuHonoo, 1},
+    {C::EnemyFyenriru, 3, C::EnemyOtiruBlock, 5}, {C::EnemyGargoile, 3, C::EnemyTobuHonoo, 1},
+    {C::EnemyHana, 3, C::EnemyTobuHonoo, 1}, {C::EnemyHonebasira, 2, C::EnemyTobuHonoo, 3},
+    {C::EnemyIhuriito, 5, C::EnemyMoeruhonoo, 5}, {C::EnemyKaminarisama, 1, C::EnemyKaminari, 5},
+    {C::EnemyMedama, 3, C::EnemyOtiruHonoo, 1}, {C::EnemySaramanda, 3, C::EnemyTobuHonoo, 1},
+    {C::EnemySauji, 1, C::EnemyRingo, 1}, {C::EnemySkeleton, 5, C::EnemyHone, 5},
+    {C::EnemySpider, 1, C::EnemyMSpider, 1}, {C::EnemyVicto, 3, C::EnemyAra, 1},
+    {C::EnemyWarSkeleton, 3, C::EnemyHone, 10}, {C::EnemyWhiteDHontai, 2, C::EnemyWhiteDHonoo, 1},
 };
 
 // Self-reviving classes and pure pools: the stage only ever places them idle.
@@ -262,10 +268,22 @@ const std::set<C> kAlwaysIdle = {
     C::EnemyUpFireM,
 };
 
-// Walkers and their height from y to the ground they stand on.
+// Ground classes and their height from y to the ground they stand on (the
+// landing probe of those that land, else the standing box).
 const std::map<C, int32_t> kStandingHeight = {
-    {C::EnemyRed, 96}, {C::EnemySkeletonSoldier, 62}, {C::EnemyGool, 48}, {C::EnemyUne, 36},
-    {C::EnemyBokusi, 96}, {C::EnemyGouremu, 94}, {C::EnemyArmor, 60},
+    {C::EnemyArcher, 158}, {C::EnemyArmor, 60}, {C::EnemyArumajiro, 32}, {C::EnemyAxArmor, 92},
+    {C::EnemyBArmor, 122}, {C::EnemyBGaikotu, 108}, {C::EnemyBokujin, 56}, {C::EnemyBokusi, 96},
+    {C::EnemyDouzou, 149}, {C::EnemyDugalF, 60}, {C::EnemyDyurahan, 96}, {C::EnemyEipu, 120},
+    {C::EnemyFDog, 48}, {C::EnemyFireSkeleton, 76}, {C::EnemyFrog, 16}, {C::EnemyFyenriru, 156},
+    {C::EnemyGargoile, 61}, {C::EnemyGool, 48}, {C::EnemyGouremu, 94}, {C::EnemyGureibu, 86},
+    {C::EnemyHana, 60}, {C::EnemyHebi, 51}, {C::EnemyHonebasira, 62}, {C::EnemyHunmer, 184},
+    {C::EnemyHyou, 32}, {C::EnemyIdouYari, 64}, {C::EnemyIhuriito, 62}, {C::EnemyKanoke, 112},
+    {C::EnemyLeaf, 107}, {C::EnemyMadhand, 42}, {C::EnemyNerysF, 60}, {C::EnemyNomi, 45},
+    {C::EnemyNoroi, 30}, {C::EnemyOskerinF, 48}, {C::EnemyRed, 96}, {C::EnemyRedAxArmor, 128},
+    {C::EnemyRedWhip, 62}, {C::EnemyRouba, 144}, {C::EnemySBeamer, 71}, {C::EnemySLarge, 30},
+    {C::EnemySNight, 92}, {C::EnemySaramanda, 60}, {C::EnemySemusi, 30}, {C::EnemySkeleton, 90},
+    {C::EnemySkeletonSoldier, 62}, {C::EnemySukea, 130}, {C::EnemyTyinman, 122}, {C::EnemyUne, 36},
+    {C::EnemyVicto, 216}, {C::EnemyWar, 59}, {C::EnemyWarSkeleton, 98},
 };
 
 std::string NameOf(C c) { return InfoOf(c).name; }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "enemies/model/kind.h"
+
+// A skeleton that paces between two bounds.
+class EnemySkeletonSoldier {
+public:
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t hp = 0;
+    int32_t frame = 0;
+    int32_t facing = 0;
+    int32_t left = 0;
+    int32_t right = 0;
+    int32_t dead = 0;
+    int32_t hitLatch = 0;
+    int32_t counter = 0;
+
+    ENEMY_RECORD(EnemySkeletonSoldier)
+    EnemySkeletonSoldier(int32_t x, int32_t y, int32_t facing, int32_t left, int32_t right);
+    void Move();
+    void CheckWeaponHit();
+    void CheckPlayerTouch();
+    void Draw();
+
+private:
+    platform::Rect Body() const;
+};
+
+inline EnemySkeletonSoldier g_enemySkeletonSoldier[4];
