@@ -17,9 +17,10 @@
 #include <ctime>
 #include <cstring>
 
-#include "engine/menu.h"
+#include "engine/game_state.h"
 #include "engine/music.h"
-#include "engine/shell.h"
+#include "engine/shell/menu.h"
+#include "engine/shell/shell.h"
 #include "platform/sdl_backend.h"
 
 namespace {

@@ -19,8 +19,9 @@
 #include <vector>
 
 #include "child_process.h"
+#include "engine/game_state.h"
 #include "engine/music.h"
-#include "engine/shell.h"
+#include "engine/shell/shell.h"
 #include "platform/midi_synth.h"
 #include "platform/sdl_backend.h"
 
