@@ -46,10 +46,11 @@ void MidiSynth::Load(int sampleRate, std::string soundFonts) {
         from = to + 1;
     }
     if (!loaded) {
-        std::fprintf(stderr, soundFonts.empty()
-                                 ? "morvane: no General MIDI soundfont found (install "
-                                   "timgm6mb-soundfont); playing without music\n"
-                                 : "morvane: the soundfont could not be loaded; playing without music\n");
+        std::fputs(soundFonts.empty() ? "morvane: no General MIDI soundfont found (install "
+                                        "timgm6mb-soundfont); playing without music\n"
+                                      : "morvane: the soundfont could not be loaded; playing "
+                                        "without music\n",
+                   stderr);
         if (synth) delete_fluid_synth(synth);
         if (settings) delete_fluid_settings(settings);
     }

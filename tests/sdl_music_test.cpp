@@ -307,6 +307,17 @@ TEST_F(SynthAlone, GarbageHandedStraightToThePlayerIsSilence) {
     EXPECT_TRUE(Render(synth_, kRate, 2, 200).sound);
 }
 
+TEST(SynthWithoutSoundfont, RefusesEveryTuneAndRendersSilence) {
+    platform::MidiSynth synth;
+    synth.StartLoading(22050, "/nonexistent/one.sf2;;/nonexistent/two.sf2");
+    EXPECT_FALSE(synth.WaitReady(20000));
+    EXPECT_EQ(synth.GetState(), platform::MidiSynth::State::kFailed);
+    EXPECT_FALSE(synth.Play(1, kShortTune));
+    std::vector<int16_t> block(1024, 7);
+    synth.Render(block.data(), 512, 2);
+    EXPECT_EQ(std::count(block.begin(), block.end(), 0), 1024);
+}
+
 // ---- the whole program with a bad title tune --------------------------------
 
 namespace {
