@@ -106,8 +106,8 @@ bool SdlBackend::OpenAudio() {
     }
     audio_->subsystemUp = true;
     // Signed 16-bit samples in any number of channels, as the music hook writes them.
-    if (Mix_OpenAudioDevice(44100, AUDIO_S16SYS, 2, 1024, nullptr,
-                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE) != 0) {
+    const int changes = SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE;
+    if (Mix_OpenAudioDevice(44100, AUDIO_S16SYS, 2, 1024, nullptr, changes) != 0) {
         std::fprintf(stderr, "morvane: no sound device (%s); playing without sound\n", Mix_GetError());
         return false;
     }
