@@ -1,6 +1,9 @@
-// Sound effects and MIDI music on SDL2_mixer. Each sound buffer owns one mixer
-// channel (channel = handle - 1), so a buffer plays at most once at a time and
-// a play on a busy buffer only moves its pan, as a hardware buffer would.
+// Sound effects on SDL2_mixer, MIDI music on one FluidSynth synthesizer mixed
+// into the same device through the mixer's music hook. Each sound buffer owns
+// one mixer channel (channel = handle - 1), so a buffer plays at most once at a
+// time and a play on a busy buffer only moves its pan, as a hardware buffer
+// would. A tune is only its file's bytes until it plays: loading a stage's
+// tunes sets nothing up.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <dirent.h>
@@ -15,6 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "data_file.h"
+#include "midi_file.h"
+#include "midi_synth.h"
 #include "sdl_backend.h"
 
 namespace platform {
@@ -24,13 +30,12 @@ struct SdlBackend::Audio {
     bool tried = false;
     bool open = false;
     bool subsystemUp = false;
+    int channels = 2;  // of the device, whose samples are signed 16-bit
     std::map<uint32_t, Mix_Chunk*> chunks;
     uint32_t nextSound = 1;
-    std::map<uint32_t, Mix_Music*> music;
+    std::map<uint32_t, std::vector<uint8_t>> tunes;
     uint32_t nextMusic = 1;
-    uint32_t playingMusic = 0;
-    bool fontTried = false;
-    bool fontFound = false;
+    MidiSynth synth;
 };
 
 namespace {
@@ -46,6 +51,14 @@ void Put32(std::vector<uint8_t>& v, uint32_t x) {
 }
 
 bool Readable(const std::string& path) { return ::access(path.c_str(), R_OK) == 0; }
+
+// The mixer's music hook: the synthesizer writes the music first, the effect
+// channels are mixed on top.
+void MixMusic(void* audio, Uint8* stream, int len) {
+    auto* a = static_cast<SdlBackend::Audio*>(audio);
+    const int frames = len / (2 * a->channels);
+    a->synth.Render(reinterpret_cast<int16_t*>(stream), frames, a->channels);
+}
 
 }  // namespace
 
@@ -92,13 +105,24 @@ bool SdlBackend::OpenAudio() {
         return false;
     }
     audio_->subsystemUp = true;
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    // Signed 16-bit samples in any number of channels, as the music hook writes them.
+    const int changes = SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE;
+    if (Mix_OpenAudioDevice(44100, AUDIO_S16SYS, 2, 1024, nullptr, changes) != 0) {
         std::fprintf(stderr, "morvane: no sound device (%s); playing without sound\n", Mix_GetError());
         return false;
     }
-    Mix_Init(MIX_INIT_MID);
+    int rate = 44100, channels = 2;
+    Uint16 format = AUDIO_S16SYS;
+    Mix_QuerySpec(&rate, &format, &channels);
     Mix_AllocateChannels(0);
     audio_->open = true;
+    audio_->channels = std::max(channels, 1);
+    audio_->synth.trace = [this](const char* what) {
+        if (audioTrace) audioTrace(what);
+    };
+    // The soundfont loads meanwhile; the hook plays silence until it is in.
+    audio_->synth.StartLoading(rate, FindSoundFont());
+    Mix_HookMusic(MixMusic, audio_);
     return true;
 }
 
@@ -107,14 +131,16 @@ void SdlBackend::CloseAudio() {
     {
         std::lock_guard<std::mutex> lock(audio_->mutex);
         if (audio_->open) {
-            Mix_HaltMusic();
+            // Music first: once the hook is gone the device asks the
+            // synthesizer for nothing more, and it can go.
+            Mix_HookMusic(nullptr, nullptr);
+            audio_->synth.Shutdown();
+            audio_->tunes.clear();
             Mix_HaltChannel(-1);
-            for (auto& [id, m] : audio_->music) Mix_FreeMusic(m);
             for (auto& [id, c] : audio_->chunks) Mix_FreeChunk(c);
-            audio_->music.clear();
             audio_->chunks.clear();
             Mix_CloseAudio();
-            Mix_Quit();
+            if (audioTrace) audioTrace("device closed");
         }
         if (audio_->subsystemUp) SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
@@ -200,62 +226,47 @@ bool SdlBackend::IsSoundPlaying(uint32_t sound) {
 
 uint32_t SdlBackend::LoadMusic(const char* path) {
     if (!audio_ || !path) return 0;
+    // A folder, a pipe, a cut-off or foreign file in place of a tune is a
+    // silent tune, never a synthesizer fault.
+    std::vector<uint8_t> bytes;
+    if (!ReadDataFile(ResolveDataPath(path).c_str(), kMaxTuneBytes, bytes) ||
+        !IsStandardMidiFile(bytes.data(), bytes.size()))
+        return 0;
     std::lock_guard<std::mutex> lock(audio_->mutex);
-    if (!audio_->open) return 0;
-    if (!audio_->fontTried) {
-        audio_->fontTried = true;
-        const std::string font = FindSoundFont();
-        if (font.empty() || Mix_SetSoundFonts(font.c_str()) == 0) {
-            std::fprintf(stderr,
-                         "morvane: no General MIDI soundfont found (install timgm6mb-soundfont); "
-                         "playing without music\n");
-        } else {
-            audio_->fontFound = true;
-        }
-    }
-    if (!audio_->fontFound) return 0;
-    Mix_Music* m = Mix_LoadMUS(ResolveDataPath(path).c_str());
-    if (!m) return 0;
+    if (!audio_->open || audio_->synth.GetState() == MidiSynth::State::kFailed) return 0;
     const uint32_t id = audio_->nextMusic++;
-    audio_->music[id] = m;
+    audio_->tunes[id] = std::move(bytes);
     return id;
 }
 
 bool SdlBackend::PlayMusic(uint32_t music) {
     if (!audio_) return false;
     std::lock_guard<std::mutex> lock(audio_->mutex);
-    auto it = audio_->music.find(music);
-    if (it == audio_->music.end()) return false;
-    if (Mix_PlayMusic(it->second, 0) != 0) return false;
-    audio_->playingMusic = music;
-    return true;
+    auto it = audio_->tunes.find(music);
+    if (it == audio_->tunes.end()) return false;
+    return audio_->synth.Play(music, it->second);
 }
 
 void SdlBackend::StopMusic() {
     if (!audio_) return;
     std::lock_guard<std::mutex> lock(audio_->mutex);
     if (!audio_->open) return;
-    Mix_HaltMusic();
-    audio_->playingMusic = 0;
+    audio_->synth.Stop();
 }
 
 bool SdlBackend::IsMusicPlaying(uint32_t music) {
     if (!audio_) return false;
     std::lock_guard<std::mutex> lock(audio_->mutex);
-    return music != 0 && audio_->playingMusic == music && Mix_PlayingMusic() != 0;
+    return music != 0 && audio_->synth.Playing() == music;
 }
 
 void SdlBackend::FreeMusic(uint32_t music) {
     if (!audio_) return;
     std::lock_guard<std::mutex> lock(audio_->mutex);
-    auto it = audio_->music.find(music);
-    if (it == audio_->music.end()) return;
-    if (audio_->playingMusic == music) {
-        Mix_HaltMusic();
-        audio_->playingMusic = 0;
-    }
-    Mix_FreeMusic(it->second);
-    audio_->music.erase(it);
+    auto it = audio_->tunes.find(music);
+    if (it == audio_->tunes.end()) return;
+    audio_->synth.Forget(music);
+    audio_->tunes.erase(it);
 }
 
 }  // namespace platform

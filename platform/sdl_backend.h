@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -41,7 +42,7 @@ public:
     bool ReadKeyboard(uint8_t (&state)[256]) override;
     void CloseKeyboard() override {}
 
-    // ---- Audio (SDL2_mixer; MIDI through its FluidSynth support) ----
+    // ---- Audio (effects on SDL2_mixer, music on one FluidSynth synthesizer) ----
     bool OpenAudio() override;
     uint32_t CreateSound(const PcmFormat& format, const uint8_t* data, size_t bytes) override;
     void DestroySound(uint32_t sound) override;
@@ -56,6 +57,10 @@ public:
     // The General MIDI soundfont the music uses; empty when there is none.
     static std::string FindSoundFont();
     struct Audio;
+    // Music milestones ("soundfont loaded", "player started", "player
+    // stopped", "synthesizer deleted", "device closed"), for tests; may be
+    // called on the soundfont loader's thread.
+    std::function<void(const char*)> audioTrace;
     // ---- end of audio ----
 
     // Exposed for the benchmark: palette lookup of one frame into 32-bit pixels.

@@ -12,6 +12,7 @@
 #include "engine/music.h"
 #include "engine/sound.h"
 #include "engine/wave.h"
+#include "platform/midi_file.h"
 #include "platform/platform.h"
 
 namespace {
@@ -133,6 +134,8 @@ TEST(GeneratedTunes, EveryTrackIsADistinctTuneOfTwentyToSixtySeconds) {
             EXPECT_LE(t.seconds, 60.0) << path;
             EXPECT_GT(t.notes, 100) << path;
             EXPECT_TRUE(t.channels.count(0) && t.channels.count(2)) << path << ": melody and bass";
+            EXPECT_TRUE(platform::IsStandardMidiFile(bytes.data(), bytes.size()))
+                << path << ": would play as silence";
             distinct.insert(bytes);
             ++files;
         }

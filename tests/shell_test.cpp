@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "child_process.h"
 #include "engine/graphics.h"
 #include "engine/shell/menu.h"
 #include "engine/music.h"
@@ -225,15 +226,6 @@ TEST_F(Program, SecondInstanceIsRefusedWhileTheFirstRuns) {
 
 namespace {
 
-pid_t Spawn(const char* program) {
-    pid_t pid = fork();
-    if (pid == 0) {
-        execl(program, program, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    return pid;
-}
-
 bool LockHeld(const std::string& path) {
     struct stat st {};
     if (stat(path.c_str(), &st) != 0) return false;
@@ -241,14 +233,6 @@ bool LockHeld(const std::string& path) {
     const std::string inode = ":" + std::to_string(st.st_ino) + " ";
     for (std::string line; std::getline(locks, line);)
         if (line.find("FLOCK") != std::string::npos && line.find(inode) != std::string::npos) return true;
-    return false;
-}
-
-bool WaitExit(pid_t pid, int seconds, int* status) {
-    for (int i = 0; i < seconds * 100; ++i) {
-        if (waitpid(pid, status, WNOHANG) == pid) return true;
-        usleep(10000);
-    }
     return false;
 }
 
