@@ -127,7 +127,7 @@ Look LookOf(const SpriteSet& set, int w, int h) {
                    "B_Medyusa", "Medama", "Flying_S", "Kaminarisama", "Fish", "Porutaa", "Sukaru", "Sukaru2",
                    "F_Sukaru", "Daibourei"}))
         look.shape = Shape::kFlier;
-    if (Listed(n, {"ghost", "W_Ghost", "Yuurei", "Suraimu", "Hiru", "S_Large", "Gejigeji", "Hebi", "Nomi", "Specter",
+    if (Listed(n, {"Une", "ghost", "W_Ghost", "Yuurei", "Suraimu", "Hiru", "S_Large", "Gejigeji", "Hebi", "Nomi", "Specter",
                    "Frog", "Toad", "Kumo", "Spider", "M_Spider", "Noroi", "Housi", "Balloon", "Leaf", "Hana", "Bara"}))
         look.shape = Shape::kBlob;
     if (Listed(n, {"Uma", "F_Dog", "Hyou", "W_Wolf", "Fyenriru", "Arumajiro", "Saramanda", "Sunegusu", "Haru"}))
