@@ -71,7 +71,9 @@ bool Listed(const char* name, std::initializer_list<const char*> names) {
 
 // --- sprite pictures ---------------------------------------------------------------
 
-enum class Shape { kHumanoid, kSkeleton, kArmor, kFlier, kBeast, kBlob, kOrb, kFlame, kJet, kBeam, kBolt, kCross, kTrap, kGem };
+enum class Shape {
+    kHumanoid, kSkeleton, kArmor, kFlier, kBeast, kBlob, kOrb, kFlame, kJet, kBeam, kBolt, kCross, kTrap, kGem
+};
 
 struct Look {
     Shape shape;
@@ -127,7 +129,8 @@ Look LookOf(const SpriteSet& set, int w, int h) {
                    "B_Medyusa", "Medama", "Flying_S", "Kaminarisama", "Fish", "Porutaa", "Sukaru", "Sukaru2",
                    "F_Sukaru", "Daibourei"}))
         look.shape = Shape::kFlier;
-    if (Listed(n, {"Une", "ghost", "W_Ghost", "Yuurei", "Suraimu", "Hiru", "S_Large", "Gejigeji", "Hebi", "Nomi", "Specter",
+    if (Listed(n, {"Une", "ghost", "W_Ghost", "Yuurei", "Suraimu", "Hiru", "S_Large", "Gejigeji", "Hebi", "Nomi",
+                   "Specter",
                    "Frog", "Toad", "Kumo", "Spider", "M_Spider", "Noroi", "Housi", "Balloon", "Leaf", "Hana", "Bara"}))
         look.shape = Shape::kBlob;
     if (Listed(n, {"Uma", "F_Dog", "Hyou", "W_Wolf", "Fyenriru", "Arumajiro", "Saramanda", "Sunegusu", "Haru"}))
@@ -437,7 +440,10 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
     if (set.kind == SpriteKind::kHero) return HeroPicture(set, frame);
     Look look = LookOf(set, w, h);
     int narrowest = w, tallest = 0;
-    for (int f = 0; f < set.count; ++f) narrowest = std::min(narrowest, set.Width(f)), tallest = std::max(tallest, set.Height(f));
+    for (int f = 0; f < set.count; ++f) {
+        narrowest = std::min(narrowest, set.Width(f));
+        tallest = std::max(tallest, set.Height(f));
+    }
     look.armed = w * 10 > narrowest * 13;
     const uint32_t hv = Hash(set.name);
     const int tone = static_cast<int>(hv >> 8) % 3;
