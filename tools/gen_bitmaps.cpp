@@ -10,10 +10,13 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <numbers>
 
 #include "engine/sprite_sets.h"
 #include "engine/stage_panels.h"
+#include "gen_canvas.h"
 #include "gen_data.h"
+#include "gen_heroes.h"
 
 namespace {
 
@@ -37,102 +40,7 @@ Color Hsl(double hueDeg, double sat, double light) {
     return Color{v(r), v(g), v(b), 0};
 }
 
-// Ramps by name, for readability below.
-enum Ramp { kRed, kOrange, kYellow, kLime, kGreen, kTeal, kCyan, kSky, kBlue, kIndigo, kViolet, kPurple, kMagenta, kPink };
 constexpr double kRampHue[kRampCount] = {0, 28, 52, 85, 125, 165, 186, 204, 224, 246, 268, 290, 315, 342};
-
-// --- a small 8-bit canvas ----------------------------------------------------------
-
-struct Canvas {
-    int w, h;
-    std::vector<uint8_t> px;
-    Canvas(int width, int height, uint8_t bg) : w(width), h(height), px(static_cast<size_t>(width) * height, bg) {}
-
-    void Put(int x, int y, uint8_t c) {
-        if (x >= 0 && y >= 0 && x < w && y < h) px[static_cast<size_t>(y) * w + x] = c;
-    }
-    uint8_t At(int x, int y) const { return px[static_cast<size_t>(y) * w + x]; }
-    void Box(int x0, int y0, int x1, int y1, uint8_t c) {
-        x0 = std::max(x0, 0), y0 = std::max(y0, 0), x1 = std::min(x1, w), y1 = std::min(y1, h);
-        for (int y = y0; y < y1; ++y)
-            if (x1 > x0) std::memset(&px[static_cast<size_t>(y) * w + x0], c, static_cast<size_t>(x1 - x0));
-    }
-    void Ellipse(double cx, double cy, double rx, double ry, uint8_t c) {
-        if (rx < 0.5) rx = 0.5;
-        if (ry < 0.5) ry = 0.5;
-        const int y0 = static_cast<int>(std::floor(cy - ry)), y1 = static_cast<int>(std::ceil(cy + ry));
-        for (int y = y0; y <= y1; ++y) {
-            const double dy = (y + 0.5 - cy) / ry;
-            if (dy * dy > 1) continue;
-            const double half = rx * std::sqrt(1 - dy * dy);
-            Box(static_cast<int>(std::lround(cx - half)), y, static_cast<int>(std::lround(cx + half)), y + 1, c);
-        }
-    }
-    void Line(double x0, double y0, double x1, double y1, double thick, uint8_t c) {
-        const double len = std::max(std::fabs(x1 - x0), std::fabs(y1 - y0));
-        const int steps = std::max(1, static_cast<int>(len));
-        const double r = std::max(0.5, thick / 2);
-        for (int i = 0; i <= steps; ++i) {
-            const double t = static_cast<double>(i) / steps;
-            const double x = x0 + (x1 - x0) * t, y = y0 + (y1 - y0) * t;
-            Box(static_cast<int>(std::lround(x - r)), static_cast<int>(std::lround(y - r)),
-                static_cast<int>(std::lround(x + r)), static_cast<int>(std::lround(y + r)), c);
-        }
-    }
-    void Triangle(double ax, double ay, double bx, double by, double cx, double cy, uint8_t c) {
-        const int y0 = static_cast<int>(std::floor(std::min({ay, by, cy})));
-        const int y1 = static_cast<int>(std::ceil(std::max({ay, by, cy})));
-        const int x0 = static_cast<int>(std::floor(std::min({ax, bx, cx})));
-        const int x1 = static_cast<int>(std::ceil(std::max({ax, bx, cx})));
-        for (int y = std::max(y0, 0); y <= std::min(y1, h - 1); ++y)
-            for (int x = std::max(x0, 0); x <= std::min(x1, w - 1); ++x) {
-                const double px_ = x + 0.5, py = y + 0.5;
-                const double d1 = (px_ - bx) * (ay - by) - (ax - bx) * (py - by);
-                const double d2 = (px_ - cx) * (by - cy) - (bx - cx) * (py - cy);
-                const double d3 = (px_ - ax) * (cy - ay) - (cx - ax) * (py - ay);
-                const bool neg = d1 < 0 || d2 < 0 || d3 < 0, pos = d1 > 0 || d2 > 0 || d3 > 0;
-                if (!(neg && pos)) Put(x, y, c);
-            }
-    }
-    // Background pixels touching the figure become the outline colour.
-    void Outline(uint8_t bg, uint8_t c) {
-        std::vector<uint8_t> out = px;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                if (At(x, y) != bg) continue;
-                const bool touch = (x > 0 && At(x - 1, y) != bg) || (x + 1 < w && At(x + 1, y) != bg) ||
-                                   (y > 0 && At(x, y - 1) != bg) || (y + 1 < h && At(x, y + 1) != bg);
-                if (touch) out[static_cast<size_t>(y) * w + x] = c;
-            }
-        px.swap(out);
-    }
-    void MirrorX() {
-        for (int y = 0; y < h; ++y) std::reverse(px.begin() + static_cast<long>(y) * w, px.begin() + static_cast<long>(y + 1) * w);
-    }
-};
-
-// 3 x 5 digits.
-constexpr const char* kDigitRows[10] = {"111101101101111", "010110010010111", "111001111100111", "111001111001111",
-                                        "101101111001001", "111100111001111", "111100111101111", "111001010010010",
-                                        "111101111101111", "111101111001111"};
-
-// Writes a number with a dark box behind it; nothing when it does not fit.
-void DrawNumber(Canvas& c, int x, int y, int value, int scale, uint8_t ink, uint8_t paper) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    const int n = static_cast<int>(std::strlen(text));
-    const int boxW = (n * 4 + 1) * scale, boxH = 7 * scale;
-    if (x + boxW > c.w || y + boxH > c.h) return;
-    c.Box(x, y, x + boxW, y + boxH, paper);
-    for (int i = 0; i < n; ++i) {
-        const char* rows = kDigitRows[text[i] - '0'];
-        for (int r = 0; r < 5; ++r)
-            for (int col = 0; col < 3; ++col)
-                if (rows[r * 3 + col] == '1')
-                    c.Box(x + (1 + i * 4 + col) * scale, y + (1 + r) * scale, x + (2 + i * 4 + col) * scale,
-                          y + (2 + r) * scale, ink);
-    }
-}
 
 uint32_t Hash(const char* s) {
     uint32_t v = 2166136261u;
@@ -163,13 +71,17 @@ bool Listed(const char* name, std::initializer_list<const char*> names) {
 
 // --- sprite pictures ---------------------------------------------------------------
 
-enum class Shape { kHumanoid, kFlier, kBeast, kBlob, kOrb, kFlame, kBeam, kTrap, kGem };
+enum class Shape {
+    kHumanoid, kSkeleton, kArmor, kFlier, kBeast, kBlob, kOrb, kFlame, kJet, kBeam, kBolt, kCross, kTrap, kGem
+};
 
 struct Look {
     Shape shape;
     int ramp;
     bool hero;
     bool boss;
+    bool armed = false;  // a frame wider than the set's narrowest: its weapon is out
+    bool lying = false;  // a frame far lower than the set's tallest: knocked down
 };
 
 Look LookOf(const SpriteSet& set, int w, int h) {
@@ -217,49 +129,57 @@ Look LookOf(const SpriteSet& set, int w, int h) {
                    "B_Medyusa", "Medama", "Flying_S", "Kaminarisama", "Fish", "Porutaa", "Sukaru", "Sukaru2",
                    "F_Sukaru", "Daibourei"}))
         look.shape = Shape::kFlier;
-    if (Listed(n, {"ghost", "W_Ghost", "Yuurei", "Suraimu", "Hiru", "S_Large", "Gejigeji", "Hebi", "Nomi", "Specter",
+    if (Listed(n, {"Une", "ghost", "W_Ghost", "Yuurei", "Suraimu", "Hiru", "S_Large", "Gejigeji", "Hebi", "Nomi",
+                   "Specter",
                    "Frog", "Toad", "Kumo", "Spider", "M_Spider", "Noroi", "Housi", "Balloon", "Leaf", "Hana", "Bara"}))
         look.shape = Shape::kBlob;
     if (Listed(n, {"Uma", "F_Dog", "Hyou", "W_Wolf", "Fyenriru", "Arumajiro", "Saramanda", "Sunegusu", "Haru"}))
         look.shape = Shape::kBeast;
+    if (Listed(n, {"skeletonsoldier", "Skeleton", "War_Skeleton", "Fire_Skeleton", "B_Gaikotu", "honebasira",
+                   "Gureibu"}))
+        look.shape = Shape::kSkeleton;
+    if (Listed(n, {"Armor", "Ax_Armor", "Red_Ax_Armor", "B_Armor", "Dyurahan", "S_Night", "Douzou", "Gouremu",
+                   "Hunmer", "Tyinman"}))
+        look.shape = Shape::kArmor;
     if (fire && set.kind != SpriteKind::kHeroShot) look.shape = Shape::kFlame, look.ramp = kOrange;
     if (bolt) look.shape = Shape::kBeam, look.ramp = kYellow;
     if (set.kind != SpriteKind::kHero && set.kind != SpriteKind::kBoss && (w > 3 * h || h > 3 * w))
         look.shape = Shape::kBeam;
+    // Shots that fly sideways: a jet of flame, a crackling ball, a spinning cross.
+    if (Listed(n, {"Flame"})) look.shape = Shape::kJet;
+    if (Listed(n, {"Lightning"})) look.shape = Shape::kBolt, look.ramp = kCyan;
+    if (Listed(n, {"Cross"})) look.shape = Shape::kCross, look.ramp = kYellow;
     return look;
 }
 
-void DrawHumanoid(Canvas& c, const Look& look, int pose, uint8_t body, uint8_t dark, uint8_t light) {
-    const double W = c.w, H = c.h;
+// Upright foes stand on row foot (their feet's lowest row) whatever the frame's height.
+void DrawHumanoid(Canvas& c, const Look& look, int pose, int foot, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = foot + 1;
     // Wide frames are attacks: the figure stands at the back, its weapon reaches forward.
     const double figW = std::min(W, H * 0.7);
     const double cx = figW / 2;
     const double headR = std::max(1.5, std::min(figW * 0.22, H * 0.12));
     const double headY = headR + H * 0.02;
+    if (look.boss) {  // a great cloak spread behind
+        c.Triangle(cx, headY + headR, cx - figW * 0.5, H - 1, cx + figW * 0.5, H - 1, dark);
+    }
     c.Box(static_cast<int>(cx - figW * 0.22), static_cast<int>(headY + headR * 0.8), static_cast<int>(cx + figW * 0.22),
           static_cast<int>(H * 0.62), body);
     const double swing = (pose % 4 - 1.5) * 0.12;
-    c.Line(cx - figW * 0.1, H * 0.6, cx - figW * (0.18 + swing), H - 1, std::max(1.0, figW * 0.14), dark);
-    c.Line(cx + figW * 0.1, H * 0.6, cx + figW * (0.18 + swing), H - 1, std::max(1.0, figW * 0.14), dark);
+    c.Line(cx - figW * 0.1, H * 0.6, cx - figW * (0.18 + swing), H - 2, std::max(1.0, figW * 0.14), dark);
+    c.Line(cx + figW * 0.1, H * 0.6, cx + figW * (0.18 + swing), H - 2, std::max(1.0, figW * 0.14), dark);
     c.Ellipse(cx, headY, headR, headR, light);
     // The eye looks the way the figure faces (right; mirrored for left frames).
     c.Box(static_cast<int>(cx + headR * 0.3), static_cast<int>(headY - 1), static_cast<int>(cx + headR * 0.3) + 2,
           static_cast<int>(headY) + 1, Grey(1));
     const double shoulderY = headY + headR + H * 0.04;
-    if (W > figW * 1.3) {
+    if (look.armed) {
         // Weapon: a whip, spear or hammer reaching across the frame.
         c.Line(cx, shoulderY, W - 2, shoulderY + H * 0.08, std::max(1.0, H * 0.05), Shade(kYellow, 9));
         c.Ellipse(W - 3, shoulderY + H * 0.08, std::max(1.5, H * 0.06), std::max(1.5, H * 0.06), Shade(kYellow, 12));
     } else {
         c.Line(cx, shoulderY, cx + figW * (0.35 - swing), shoulderY + H * (0.12 + 0.05 * (pose % 3)),
                std::max(1.0, figW * 0.1), body);
-    }
-    if (look.hero) {
-        // A bright scarf marks every hero.
-        c.Box(static_cast<int>(cx - figW * 0.25), static_cast<int>(headY + headR * 0.8), static_cast<int>(cx + figW * 0.25),
-              static_cast<int>(headY + headR * 0.8 + std::max(2.0, H * 0.04)), Shade(kYellow, 11));
-        c.Line(cx - figW * 0.2, headY + headR, cx - figW * 0.48, headY + headR + H * 0.1, std::max(1.0, H * 0.03),
-               Shade(kYellow, 11));
     }
     if (look.boss) {
         c.Triangle(cx - headR, headY - headR * 0.2, cx - headR * 0.5, headY - headR * 0.6, cx - headR * 1.2,
@@ -269,8 +189,79 @@ void DrawHumanoid(Canvas& c, const Look& look, int pose, uint8_t body, uint8_t d
     }
 }
 
-void DrawFlier(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
-    const double W = c.w, H = c.h;
+// Knocked down flat on the floor, head ahead.
+void DrawLying(Canvas& c, int foot, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, t = std::max(3.0, std::min(8.0, foot * 0.4));
+    c.Line(W * 0.1, foot - t / 2, W * 0.7, foot - t / 2, t, body);
+    c.Line(W * 0.05, foot - t * 0.3, W * 0.3, foot - t * 0.3, t * 0.6, dark);
+    c.Ellipse(W * 0.8, foot - t * 0.6, t * 0.8, t * 0.6, light);
+}
+
+// Bones: a skull with dark sockets, a ribcage on a spine, thin limbs.
+void DrawSkeleton(Canvas& c, const Look& look, int pose, int foot) {
+    const double W = c.w, H = foot + 1;
+    const uint8_t bone = Grey(26), shade = Grey(17), hole = Grey(1);
+    const double figW = std::min(W, H * 0.6), cx = figW / 2;
+    const double r = std::max(2.0, std::min(figW * 0.2, H * 0.11));
+    const double headY = r + 1, ribTop = headY + r + 2, hip = H * 0.58;
+    const double swing = (pose % 4 - 1.5) * 0.14 * figW;
+    c.Line(cx, ribTop - 2, cx, hip, 2, shade);
+    for (double y = ribTop; y < hip - 3; y += 3) c.Line(cx - figW * 0.22, y, cx + figW * 0.22, y, 1, bone);
+    c.Line(cx - figW * 0.15, hip, cx + figW * 0.15, hip, 2, bone);
+    c.Line(cx - 2, hip, cx - figW * 0.12 - swing, H - 2, 2, bone);
+    c.Line(cx + 2, hip, cx + figW * 0.12 + swing, H - 2, 2, bone);
+    c.Line(cx, ribTop, cx + figW * 0.3 - swing * 0.5, hip - 2, 2, bone);
+    c.Ellipse(cx, headY, r, r * 1.05, bone);
+    c.Box(static_cast<int>(cx), static_cast<int>(headY - 1), static_cast<int>(cx + r * 0.7) + 1,
+          static_cast<int>(headY + 1), hole);
+    c.Box(static_cast<int>(cx - r * 0.4), static_cast<int>(headY + r * 0.5), static_cast<int>(cx + r * 0.6),
+          static_cast<int>(headY + r * 0.5) + 1, hole);
+    if (look.armed)  // a bone club swung forward
+        c.Line(cx, ribTop + 2, W - 2, ribTop + H * 0.06, std::max(2.0, H * 0.05), shade);
+}
+
+// Armour: a broad plated body under a visored helm, heavy legs, a weapon.
+void DrawArmor(Canvas& c, const Look& look, int pose, int foot, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = foot + 1;
+    const double figW = std::min(W, H * 0.85), cx = figW / 2;
+    const double helm = std::max(3.0, H * 0.13);
+    const double chest = helm * 2 + 1, hip = H * 0.62;
+    const double step = (pose % 2 ? 1 : -1) * figW * 0.06;
+    c.Box(static_cast<int>(cx - figW * 0.26 + step), static_cast<int>(hip), static_cast<int>(cx - figW * 0.06 + step),
+          static_cast<int>(H - 1), dark);
+    c.Box(static_cast<int>(cx + figW * 0.06 - step), static_cast<int>(hip), static_cast<int>(cx + figW * 0.26 - step),
+          static_cast<int>(H - 1), dark);
+    c.Box(static_cast<int>(cx - figW * 0.34), static_cast<int>(chest), static_cast<int>(cx + figW * 0.34),
+          static_cast<int>(hip + 2), body);
+    c.Ellipse(cx - figW * 0.34, chest + 2, figW * 0.14, helm * 0.6, light);
+    c.Ellipse(cx + figW * 0.34, chest + 2, figW * 0.14, helm * 0.6, light);
+    for (double y = chest + helm; y < hip; y += helm * 0.8)
+        c.Box(static_cast<int>(cx - figW * 0.3), static_cast<int>(y), static_cast<int>(cx + figW * 0.3),
+              static_cast<int>(y) + 1, dark);
+    c.Box(static_cast<int>(cx - helm), 1, static_cast<int>(cx + helm), static_cast<int>(chest), light);
+    c.Box(static_cast<int>(cx), static_cast<int>(helm * 0.9), static_cast<int>(cx + helm),
+          static_cast<int>(helm * 0.9) + 2, Grey(1));
+    c.Triangle(cx - helm * 0.4, 1, cx + helm * 0.4, 1, cx - helm * 0.2, -helm * 0.2, Shade(kRed, 8));
+    // A shield before the chest, or an axe reaching out in wide frames.
+    if (look.armed) {
+        c.Line(cx + figW * 0.3, chest + 4, W - 4, chest + 2, std::max(2.0, H * 0.04), Grey(12));
+        c.Triangle(W - 10, chest - 6, W - 1, chest + 2, W - 10, chest + 12, Grey(22));
+    } else {
+        c.Box(static_cast<int>(cx + figW * 0.2), static_cast<int>(chest + 2), static_cast<int>(cx + figW * 0.46),
+              static_cast<int>(hip - 2), Grey(16));
+        c.Box(static_cast<int>(cx + figW * 0.3), static_cast<int>(chest + 5), static_cast<int>(cx + figW * 0.36),
+              static_cast<int>(hip - 5), Shade(kYellow, 9));
+    }
+}
+
+// A winged body; one that walks (foot not negative) stands on two legs.
+void DrawFlier(Canvas& c, int pose, int foot, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = foot >= 0 ? foot * 0.8 : c.h;
+    if (foot >= 0) {
+        const double step = pose % 2 ? W * 0.05 : -W * 0.05;
+        c.Line(W * 0.44, H * 0.6, W * 0.4 + step, foot - 1, std::max(2.0, W * 0.06), dark);
+        c.Line(W * 0.56, H * 0.6, W * 0.6 - step, foot - 1, std::max(2.0, W * 0.06), dark);
+    }
     const double flap = pose % 2 ? 0.15 : 0.75;
     c.Triangle(W * 0.5, H * 0.45, W * 0.02, H * flap, W * 0.3, H * 0.7, dark);
     c.Triangle(W * 0.5, H * 0.45, W * 0.98, H * flap, W * 0.7, H * 0.7, dark);
@@ -278,12 +269,12 @@ void DrawFlier(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
     c.Ellipse(W * 0.62, H * 0.38, std::max(1.0, W * 0.06), std::max(1.0, H * 0.07), light);
 }
 
-void DrawBeast(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
-    const double W = c.w, H = c.h;
+void DrawBeast(Canvas& c, int pose, int foot, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = foot + 1;
     const double step = (pose % 2) ? 0.06 : -0.06;
     for (int i = 0; i < 4; ++i) {
         const double lx = W * (0.25 + 0.15 * i);
-        c.Line(lx, H * 0.55, lx + W * (i % 2 ? step : -step), H - 1, std::max(1.0, W * 0.05), dark);
+        c.Line(lx, H * 0.55, lx + W * (i % 2 ? step : -step), H - 2, std::max(1.0, W * 0.05), dark);
     }
     c.Ellipse(W * 0.45, H * 0.5, W * 0.32, H * 0.22, body);
     c.Line(W * 0.15, H * 0.45, W * 0.02, H * 0.25, std::max(1.0, H * 0.06), dark);
@@ -331,16 +322,66 @@ void DrawBeam(Canvas& c, int ramp, bool horizontal) {
     }
 }
 
+// Traps are machines: a riveted steel base with a toothed gear and spikes.
 void DrawTrap(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
     const double W = c.w, H = c.h;
     const int spikes = std::max(1, c.w / 12);
     const double top = H * 0.3;
     for (int i = 0; i < spikes; ++i) {
         const double x0 = W * i / spikes, x1 = W * (i + 1) / spikes;
-        c.Triangle(x0, top, x1, top, (x0 + x1) / 2, 0, light);
+        c.Triangle(x0 + 1, top, x1 - 1, top, (x0 + x1) / 2, 0, Grey(24));
     }
-    c.Box(0, static_cast<int>(top), c.w, c.h, body);
+    c.Box(0, static_cast<int>(top), c.w, c.h, Grey(11));
+    c.Box(1, static_cast<int>(top) + 1, c.w - 1, c.h - 1, body);
     for (int y = static_cast<int>(top) + 4 + pose % 2; y < c.h; y += 8) c.Box(0, y, c.w, y + 1, dark);
+    for (int x = 3; x < c.w - 2; x += 8) {
+        c.Box(x, static_cast<int>(top) + 2, x + 2, static_cast<int>(top) + 4, light);
+        c.Box(x, c.h - 4, x + 2, c.h - 2, light);
+    }
+    const double r = std::min(W, H - top) * 0.28;
+    if (r >= 3) {
+        const double gx = W / 2, gy = (top + H) / 2;
+        for (int k = 0; k < 8; ++k) {
+            const double a = (k + 0.5 * (pose % 2)) * std::numbers::pi / 4;
+            c.Line(gx, gy, gx + std::cos(a) * r * 1.3, gy + std::sin(a) * r * 1.3, 2, Grey(20));
+        }
+        c.Ellipse(gx, gy, r, r, Grey(18));
+        c.Ellipse(gx, gy, r * 0.35, r * 0.35, Grey(6));
+    }
+}
+
+// A fire jet flying right, its flames trailing behind.
+void DrawJet(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
+    const double W = c.w, H = c.h;
+    for (int k = 0; k < 4; ++k) {
+        const double x = W * (0.15 + 0.2 * k), r = H * (0.18 + 0.08 * k);
+        c.Ellipse(x, H * 0.5 + ((k + pose) % 2 ? 1.5 : -1.5), r * 1.3, r, k < 2 ? dark : body);
+    }
+    c.Ellipse(W * 0.82, H * 0.5, W * 0.16, H * 0.4, body);
+    c.Ellipse(W * 0.86, H * 0.5, W * 0.08, H * 0.22, light);
+}
+
+// A crackling ball of lightning in the frame's top left corner, where it hits.
+void DrawBolt(Canvas& c, int pose, uint8_t body, uint8_t light) {
+    const double r = 12 + 2 * pose;
+    const double cx = r, cy = r + 2;
+    c.Ellipse(cx, cy, r, r, body);
+    c.Ellipse(cx, cy, r * 0.55, r * 0.55, light);
+    for (int k = 0; k < 6; ++k) {
+        const double a = (k * 2 + pose) * std::numbers::pi / 6;
+        c.Line(cx, cy, cx + std::cos(a) * (r + 3), cy + std::sin(a) * (r + 3), 1, Grey(29));
+    }
+}
+
+// A cross turning as it flies.
+void DrawCross(Canvas& c, int pose, uint8_t body, uint8_t light) {
+    const double W = c.w, H = c.h, cx = W / 2, cy = H / 2;
+    const double a = pose * std::numbers::pi / 6, r = std::min(W, H) * 0.46;
+    for (int k = 0; k < 2; ++k) {
+        const double b = a + k * std::numbers::pi / 2;
+        c.Line(cx - std::cos(b) * r, cy - std::sin(b) * r, cx + std::cos(b) * r, cy + std::sin(b) * r, 4, body);
+    }
+    c.Ellipse(cx, cy, 2.5, 2.5, light);
 }
 
 void DrawGem(Canvas& c, int pose, uint8_t body, uint8_t, uint8_t light) {
@@ -348,6 +389,36 @@ void DrawGem(Canvas& c, int pose, uint8_t body, uint8_t, uint8_t light) {
     c.Triangle(W * 0.5, 0, W - 1, H * 0.5, 0, H * 0.5, body);
     c.Triangle(0, H * 0.5, W - 1, H * 0.5, W * 0.5, H - 1, body);
     c.Ellipse(W * 0.5, H * 0.45, W * (pose ? 0.2 : 0.12), H * 0.12, light);
+}
+
+// Kinds whose frames do not end where they stand: the standing height (the
+// floor's row below the object's y) and each frame's draw offset down. The
+// others stand on their frames' bottom rows.
+struct Footing {
+    const char* set;
+    int16_t height;
+    int8_t down[8];
+};
+constexpr Footing kFootings[] = {
+    {"Gool", 48, {20, 0, 20, 0}},
+    {"Merman", 63, {0, 2, 0, 2, 0, 16}},
+    {"F_Dog", 48, {0, 0, -14, 0, 0, 0, -14, 0}},
+    {"Leaf", 107, {}},
+    {"Gargoile", 61, {}},
+};
+
+bool Footed(const SpriteSet& set) {
+    for (const Footing& f : kFootings)
+        if (std::strcmp(f.set, set.name) == 0) return true;
+    return false;
+}
+
+// The feet's lowest row in a frame's picture.
+int FootRow(const SpriteSet& set, int frame) {
+    const int h = set.Height(frame);
+    for (const Footing& f : kFootings)
+        if (std::strcmp(f.set, set.name) == 0 && frame < 8) return std::min(f.height - f.down[frame], h) - 1;
+    return h - 1;
 }
 
 std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
@@ -364,10 +435,16 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
     if (key < 0 && set.kind == SpriteKind::kBoss) {
         // The opaque pillars of the last boss.
         DrawBeam(c, kViolet, false);
-        DrawNumber(c, 0, 1, frame, 1, Grey(28), Grey(1));
         return c.px;
     }
-    const Look look = LookOf(set, w, h);
+    if (set.kind == SpriteKind::kHero) return HeroPicture(set, frame);
+    Look look = LookOf(set, w, h);
+    int narrowest = w, tallest = 0;
+    for (int f = 0; f < set.count; ++f) {
+        narrowest = std::min(narrowest, set.Width(f));
+        tallest = std::max(tallest, set.Height(f));
+    }
+    look.armed = w * 10 > narrowest * 13;
     const uint32_t hv = Hash(set.name);
     const int tone = static_cast<int>(hv >> 8) % 3;
     const uint8_t body = Shade(look.ramp, 7 + tone), dark = Shade(look.ramp, 3 + tone), light = Shade(look.ramp, 12 + tone);
@@ -376,20 +453,32 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
     const int perFacing = twoFacings ? set.count / 2 : set.count;
     const bool left = twoFacings && frame >= perFacing;
     const int pose = frame % perFacing;
-    switch (look.shape) {
-        case Shape::kHumanoid: DrawHumanoid(c, look, pose, body, dark, light); break;
-        case Shape::kFlier: DrawFlier(c, pose, body, dark, light); break;
-        case Shape::kBeast: DrawBeast(c, pose, body, dark, light); break;
+    const int foot = FootRow(set, frame);
+    look.lying = (look.shape == Shape::kHumanoid || look.shape == Shape::kSkeleton || look.shape == Shape::kArmor) &&
+                 (foot + 1) * 10 < tallest * 4;
+    if (look.lying) {
+        DrawLying(c, foot, look.shape == Shape::kSkeleton ? Grey(26) : body, dark, light);
+        look.shape = Shape::kBlob;  // only for the outline below
+    }
+    if (!look.lying) switch (look.shape) {
+        case Shape::kHumanoid: DrawHumanoid(c, look, pose, foot, body, dark, light); break;
+        case Shape::kSkeleton: DrawSkeleton(c, look, pose, foot); break;
+        case Shape::kArmor: DrawArmor(c, look, pose, foot, body, dark, light); break;
+        case Shape::kFlier: DrawFlier(c, pose, Footed(set) ? foot : -1, body, dark, light); break;
+        case Shape::kBeast: DrawBeast(c, pose, foot, body, dark, light); break;
         case Shape::kBlob: DrawBlob(c, pose, body, dark, light); break;
         case Shape::kOrb: DrawOrb(c, pose, body, dark, light); break;
         case Shape::kFlame: DrawFlame(c, pose, body, dark, light); break;
         case Shape::kBeam: DrawBeam(c, look.ramp, w >= h); break;
+        case Shape::kJet: DrawJet(c, pose, body, dark, light); break;
+        case Shape::kBolt: DrawBolt(c, frame, body, light); break;
+        case Shape::kCross: DrawCross(c, frame, body, light); break;
         case Shape::kTrap: DrawTrap(c, pose, body, dark, light); break;
         case Shape::kGem: DrawGem(c, pose, body, dark, light); break;
     }
     if (look.shape != Shape::kBeam && w >= 6 && h >= 6) c.Outline(bg, look.hero ? Grey(26) : Shade(look.ramp, 1));
-    if (left) c.MirrorX();
-    if (set.count > 1) DrawNumber(c, 0, 0, frame, w >= 40 && h >= 40 ? 2 : 1, Grey(28), Grey(1));
+    // The ball of lightning keeps to the corner it hits from.
+    if (left && look.shape != Shape::kBolt) c.MirrorX();
     return c.px;
 }
 
@@ -504,9 +593,6 @@ std::vector<uint8_t> PanelPicture(int stage, int file) {
         c.Box(x0, y0, x1, y1, Grey(10));
         c.Box(x0, y0, x1, std::min(y1, y0 + 3), Grey(18));
     }
-    // Which stage and panel picture this is, in the top right corner.
-    DrawNumber(c, 560, 4, stage, 2, Grey(28), Grey(2));
-    DrawNumber(c, 604, 4, file, 2, Shade(kYellow, 12), Grey(2));
     return c.px;
 }
 

@@ -1,0 +1,97 @@
+#pragma once
+
+// The small 8-bit canvas the generator paints every picture on, and the
+// colour ramps of the shared palette by name.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "gen_bitmaps.h"
+
+enum Ramp {
+    kRed,
+    kOrange,
+    kYellow,
+    kLime,
+    kGreen,
+    kTeal,
+    kCyan,
+    kSky,
+    kBlue,
+    kIndigo,
+    kViolet,
+    kPurple,
+    kMagenta,
+    kPink
+};
+
+struct Canvas {
+    int w, h;
+    std::vector<uint8_t> px;
+    Canvas(int width, int height, uint8_t bg) : w(width), h(height), px(static_cast<size_t>(width) * height, bg) {}
+
+    void Put(int x, int y, uint8_t c) {
+        if (x >= 0 && y >= 0 && x < w && y < h) px[static_cast<size_t>(y) * w + x] = c;
+    }
+    uint8_t At(int x, int y) const { return px[static_cast<size_t>(y) * w + x]; }
+    void Box(int x0, int y0, int x1, int y1, uint8_t c) {
+        x0 = std::max(x0, 0), y0 = std::max(y0, 0), x1 = std::min(x1, w), y1 = std::min(y1, h);
+        for (int y = y0; y < y1; ++y)
+            if (x1 > x0) std::memset(&px[static_cast<size_t>(y) * w + x0], c, static_cast<size_t>(x1 - x0));
+    }
+    void Ellipse(double cx, double cy, double rx, double ry, uint8_t c) {
+        if (rx < 0.5) rx = 0.5;
+        if (ry < 0.5) ry = 0.5;
+        const int y0 = static_cast<int>(std::floor(cy - ry)), y1 = static_cast<int>(std::ceil(cy + ry));
+        for (int y = y0; y <= y1; ++y) {
+            const double dy = (y + 0.5 - cy) / ry;
+            if (dy * dy > 1) continue;
+            const double half = rx * std::sqrt(1 - dy * dy);
+            Box(static_cast<int>(std::lround(cx - half)), y, static_cast<int>(std::lround(cx + half)), y + 1, c);
+        }
+    }
+    void Line(double x0, double y0, double x1, double y1, double thick, uint8_t c) {
+        const double len = std::max(std::fabs(x1 - x0), std::fabs(y1 - y0));
+        const int steps = std::max(1, static_cast<int>(len));
+        const double r = std::max(0.5, thick / 2);
+        for (int i = 0; i <= steps; ++i) {
+            const double t = static_cast<double>(i) / steps;
+            const double x = x0 + (x1 - x0) * t, y = y0 + (y1 - y0) * t;
+            Box(static_cast<int>(std::lround(x - r)), static_cast<int>(std::lround(y - r)),
+                static_cast<int>(std::lround(x + r)), static_cast<int>(std::lround(y + r)), c);
+        }
+    }
+    void Triangle(double ax, double ay, double bx, double by, double cx, double cy, uint8_t c) {
+        const int y0 = static_cast<int>(std::floor(std::min({ay, by, cy})));
+        const int y1 = static_cast<int>(std::ceil(std::max({ay, by, cy})));
+        const int x0 = static_cast<int>(std::floor(std::min({ax, bx, cx})));
+        const int x1 = static_cast<int>(std::ceil(std::max({ax, bx, cx})));
+        for (int y = std::max(y0, 0); y <= std::min(y1, h - 1); ++y)
+            for (int x = std::max(x0, 0); x <= std::min(x1, w - 1); ++x) {
+                const double px_ = x + 0.5, py = y + 0.5;
+                const double d1 = (px_ - bx) * (ay - by) - (ax - bx) * (py - by);
+                const double d2 = (px_ - cx) * (by - cy) - (bx - cx) * (py - cy);
+                const double d3 = (px_ - ax) * (cy - ay) - (cx - ax) * (py - ay);
+                const bool neg = d1 < 0 || d2 < 0 || d3<0, pos = d1> 0 || d2 > 0 || d3 > 0;
+                if (!(neg && pos)) Put(x, y, c);
+            }
+    }
+    // Background pixels touching the figure become the outline colour.
+    void Outline(uint8_t bg, uint8_t c) {
+        std::vector<uint8_t> out = px;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                if (At(x, y) != bg) continue;
+                const bool touch = (x > 0 && At(x - 1, y) != bg) || (x + 1 < w && At(x + 1, y) != bg) ||
+                                   (y > 0 && At(x, y - 1) != bg) || (y + 1 < h && At(x, y + 1) != bg);
+                if (touch) out[static_cast<size_t>(y) * w + x] = c;
+            }
+        px.swap(out);
+    }
+    void MirrorX() {
+        for (int y = 0; y < h; ++y)
+            std::reverse(px.begin() + static_cast<long>(y) * w, px.begin() + static_cast<long>(y + 1) * w);
+    }
+};
