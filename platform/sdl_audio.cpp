@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/data_file.h"
+#include "platform/sdl_data_file.h"
 #include "sdl_backend.h"
 
 namespace platform {
@@ -214,7 +216,7 @@ uint32_t SdlBackend::LoadMusic(const char* path) {
         }
     }
     if (!audio_->fontFound) return 0;
-    Mix_Music* m = Mix_LoadMUS(ResolveDataPath(path).c_str());
+    Mix_Music* m = Mix_LoadMUS_RW(OpenDataFileStream(path, kMaxTuneBytes), 1);
     if (!m) return 0;
     const uint32_t id = audio_->nextMusic++;
     audio_->music[id] = m;
