@@ -1,9 +1,6 @@
 // Reading data files safely: damaged trees read as missing files, never block.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <SDL.h>
 
@@ -12,6 +9,7 @@
 #include <string>
 
 #include "audio_test_util.h"
+#include "child_process.h"
 #include "engine/graphics.h"
 #include "engine/menu.h"
 #include "engine/sound.h"
@@ -32,26 +30,15 @@ enum class Outcome { kRead, kRefused, kBlocked, kCrashed, kSkipped };
     *os << kNames[static_cast<int>(o)];
 }
 
-// Runs fn in a child (as an unprivileged user when asked and we are root);
-// fn returns 0 for a read, 1 for a clean refusal, 3 when the case cannot be
-// tried here, anything else for a fault.
+// Runs fn in a child: it returns 0 for a read, 1 for a clean refusal, 3 when
+// the case cannot be tried here, anything else for a fault.
 template <typename Fn>
 Outcome InChild(Fn fn, bool unprivileged = false) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::alarm(5);
-        if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(4);
-        ::_exit(fn());
-    }
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return Outcome::kCrashed;
-    if (WIFSIGNALED(status)) return WTERMSIG(status) == SIGALRM ? Outcome::kBlocked : Outcome::kCrashed;
-    if (!WIFEXITED(status)) return Outcome::kCrashed;
-    switch (WEXITSTATUS(status)) {
+    switch (RunInChild(fn, unprivileged)) {
         case 0: return Outcome::kRead;
         case 1: return Outcome::kRefused;
         case 3: return Outcome::kSkipped;
+        case kChildBlocked: return Outcome::kBlocked;
         default: return Outcome::kCrashed;
     }
 }
