@@ -43,14 +43,12 @@ Outcome InChild(Fn fn, bool unprivileged = false) {
     }
 }
 
-Outcome ReadInChild(const std::string& path, size_t maxBytes, bool unprivileged = false) {
-    return InChild(
-        [&] {
-            std::vector<uint8_t> out{1, 2, 3};
-            if (platform::ReadDataFile(path.c_str(), maxBytes, out)) return 0;
-            return out.empty() ? 1 : 2;  // a refusal leaves nothing behind
-        },
-        unprivileged);
+Outcome ReadInChild(const std::string& path, size_t maxBytes) {
+    return InChild([&] {
+        std::vector<uint8_t> out{1, 2, 3};
+        if (platform::ReadDataFile(path.c_str(), maxBytes, out)) return 0;
+        return out.empty() ? 1 : 2;  // a refusal leaves nothing behind
+    });
 }
 
 class DataFileTest : public ::testing::Test {
@@ -61,7 +59,6 @@ protected:
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
-        fs::permissions(dir_, fs::perms::all);  // an unprivileged child must get in
     }
     void TearDown() override { fs::remove_all(dir_); }
     std::string Write(const std::string& name, size_t bytes) {
@@ -90,29 +87,16 @@ TEST_F(DataFileTest, ReadsARegularFileWholeUpToItsCap) {
     EXPECT_TRUE(out.empty());
 }
 
-TEST_F(DataFileTest, RefusesWhatIsNotASmallRegularFileWithoutBlocking) {
-    const std::string fifo = (dir_ / "fifo").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    fs::create_directory(dir_ / "folder");
-    fs::create_directory_symlink(dir_ / "folder", dir_ / "folder_link");
+// Pipes, folders, links to folders, over-size and unreadable files: see the
+// readers' tests below, which try each in place of a real data file.
+TEST_F(DataFileTest, RefusesWhatIsNoFileAtAllWithoutBlocking) {
     fs::create_symlink(dir_ / "nowhere", dir_ / "dangling");
-    EXPECT_EQ(ReadInChild(fifo, 1000), Outcome::kRefused);
-    EXPECT_EQ(ReadInChild((dir_ / "folder").string(), 1000), Outcome::kRefused);
-    EXPECT_EQ(ReadInChild((dir_ / "folder_link").string(), 1000), Outcome::kRefused);
     EXPECT_EQ(ReadInChild((dir_ / "dangling").string(), 1000), Outcome::kRefused);
-    EXPECT_EQ(ReadInChild((dir_ / "missing").string(), 1000), Outcome::kRefused);
     EXPECT_EQ(ReadInChild("/dev/zero", 1000), Outcome::kRefused);
-    EXPECT_EQ(ReadInChild(Write("big.bin", 1001), 1000), Outcome::kRefused);
     EXPECT_EQ(ReadInChild("", 1000), Outcome::kRefused);
     std::vector<uint8_t> out{1};
     EXPECT_FALSE(platform::ReadDataFile(nullptr, 1000, out));
     EXPECT_TRUE(out.empty());
-}
-
-TEST_F(DataFileTest, RefusesAFileItsReaderMayNotRead) {
-    const std::string path = Write("locked.bin", 10);
-    fs::permissions(path, fs::perms::none);
-    EXPECT_EQ(ReadInChild(path, 1000, true), Outcome::kRefused);
 }
 
 TEST(DataFileCaps, LeaveRoomAboveEveryGeneratedFile) {
