@@ -7,6 +7,7 @@
 #include "engine/game_state.h"
 #include "engine/stage_panels.h"
 #include "engine/texts.h"
+#include "platform/data_file.h"
 // The background scrolls within the stage length, read from the stage above.
 #include "stages/stage.h"
 
@@ -106,7 +107,8 @@ void CGraphics::LoadBmpToSurface(platform::Surface* surface, const char* path, i
                                  int32_t width, int32_t height) {
     if (!surface || !path) return;
     std::vector<uint8_t> bytes;
-    if (!platform::ReadWholeFile(platform::ResolveDataPath(path), bytes)) return;
+    if (!platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxBitmapBytes, bytes))
+        return;
     platform::Bitmap bmp;
     if (!platform::DecodeBmp(bytes.data(), bytes.size(), bmp)) return;
     const Rect dest{x, y, x + width, y + height};
@@ -124,14 +126,14 @@ void CGraphics::LoadBmpToSurface(platform::Surface* surface, const char* path, i
 }
 
 int32_t CGraphics::LoadPaletteFromBmp(const char* path, platform::Color (&entries)[256]) {
-    std::FILE* f = std::fopen(platform::ResolveDataPath(path).c_str(), "rb");
-    if (!f) return 0;
-    uint8_t data[54 + 256 * 4];
-    const size_t got = std::fread(data, 1, sizeof data, f);
-    std::fclose(f);
+    std::vector<uint8_t> data;
+    if (!path ||
+        !platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxBitmapBytes, data))
+        return 0;
+    const size_t got = data.size();
     // A short file leaves the entries it does not reach as they were.
     for (size_t i = 0; i < 256 && 54 + (i + 1) * 4 <= got; ++i) {
-        const uint8_t* e = data + 54 + i * 4;
+        const uint8_t* e = data.data() + 54 + i * 4;
         entries[i] = platform::Color{e[2], e[1], e[0], 1};
     }
     return 1;

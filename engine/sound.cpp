@@ -1,8 +1,8 @@
 #include "sound.h"
 
 #include <cstddef>
-#include <cstdio>
 
+#include "platform/data_file.h"
 #include "platform/platform.h"
 
 SoundPlayer g_soundPlayer;
@@ -17,13 +17,6 @@ const char* const g_waveFiles[kWaveSlots] = {
     "wave\\Seliya_Damege.wav", "wave\\Seliya_himitu.wav",  "wave\\Nerys_Damege.wav",
     "wave\\kidan.wav",         "wave\\kick.wav",           "wave\\brakfist.wav",
 };
-
-namespace {
-
-// Effects are short; anything far bigger is not one of ours.
-constexpr long kMaxWaveFileBytes = 16L << 20;
-
-}  // namespace
 
 SoundPlayer::SoundPlayer() : deviceOpen(0), buffers{}, current(0), format{}, dataSize(0) {}
 
@@ -52,17 +45,10 @@ void SoundPlayer::ReadWaveFile(const char* path) {
     format = WaveFormat{};
     dataSize = 0;
     data.clear();
-    std::FILE* f = std::fopen(platform::ResolveDataPath(path).c_str(), "rb");
-    if (!f) return;
     std::vector<uint8_t> image;
-    if (std::fseek(f, 0, SEEK_END) == 0) {
-        const long size = std::ftell(f);
-        if (size > 0 && size <= kMaxWaveFileBytes && std::fseek(f, 0, SEEK_SET) == 0) {
-            image.resize(static_cast<size_t>(size));
-            if (std::fread(image.data(), 1, image.size(), f) != image.size()) image.clear();
-        }
-    }
-    std::fclose(f);
+    if (!path ||
+        !platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxWaveBytes, image))
+        return;
     WaveImage wave{};
     if (!ParseWave(image.data(), image.size(), wave)) return;
     format = wave.format;

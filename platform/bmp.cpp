@@ -120,21 +120,6 @@ bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out) {
     return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
-    // Larger than any picture the game can use; refuses devices and the like.
-    constexpr off_t kMaxFileSize = 256 << 20;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    struct stat st;
-    bool ok = ::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileSize;
-    if (ok) {
-        out.resize(static_cast<size_t>(st.st_size));
-        ok = out.empty() || std::fread(out.data(), 1, out.size(), f) == out.size();
-    }
-    std::fclose(f);
-    return ok;
-}
-
 std::string ResolveDataPath(const char* gamePath) {
     std::string plain = gamePath ? gamePath : "";
     for (char& c : plain)

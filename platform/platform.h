@@ -186,8 +186,6 @@ constexpr int64_t kMaxBitmapPixels = 4096 * 4096;
 // memory. Any other or damaged file returns false and leaves out unspecified;
 // it never reads outside data.
 bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out);
-// Reads a whole file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out);
 // Maps a game path ('\' or '/' separated, any letter case) onto an existing
 // file below the working directory, matching each component without regard
 // to case. Returns the '/' form unchanged where nothing matches.

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "engine/graphics.h"
+#include "platform/data_file.h"
 #include "platform/platform.h"
 #include "tools/gen_bitmaps.h"
 
@@ -126,7 +127,8 @@ TEST_F(ScratchDir, PathsMatchFoldersAndFilesWhateverTheirCase) {
     EXPECT_EQ(platform::ResolveDataPath("BMP\\ENEMY\\GHOST\\0.BMP"), "bmp/enemy/ghost/0.bmp");
     EXPECT_EQ(platform::ResolveDataPath("bmp/enemy/ghost/0.bmp"), "bmp/enemy/ghost/0.bmp");
     std::vector<uint8_t> bytes;
-    EXPECT_FALSE(platform::ReadWholeFile(platform::ResolveDataPath("bmp\\enemy\\ghost\\1.bmp"), bytes));
+    const std::string missing = platform::ResolveDataPath("bmp\\enemy\\ghost\\1.bmp");
+    EXPECT_FALSE(platform::ReadDataFile(missing.c_str(), platform::kMaxBitmapBytes, bytes));
 }
 
 TEST_F(ScratchDir, LoadingScalesToTheSlotAndLeavesTheSurfaceAloneOnBadFiles) {

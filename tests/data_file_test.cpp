@@ -1,15 +1,22 @@
 // Reading data files safely: damaged trees read as missing files, never block.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include <SDL.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "audio_test_util.h"
+#include "child_process.h"
+#include "engine/graphics.h"
+#include "engine/shell/menu.h"
+#include "engine/sound.h"
 #include "platform/data_file.h"
+#include "platform/sdl_backend.h"
+#include "platform/sdl_data_file.h"
+#include "tools/gen_bitmaps.h"
 
 namespace {
 
@@ -17,39 +24,31 @@ namespace fs = std::filesystem;
 
 // What a read in a child process came to; the child is stopped by an alarm
 // should the read ever block.
-enum class Outcome { kRead, kRefused, kBlocked, kCrashed };
+enum class Outcome { kRead, kRefused, kBlocked, kCrashed, kSkipped };
 [[maybe_unused]] void PrintTo(Outcome o, std::ostream* os) {
-    static const char* const kNames[] = {"read", "refused", "blocked", "crashed"};
+    static const char* const kNames[] = {"read", "refused", "blocked", "crashed", "skipped"};
     *os << kNames[static_cast<int>(o)];
 }
 
-// Runs fn in a child (as an unprivileged user when asked and we are root);
-// fn returns 0 for a read, 1 for a clean refusal, anything else for a fault.
+// Runs fn in a child: it returns 0 for a read, 1 for a clean refusal, 3 when
+// the case cannot be tried here, anything else for a fault.
 template <typename Fn>
 Outcome InChild(Fn fn, bool unprivileged = false) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::alarm(5);
-        if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(3);
-        ::_exit(fn());
+    switch (RunInChild(fn, unprivileged)) {
+        case 0: return Outcome::kRead;
+        case 1: return Outcome::kRefused;
+        case 3: return Outcome::kSkipped;
+        case kChildBlocked: return Outcome::kBlocked;
+        default: return Outcome::kCrashed;
     }
-    int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return Outcome::kCrashed;
-    if (WIFSIGNALED(status)) return WTERMSIG(status) == SIGALRM ? Outcome::kBlocked : Outcome::kCrashed;
-    if (!WIFEXITED(status)) return Outcome::kCrashed;
-    return WEXITSTATUS(status) == 0 ? Outcome::kRead : WEXITSTATUS(status) == 1 ? Outcome::kRefused
-                                                                                 : Outcome::kCrashed;
 }
 
-Outcome ReadInChild(const std::string& path, size_t maxBytes, bool unprivileged = false) {
-    return InChild(
-        [&] {
-            std::vector<uint8_t> out{1, 2, 3};
-            if (platform::ReadDataFile(path.c_str(), maxBytes, out)) return 0;
-            return out.empty() ? 1 : 2;  // a refusal leaves nothing behind
-        },
-        unprivileged);
+Outcome ReadInChild(const std::string& path, size_t maxBytes) {
+    return InChild([&] {
+        std::vector<uint8_t> out{1, 2, 3};
+        if (platform::ReadDataFile(path.c_str(), maxBytes, out)) return 0;
+        return out.empty() ? 1 : 2;  // a refusal leaves nothing behind
+    });
 }
 
 class DataFileTest : public ::testing::Test {
@@ -60,7 +59,6 @@ protected:
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
-        fs::permissions(dir_, fs::perms::all);  // an unprivileged child must get in
     }
     void TearDown() override { fs::remove_all(dir_); }
     std::string Write(const std::string& name, size_t bytes) {
@@ -89,29 +87,16 @@ TEST_F(DataFileTest, ReadsARegularFileWholeUpToItsCap) {
     EXPECT_TRUE(out.empty());
 }
 
-TEST_F(DataFileTest, RefusesWhatIsNotASmallRegularFileWithoutBlocking) {
-    const std::string fifo = (dir_ / "fifo").string();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    fs::create_directory(dir_ / "folder");
-    fs::create_directory_symlink(dir_ / "folder", dir_ / "folder_link");
+// Pipes, folders, links to folders, over-size and unreadable files: see the
+// readers' tests below, which try each in place of a real data file.
+TEST_F(DataFileTest, RefusesWhatIsNoFileAtAllWithoutBlocking) {
     fs::create_symlink(dir_ / "nowhere", dir_ / "dangling");
-    EXPECT_EQ(ReadInChild(fifo, 1000), Outcome::kRefused);
-    EXPECT_EQ(ReadInChild((dir_ / "folder").string(), 1000), Outcome::kRefused);
-    EXPECT_EQ(ReadInChild((dir_ / "folder_link").string(), 1000), Outcome::kRefused);
     EXPECT_EQ(ReadInChild((dir_ / "dangling").string(), 1000), Outcome::kRefused);
-    EXPECT_EQ(ReadInChild((dir_ / "missing").string(), 1000), Outcome::kRefused);
     EXPECT_EQ(ReadInChild("/dev/zero", 1000), Outcome::kRefused);
-    EXPECT_EQ(ReadInChild(Write("big.bin", 1001), 1000), Outcome::kRefused);
     EXPECT_EQ(ReadInChild("", 1000), Outcome::kRefused);
     std::vector<uint8_t> out{1};
     EXPECT_FALSE(platform::ReadDataFile(nullptr, 1000, out));
     EXPECT_TRUE(out.empty());
-}
-
-TEST_F(DataFileTest, RefusesAFileItsReaderMayNotRead) {
-    const std::string path = Write("locked.bin", 10);
-    fs::permissions(path, fs::perms::none);
-    EXPECT_EQ(ReadInChild(path, 1000, true), Outcome::kRefused);
 }
 
 TEST(DataFileCaps, LeaveRoomAboveEveryGeneratedFile) {
@@ -127,4 +112,129 @@ TEST(DataFileCaps, LeaveRoomAboveEveryGeneratedFile) {
         EXPECT_LT(e.file_size() * 4, caps[kind]) << e.path();
     }
     for (size_t n : counts) EXPECT_GT(n, 0u);
+}
+
+// ---- Every reader treats a damaged file as a missing one ---------------------
+
+namespace {
+
+enum class Damage { kNone, kFifo, kFolder, kFolderLink, kOverSize, kUnreadable };
+constexpr Damage kDamages[] = {Damage::kFifo, Damage::kFolder, Damage::kFolderLink, Damage::kOverSize,
+                               Damage::kUnreadable};
+
+class DamagedTreeTest : public ScratchDirTest {
+protected:
+    void SetUp() override {
+        ScratchDirTest::SetUp();
+        fs::permissions(dir_, fs::perms::all);  // an unprivileged child must get in
+        fs::create_directories("elsewhere");
+    }
+    // Puts a good file of the given bytes at gamePath ('/' separated), then
+    // damages it: replaced by a pipe, a folder or a link to one, grown past
+    // cap, or made unreadable (the reader then runs as another user).
+    void Place(const std::string& gamePath, const std::vector<uint8_t>& bytes, Damage d, size_t cap) {
+        fs::remove_all(gamePath);
+        Write(gamePath, bytes);
+        switch (d) {
+            case Damage::kNone:
+                break;
+            case Damage::kFifo:
+                fs::remove(gamePath);
+                ASSERT_EQ(::mkfifo(gamePath.c_str(), 0644), 0);
+                break;
+            case Damage::kFolder:
+                fs::remove(gamePath);
+                fs::create_directory(gamePath);
+                break;
+            case Damage::kFolderLink:
+                fs::remove(gamePath);
+                fs::create_directory_symlink(fs::absolute("elsewhere"), gamePath);
+                break;
+            case Damage::kOverSize:
+                fs::resize_file(gamePath, cap + 1);  // sparse: cheap however big the cap
+                break;
+            case Damage::kUnreadable:
+                fs::permissions(gamePath, fs::perms::none);
+                break;
+        }
+    }
+    // Runs a reader in a child; it returns 0 when the file was used and 1
+    // when the result is exactly that of a missing file.
+    template <typename Fn>
+    void ExpectEachDamageReadsAsMissing(const std::string& gamePath, const std::vector<uint8_t>& bytes,
+                                        size_t cap, Fn reader) {
+        Place(gamePath, bytes, Damage::kNone, cap);
+        ASSERT_EQ(InChild(reader), Outcome::kRead) << "the good file must load";
+        for (Damage d : kDamages) {
+            Place(gamePath, bytes, d, cap);
+            EXPECT_EQ(InChild(reader, d == Damage::kUnreadable), Outcome::kRefused)
+                << "damage " << static_cast<int>(d);
+        }
+        fs::remove_all(gamePath);
+        EXPECT_EQ(InChild(reader), Outcome::kRefused) << "a missing file";
+    }
+};
+
+}  // namespace
+
+TEST_F(DamagedTreeTest, PicturesAndThePaletteReadAsMissing) {
+    platform::Color table[256];
+    BuildPalette(table);
+    const std::vector<uint8_t> px = {7, 8, 9, 10};
+    ExpectEachDamageReadsAsMissing("bmp/stage1/0.bmp", EncodeBmp(2, 2, px.data(), table),
+                                   platform::kMaxBitmapBytes, [&] {
+        platform::Surface s(2, 2);
+        g_graphics.LoadBmpToSurface(&s, "bmp\\stage1\\0.bmp", 0, 0, 2, 2);
+        const bool picture = s.Row(0)[0] != 0;
+        platform::Color entries[256] = {};
+        const int32_t palette = g_graphics.LoadPaletteFromBmp("bmp\\stage1\\0.bmp", entries);
+        if (picture && palette == 1 && entries[255].r == table[255].r) return 0;
+        return !picture && palette == 0 && entries[255].r == 0 ? 1 : 2;
+    });
+}
+
+TEST_F(DamagedTreeTest, EffectsReadAsMissing) {
+    ExpectEachDamageReadsAsMissing("wave/HIT.wav", BuildWave(WaveSpec{}), platform::kMaxWaveBytes, [] {
+        g_soundPlayer.ReadWaveFile("wave\\HIT.wav");
+        if (g_soundPlayer.dataSize == 2000) return 0;
+        return g_soundPlayer.dataSize == 0 && g_soundPlayer.data.empty() ? 1 : 2;
+    });
+}
+
+TEST_F(DamagedTreeTest, TunesReadAsMissing) {
+    std::vector<uint8_t> tune;
+    const fs::path built = fs::path(MORVANE_DATA_DIR) / "midi/stage1/0.mid";
+    ASSERT_TRUE(platform::ReadDataFile(built.c_str(), platform::kMaxTuneBytes, tune));
+    ExpectEachDamageReadsAsMissing("midi/stage1/0.mid", tune, platform::kMaxTuneBytes, [&] {
+        SDL_RWops* rw = platform::OpenDataFileStream("midi\\stage1\\0.mid", platform::kMaxTuneBytes);
+        if (!rw) return 1;
+        const bool whole = SDL_RWsize(rw) == static_cast<Sint64>(tune.size());
+        SDL_RWclose(rw);
+        return whole ? 0 : 2;
+    });
+}
+
+TEST_F(DamagedTreeTest, TheMixerLoadsTunesOnlyThroughTheSafeRead) {
+    std::vector<uint8_t> tune;
+    const fs::path built = fs::path(MORVANE_DATA_DIR) / "midi/stage1/0.mid";
+    ASSERT_TRUE(platform::ReadDataFile(built.c_str(), platform::kMaxTuneBytes, tune));
+    Place("midi/stage1/0.mid", tune, Damage::kNone, platform::kMaxTuneBytes);
+    Place("midi/stage1/1.mid", tune, Damage::kFifo, platform::kMaxTuneBytes);
+    const Outcome o = InChild([] {
+        platform::SdlBackend sdl;
+        // Without a sound device or a soundfont no tune loads at all.
+        if (!sdl.OpenAudio() || sdl.LoadMusic("midi\\stage1\\0.mid") == 0) return 3;
+        return sdl.LoadMusic("midi\\stage1\\1.mid") == 0 ? 1 : 0;
+    });
+    if (o == Outcome::kSkipped) GTEST_SKIP() << "no sound device or soundfont here";
+    EXPECT_EQ(o, Outcome::kRefused);
+}
+
+TEST_F(DamagedTreeTest, APipeForTheFirstPanelStillReachesTheTitle) {
+    Place("bmp/stage1/0.bmp", {}, Damage::kFifo, 0);
+    const Outcome o = InChild([this] {
+        StartGame();
+        return g_menu.IsActive() && backend.presentCount > 0 ? 1 : 2;
+    });
+    EXPECT_EQ(o, Outcome::kRefused) << "the start-up must finish on the title";
 }

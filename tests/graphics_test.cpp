@@ -12,6 +12,7 @@
 #include "engine/game_state.h"
 #include "engine/stage_panels.h"
 #include "engine/texts.h"
+#include "platform/data_file.h"
 #include "game_test.h"
 #include "stages/stage.h"
 #include "tools/gen_bitmaps.h"
@@ -28,7 +29,8 @@ std::vector<uint8_t> Pixels(const platform::Surface& s) {
 
 bool DecodeFile(const std::string& path, platform::Bitmap& out) {
     std::vector<uint8_t> bytes;
-    return platform::ReadWholeFile(platform::ResolveDataPath(path.c_str()), bytes) &&
+    const std::string resolved = platform::ResolveDataPath(path.c_str());
+    return platform::ReadDataFile(resolved.c_str(), platform::kMaxBitmapBytes, bytes) &&
            platform::DecodeBmp(bytes.data(), bytes.size(), out);
 }
 
@@ -362,8 +364,9 @@ TEST(DataTree, GeneratorOutputIsCompleteAndTheSameEveryRun) {
         if (!e.is_regular_file()) continue;
         const fs::path rel = fs::relative(e.path(), again);
         std::vector<uint8_t> a, b;
-        ASSERT_TRUE(platform::ReadWholeFile(e.path().string(), a));
-        ASSERT_TRUE(platform::ReadWholeFile((fs::path(MORVANE_DATA_DIR) / rel).string(), b)) << rel;
+        const fs::path built = fs::path(MORVANE_DATA_DIR) / rel;
+        ASSERT_TRUE(platform::ReadDataFile(e.path().c_str(), platform::kMaxBitmapBytes, a));
+        ASSERT_TRUE(platform::ReadDataFile(built.c_str(), platform::kMaxBitmapBytes, b)) << rel;
         EXPECT_TRUE(a == b) << rel;
         ++compared;
     }
@@ -372,7 +375,8 @@ TEST(DataTree, GeneratorOutputIsCompleteAndTheSameEveryRun) {
 
     platform::Bitmap panel;
     std::vector<uint8_t> bytes;
-    ASSERT_TRUE(platform::ReadWholeFile((fs::path(MORVANE_DATA_DIR) / "bmp/stage50/0.bmp").string(), bytes));
+    const fs::path panelFile = fs::path(MORVANE_DATA_DIR) / "bmp/stage50/0.bmp";
+    ASSERT_TRUE(platform::ReadDataFile(panelFile.c_str(), platform::kMaxBitmapBytes, bytes));
     ASSERT_TRUE(platform::DecodeBmp(bytes.data(), bytes.size(), panel));
     EXPECT_EQ(std::make_tuple(panel.width, panel.height), std::make_tuple(640, 480));
 }
