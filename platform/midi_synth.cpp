@@ -24,7 +24,7 @@ void MidiSynth::StartLoading(int sampleRate, std::string soundFonts) {
     loader_ = std::thread(&MidiSynth::Load, this, sampleRate, std::move(soundFonts));
 }
 
-void MidiSynth::Load(int sampleRate, std::string soundFonts) {
+void MidiSynth::Load(int sampleRate, const std::string& soundFonts) {
     fluid_settings_t* settings = new_fluid_settings();
     fluid_synth_t* synth = nullptr;
     if (settings) {

@@ -61,7 +61,7 @@ public:
     std::function<void(const char*)> trace;
 
 private:
-    void Load(int sampleRate, std::string soundFonts);
+    void Load(int sampleRate, const std::string& soundFonts);
     void StartPlayer(uint32_t tune);  // Render's thread
     void DeletePlayer();              // Render's thread, or after the device is gone
     void Trace(const char* what) {

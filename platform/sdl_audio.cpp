@@ -4,6 +4,7 @@
 // time and a play on a busy buffer only moves its pan, as a hardware buffer
 // would. A tune is only its file's bytes until it plays: loading a stage's
 // tunes sets nothing up.
+#include <cmath>
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <dirent.h>
@@ -203,8 +204,8 @@ void SdlBackend::SetSoundPan(uint32_t sound, double pan) {
     // A source off to one side is still faintly heard by the far ear.
     const double left = pan <= 0.0 ? 1.0 : 1.0 - 0.75 * pan;
     const double right = pan >= 0.0 ? 1.0 : 1.0 + 0.75 * pan;
-    Mix_SetPanning(static_cast<int>(sound - 1), static_cast<Uint8>(left * 255.0 + 0.5),
-                   static_cast<Uint8>(right * 255.0 + 0.5));
+    Mix_SetPanning(static_cast<int>(sound - 1), static_cast<Uint8>(std::lround(left * 255.0)),
+                   static_cast<Uint8>(std::lround(right * 255.0)));
 }
 
 void SdlBackend::PlaySound(uint32_t sound) {

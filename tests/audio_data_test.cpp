@@ -93,7 +93,7 @@ Tune ReadTune(const std::vector<uint8_t>& b) {
 }  // namespace
 
 TEST(GeneratedSounds, EveryWaveSlotHoldsAShortMonoSixteenBitEffect) {
-    std::set<std::vector<uint8_t>> distinct;
+    std::set<std::string> distinct;
     for (int slot = 0; slot < kWaveSlots; ++slot) {
         const auto bytes = ReadAll(g_waveFiles[slot]);
         ASSERT_FALSE(bytes.empty()) << g_waveFiles[slot];
@@ -116,13 +116,13 @@ TEST(GeneratedSounds, EveryWaveSlotHoldsAShortMonoSixteenBitEffect) {
         EXPECT_GT(peak, 16000) << g_waveFiles[slot];
         EXPECT_LT(peak, 32767) << g_waveFiles[slot];
         EXPECT_GT(std::sqrt(energy / (w.dataSize / 2)), 1000) << g_waveFiles[slot];
-        distinct.insert(bytes);
+        distinct.insert(std::string(bytes.begin(), bytes.end()));
     }
     EXPECT_EQ(distinct.size(), 21u) << "one sound per file name";
 }
 
 TEST(GeneratedTunes, EveryTrackIsADistinctTuneOfTwentyToSixtySeconds) {
-    std::set<std::vector<uint8_t>> distinct;
+    std::set<std::string> distinct;
     int files = 0;
     for (int list = 0; list < kMusicLists; ++list) {
         for (int k = 0; k < static_cast<int>(g_trackCounts[list]); ++k) {
@@ -136,7 +136,7 @@ TEST(GeneratedTunes, EveryTrackIsADistinctTuneOfTwentyToSixtySeconds) {
             EXPECT_TRUE(t.channels.count(0) && t.channels.count(2)) << path << ": melody and bass";
             EXPECT_TRUE(platform::IsStandardMidiFile(bytes.data(), bytes.size()))
                 << path << ": would play as silence";
-            distinct.insert(bytes);
+            distinct.insert(std::string(bytes.begin(), bytes.end()));
             ++files;
         }
     }
