@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "engine/graphics.h"
 #include "engine/game_state.h"
+#include "engine/graphics.h"
 #include "platform/headless_backend.h"
 #include "tools/gen_data.h"
 

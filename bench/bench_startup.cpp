@@ -76,8 +76,7 @@ ProbeRun RunProbe(int stage) {
     int titleTune = 0, stageTune = 0;
     long rss = 0;
     const size_t at = text.rfind("title_ns=");
-    if (spawned != 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || at == std::string::npos)
-        return run;
+    if (spawned != 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0 || at == std::string::npos) return run;
     if (std::sscanf(text.c_str() + at,
                     "title_ns=%lld tunes_us=%lld stage_us=%lld title_tune=%d stage_tune=%d "
                     "maxrss_kb=%ld",
@@ -100,8 +99,7 @@ void BM_ExecToFirstTitleFrame(benchmark::State& state) {
         state.counters["peak_MiB"] = static_cast<double>(run.maxRssKb) / 1024.0;
     }
 }
-BENCHMARK(BM_ExecToFirstTitleFrame)
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15);
+BENCHMARK(BM_ExecToFirstTitleFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15);
 
 // Main-thread time of the music rebuild of a change from the title to the
 // stage (manual time), the whole stage start beside it, and the peak memory
@@ -123,8 +121,13 @@ void BM_StageChange(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StageChange)
-    ->Arg(1)->Arg(48)->Arg(49)
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
+    ->Arg(1)
+    ->Arg(48)
+    ->Arg(49)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5);
 
 }  // namespace
 

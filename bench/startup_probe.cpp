@@ -14,8 +14,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 
 #include "engine/game_state.h"
 #include "engine/music.h"
@@ -56,8 +56,7 @@ public:
             PostQuit(0);
         }
         // The change comes while the title tune plays, as a player's would.
-        if (titleNs != 0 && stage != 0 && changedAt_ == 0 &&
-            (TunePlays() || NowNs() - titleNs > kTitleWaitNs)) {
+        if (titleNs != 0 && stage != 0 && changedAt_ == 0 && (TunePlays() || NowNs() - titleNs > kTitleWaitNs)) {
             titleTune = TunePlays() ? 1 : 0;
             ChangeStage();
         }
@@ -105,10 +104,10 @@ int main(int argc, char** argv) {
     platform::ClearBackend();
     rusage ru{};
     getrusage(RUSAGE_SELF, &ru);
-    std::printf("title_ns=%lld tunes_us=%lld stage_us=%lld title_tune=%d stage_tune=%d "
-                "maxrss_kb=%ld\n",
-                static_cast<long long>(backend.titleNs), static_cast<long long>(backend.tunesUs),
-                static_cast<long long>(backend.stageUs), backend.titleTune, backend.stageTune,
-                ru.ru_maxrss);
+    std::printf(
+        "title_ns=%lld tunes_us=%lld stage_us=%lld title_tune=%d stage_tune=%d "
+        "maxrss_kb=%ld\n",
+        static_cast<long long>(backend.titleNs), static_cast<long long>(backend.tunesUs),
+        static_cast<long long>(backend.stageUs), backend.titleTune, backend.stageTune, ru.ru_maxrss);
     return code;
 }

@@ -103,12 +103,11 @@ int32_t CGraphics::CreateSurface(SurfacePtr* where, int32_t width, int32_t heigh
     return 1;
 }
 
-void CGraphics::LoadBmpToSurface(platform::Surface* surface, const char* path, int32_t x, int32_t y,
-                                 int32_t width, int32_t height) {
+void CGraphics::LoadBmpToSurface(platform::Surface* surface, const char* path, int32_t x, int32_t y, int32_t width,
+                                 int32_t height) {
     if (!surface || !path) return;
     std::vector<uint8_t> bytes;
-    if (!platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxBitmapBytes, bytes))
-        return;
+    if (!platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxBitmapBytes, bytes)) return;
     platform::Bitmap bmp;
     if (!platform::DecodeBmp(bytes.data(), bytes.size(), bmp)) return;
     const Rect dest{x, y, x + width, y + height};
@@ -127,8 +126,7 @@ void CGraphics::LoadBmpToSurface(platform::Surface* surface, const char* path, i
 
 int32_t CGraphics::LoadPaletteFromBmp(const char* path, platform::Color (&entries)[256]) {
     std::vector<uint8_t> data;
-    if (!path ||
-        !platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxBitmapBytes, data))
+    if (!path || !platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxBitmapBytes, data))
         return 0;
     const size_t got = data.size();
     // A short file leaves the entries it does not reach as they were.

@@ -20,8 +20,8 @@ public:
     // 0 only when the display itself cannot be had; missing files are silent.
     int32_t Init();
     int32_t CreateSurface(SurfacePtr* where, int32_t width, int32_t height);
-    void LoadBmpToSurface(platform::Surface* surface, const char* path, int32_t x, int32_t y,
-                          int32_t width, int32_t height);
+    void LoadBmpToSurface(platform::Surface* surface, const char* path, int32_t x, int32_t y, int32_t width,
+                          int32_t height);
     int32_t LoadPaletteFromBmp(const char* path, platform::Color (&entries)[256]);
     void SetColorKey0(SurfacePtr* where);
     void SetColorKey255(SurfacePtr* where);
@@ -86,9 +86,7 @@ public:
     // --- end of the enemy draws -----------------------------------------------
 
     platform::Surface* BackBuffer() { return backBuffer_.get(); }
-    platform::Surface* Slot(int index) {
-        return index >= 0 && index < kSlotCount ? slot[index].get() : nullptr;
-    }
+    platform::Surface* Slot(int index) { return index >= 0 && index < kSlotCount ? slot[index].get() : nullptr; }
     const platform::Color* Palette() const { return palette_; }
     uint8_t WhiteIndex() const { return white_; }
     const char* Label(int stage) const { return stage >= 1 && stage <= 50 ? label[stage - 1] : ""; }

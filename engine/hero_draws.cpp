@@ -26,11 +26,10 @@ struct Placement {
 };
 
 // A frame outside its set draws nothing; heroes' frames are always keyed.
-void DrawFrame(CGraphics& g, const SpriteSet* set, int32_t frame, const Placement& p, uint8_t tested,
-               uint8_t clipped) {
+void DrawFrame(CGraphics& g, const SpriteSet* set, int32_t frame, const Placement& p, uint8_t tested, uint8_t clipped) {
     if (!set || frame < 0 || frame >= set->count) return;
-    const sprite_draw::SpriteBlit b{p.left, p.top, p.width, p.height, p.lateDx, p.lateDy,
-                                    Rect{0, 0, p.width, p.height}, true};
+    const sprite_draw::SpriteBlit b{p.left, p.top, p.width, p.height, p.lateDx, p.lateDy, Rect{0, 0, p.width, p.height},
+                                    true};
     sprite_draw::ClipAndBlit(g, g.Slot(set->first + frame), b, tested, clipped);
 }
 
@@ -42,6 +41,7 @@ struct HeroArt {
     const int8_t* dy;  // poses entries
 };
 
+// clang-format off
 constexpr int8_t kSeliyaDx[44] = {16, 18, 8,  0,  2,  2,  8,  10, 16, 16, 16, 16, 12, 14, 6,
                                   12, 18, 6,  16, 10, 22, 0,  14, 14, 16, 18, 18, 14, 18, 16,
                                   14, 16, 14, 14, 18, 14, 6,  14, 12, 8,  14, -2, -30, 16};
@@ -60,6 +60,7 @@ constexpr int8_t kNerysDy[8] = {2, 0, 2, 16, 2, 2, 22, 38};
 constexpr int8_t kTavishDx[28] = {0, 0, 0, -32, -32, 0, 0, 0, 0, -32, -32, 0,   0, 0,
                                   0, 0, 0, 0,   0,   -76, 0, -12, 0, 0, 0,  -76, 0, 0};
 constexpr int8_t kTavishDy[14] = {2, 0, 2, 2, 2, 2, 2, 2, 14, 14, 14, 14, 2, 30};
+// clang-format on
 
 // The scene copy is made on every call, also when the hero itself is then
 // skipped, since it is what clears the frame.
@@ -86,12 +87,12 @@ const SpriteSet* s_flame = nullptr;
 const SpriteSet* s_cross = nullptr;
 
 // A projectile frame at world x with its offset applied before the test.
-void DrawShot(CGraphics& g, const SpriteSet*& cache, const char* name, int32_t x, int32_t y, int32_t frame,
-              int32_t dx, int32_t dy, uint8_t edges) {
+void DrawShot(CGraphics& g, const SpriteSet*& cache, const char* name, int32_t x, int32_t y, int32_t frame, int32_t dx,
+              int32_t dy, uint8_t edges) {
     const SpriteSet* set = Set(cache, name);
     if (!set || frame < 0 || frame >= set->count) return;
-    DrawFrame(g, set, frame, Placement{WorldToScreenX(x) + dx, y + dy, set->Width(frame), set->Height(frame)},
-              edges, edges);
+    DrawFrame(g, set, frame, Placement{WorldToScreenX(x) + dx, y + dy, set->Width(frame), set->Height(frame)}, edges,
+              edges);
 }
 
 }  // namespace
@@ -142,4 +143,3 @@ void CGraphics::DrawFlame(int32_t x, int32_t y, int32_t frame) {
 void CGraphics::DrawCross(int32_t x, int32_t y, int32_t frame) {
     DrawShot(*this, s_cross, "Cross", x, y, frame, 0, 0, kAllEdges);
 }
-

@@ -6,8 +6,7 @@
 StageMusic g_stageMusic;
 std::mutex g_musicMutex;
 
-StageMusic::StageMusic()
-    : performance(0), loader(0), paths{}, currentTrack(0), segments{}, trackCount(0), waiting(1) {
+StageMusic::StageMusic() : performance(0), loader(0), paths{}, currentTrack(0), segments{}, trackCount(0), waiting(1) {
     const int32_t list = (g_stageNumber >= 0 && g_stageNumber < kMusicLists) ? g_stageNumber : 0;
     trackCount = static_cast<int32_t>(g_trackCounts[list]);
     for (int32_t i = 0; i < trackCount; ++i) paths[i] = TrackPath(list, i);

@@ -32,7 +32,7 @@ public:
     int32_t currentTrack;
     uint32_t segments[kMaxTracks];  // backend music handles, 0 until loaded
     int32_t trackCount;
-    int32_t waiting;                // 1 until the current track has been seen playing
+    int32_t waiting;  // 1 until the current track has been seen playing
 };
 
 extern StageMusic g_stageMusic;

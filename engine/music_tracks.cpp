@@ -50,8 +50,7 @@ constexpr auto kTrackPaths = BuildPaths();
 }  // namespace
 
 const char* TrackPath(int32_t list, int32_t track) {
-    if (list < 0 || list >= kMusicLists || track < 0 ||
-        track >= static_cast<int32_t>(g_trackCounts[list]))
+    if (list < 0 || list >= kMusicLists || track < 0 || track >= static_cast<int32_t>(g_trackCounts[list]))
         return nullptr;
     return kTrackPaths[list][track].text;
 }

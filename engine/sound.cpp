@@ -8,14 +8,12 @@
 SoundPlayer g_soundPlayer;
 
 const char* const g_waveFiles[kWaveSlots] = {
-    "wave\\WHIP.wav",          "wave\\DEAD.wav",           "wave\\HIT.wav",
-    "wave\\HIT.wav",           "wave\\NOKEZORI.wav",       "wave\\CLEAR.wav",
-    "wave\\PASYA.wav",         "wave\\PASYA.wav",          "wave\\PASYA.wav",
-    "wave\\SAN.wav",           "wave\\FYENRIRU.wav",       "wave\\YUMI.wav",
-    "wave\\DON.wav",           "wave\\flash.wav",          "wave\\fire.wav",
-    "wave\\no.wav",            "wave\\Mataaou.wav",        "wave\\ALLCLEAR.wav",
-    "wave\\Seliya_Damege.wav", "wave\\Seliya_himitu.wav",  "wave\\Nerys_Damege.wav",
-    "wave\\kidan.wav",         "wave\\kick.wav",           "wave\\brakfist.wav",
+    "wave\\WHIP.wav",         "wave\\DEAD.wav",     "wave\\HIT.wav",           "wave\\HIT.wav",
+    "wave\\NOKEZORI.wav",     "wave\\CLEAR.wav",    "wave\\PASYA.wav",         "wave\\PASYA.wav",
+    "wave\\PASYA.wav",        "wave\\SAN.wav",      "wave\\FYENRIRU.wav",      "wave\\YUMI.wav",
+    "wave\\DON.wav",          "wave\\flash.wav",    "wave\\fire.wav",          "wave\\no.wav",
+    "wave\\Mataaou.wav",      "wave\\ALLCLEAR.wav", "wave\\Seliya_Damege.wav", "wave\\Seliya_himitu.wav",
+    "wave\\Nerys_Damege.wav", "wave\\kidan.wav",    "wave\\kick.wav",          "wave\\brakfist.wav",
 };
 
 SoundPlayer::SoundPlayer() : deviceOpen(0), buffers{}, current(0), format{}, dataSize(0) {}
@@ -36,9 +34,7 @@ void SoundPlayer::Init() {
     deviceOpen = (b && b->OpenAudio()) ? 1 : 0;
 }
 
-uint32_t SoundPlayer::GetBuffer(int32_t slot) const {
-    return (slot >= 0 && slot < kWaveSlots) ? buffers[slot] : 0;
-}
+uint32_t SoundPlayer::GetBuffer(int32_t slot) const { return (slot >= 0 && slot < kWaveSlots) ? buffers[slot] : 0; }
 
 void SoundPlayer::ReadWaveFile(const char* path) {
     // Nothing of the previous file survives a failed read.
@@ -46,8 +42,7 @@ void SoundPlayer::ReadWaveFile(const char* path) {
     dataSize = 0;
     data.clear();
     std::vector<uint8_t> image;
-    if (!path ||
-        !platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxWaveBytes, image))
+    if (!path || !platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxWaveBytes, image))
         return;
     WaveImage wave{};
     if (!ParseWave(image.data(), image.size(), wave)) return;

@@ -28,12 +28,12 @@ public:
     int32_t IsOpen() const { return deviceOpen; }
     uint32_t GetBuffer(int32_t slot) const;
 
-    int32_t deviceOpen;              // the sound device is set up
-    uint32_t buffers[kWaveSlots];    // backend sound handles, 0 until loaded
-    uint32_t current;                // buffer played last
-    WaveFormat format;               // of the last file read
-    uint32_t dataSize;               // of the last file read
-    std::vector<uint8_t> data;       // samples of the last file read, until copied
+    int32_t deviceOpen;            // the sound device is set up
+    uint32_t buffers[kWaveSlots];  // backend sound handles, 0 until loaded
+    uint32_t current;              // buffer played last
+    WaveFormat format;             // of the last file read
+    uint32_t dataSize;             // of the last file read
+    std::vector<uint8_t> data;     // samples of the last file read, until copied
 };
 
 extern SoundPlayer g_soundPlayer;

@@ -23,6 +23,7 @@ struct DrawInfo {
     uint8_t clipped;
 };
 
+// clang-format off
 constexpr DrawInfo kDrawInfo[kSpriteDrawCount] = {
 #define DRAW_ROW(name, set, frames, space, tested, clipped) {set, frames, space, tested, clipped},
 #define DRAW_XYF DRAW_ROW
@@ -36,6 +37,7 @@ constexpr DrawInfo kDrawInfo[kSpriteDrawCount] = {
 #undef DRAW_NONE
 #undef DRAW_ROW
 };
+// clang-format on
 
 struct AnchorRow {
     SpriteDrawKind kind;
@@ -46,6 +48,7 @@ struct AnchorRow {
 };
 
 // Frames not listed sit at their caller's position.
+// clang-format off
 constexpr AnchorRow kAnchors[] = {
     {kRed, 1, 0, 4, false},
     {kRed, 5, 0, 4, false},
@@ -286,6 +289,7 @@ constexpr AnchorRow kAnchors[] = {
     {kMorvane2, 18, 2, 0, false},
     {kShellok, 0, 6, 0, true},
 };
+// clang-format on
 
 constexpr int kMaxFrames = 32;
 
@@ -339,9 +343,7 @@ int32_t s_frameFaults = 0;
 
 namespace sprite_draw {
 
-const char* SpriteDrawSetName(int kind) {
-    return kind >= 0 && kind < kSpriteDrawCount ? kDrawInfo[kind].set : nullptr;
-}
+const char* SpriteDrawSetName(int kind) { return kind >= 0 && kind < kSpriteDrawCount ? kDrawInfo[kind].set : nullptr; }
 
 int32_t FrameFaultCount() { return s_frameFaults; }
 
@@ -365,7 +367,10 @@ void DrawSpriteKind(CGraphics& g, int kind, int32_t x, int32_t y, int32_t frame)
     Rect src{0, 0, static_cast<int32_t>(w), static_cast<int32_t>(h)};
     switch (kind) {
         case kUne: h = 36; break;  // 30 image rows stretched over 36
-        case kTobuHonoo: w = 14; src.right = 14; break;
+        case kTobuHonoo:
+            w = 14;
+            src.right = 14;
+            break;
         case kIto:
         case kItoHalf:
             // A hanging thread: y is its bottom row, its length from the top.

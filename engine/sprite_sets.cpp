@@ -9,6 +9,7 @@
 namespace {
 
 // Frame sizes, width then height, set after set in slot order.
+// clang-format off
 constexpr int16_t kSizes[][2] = {
     // Tobrin
     {36, 62}, {24, 62}, {33, 62}, {36, 62}, {24, 62}, {33, 62}, {61, 62}, {64, 62},
@@ -410,9 +411,11 @@ constexpr int16_t kSizes[][2] = {
     // Cross
     {28, 26}, {30, 28}, {30, 28},
 };
+// clang-format on
 
 }  // namespace
 
+// clang-format off
 const SpriteSet kSpriteSets[kSpriteSetCount] = {
     {"Tobrin", 0, 24, "bmp\\Tobrin\\%d.bmp", false, 0, 24, SpriteKind::kHero, &kSizes[0]},
     {"Hp\\Life", 24, 1, "bmp\\Hp\\Life.bmp", true, 0, 1, SpriteKind::kLifeBar, &kSizes[24]},
@@ -595,6 +598,7 @@ const SpriteSet kSpriteSets[kSpriteSetCount] = {
     {"Tavish", 947, 28, "bmp\\Tavish\\%d.bmp", false, 255, 28, SpriteKind::kHero, &kSizes[938]},
     {"Cross", 975, 3, "bmp\\Cross\\%d.bmp", false, 255, 3, SpriteKind::kHeroShot, &kSizes[966]},
 };
+// clang-format on
 
 const SpriteSet* FindSpriteSet(const char* name) {
     for (const SpriteSet& s : kSpriteSets)

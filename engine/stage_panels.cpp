@@ -1,6 +1,7 @@
 #include "stage_panels.h"
 
 int32_t StagePanelCount(int32_t stage) {
+    // clang-format off
     switch (stage) {
         case 1: case 18: case 41: case 34: case 39: case 46: case 47: case 48: case 50:
             return 9;
@@ -15,9 +16,11 @@ int32_t StagePanelCount(int32_t stage) {
         default:
             return stage >= 1 && stage <= 50 ? 8 : 0;
     }
+    // clang-format on
 }
 
 int32_t StagePanelFile(int32_t stage, int32_t panel) {
+    // clang-format off
     switch (stage) {
         case 24: case 25: case 26: case 27:
             return panel % 4;
@@ -29,6 +32,7 @@ int32_t StagePanelFile(int32_t stage, int32_t panel) {
         default:
             return panel;
     }
+    // clang-format on
 }
 
 int32_t StagePanelFileCount(int32_t stage) {

@@ -9,19 +9,18 @@ struct ControlRow {
     const char* action;
 };
 
-
 // True in the Japanese build: the texts need a Japanese font.
 extern const bool kJapanese;
 extern const char* const kLoading;
 extern const char* const kStageLabel[50];
 extern const char* const kStageTitle[50];
 
-extern const char* const kSelectPrompt;       // menu and player-select heading
-extern const char* const kMenuItem[7];        // "continue game" ... "exit game"
+extern const char* const kSelectPrompt;  // menu and player-select heading
+extern const char* const kMenuItem[7];   // "continue game" ... "exit game"
 extern const char* const kStageSelectPrompt;
 extern const char* const kPlayerName[11];
-extern const char* const kBackPrompt;         // controls, encyclopedia, about
-extern const char* const kCreating;           // encyclopedia placeholder
+extern const char* const kBackPrompt;  // controls, encyclopedia, about
+extern const char* const kCreating;    // encyclopedia placeholder
 
 // Controls page, per hero, in screen order.
 extern const ControlRow kControlsDoran[5];

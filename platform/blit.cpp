@@ -12,8 +12,7 @@ Surface::Surface(int width, int height)
 namespace {
 
 bool Valid(const Rect& r, int w, int h) {
-    return r.left < r.right && r.top < r.bottom && r.left >= 0 && r.top >= 0 && r.right <= w &&
-           r.bottom <= h;
+    return r.left < r.right && r.top < r.bottom && r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h;
 }
 
 Rect Whole(const Surface& s) { return Rect{0, 0, s.Width(), s.Height()}; }

@@ -11,8 +11,7 @@ namespace platform {
 namespace {
 
 bool FitsAsDataFile(const struct stat& st, size_t maxBytes) {
-    return S_ISREG(st.st_mode) && st.st_size >= 0 &&
-           static_cast<unsigned long long>(st.st_size) <= maxBytes;
+    return S_ISREG(st.st_mode) && st.st_size >= 0 && static_cast<unsigned long long>(st.st_size) <= maxBytes;
 }
 
 }  // namespace

@@ -10,14 +10,11 @@ bool HeadlessBackend::CreateMainWindow(const char*, const char*) { return !failW
 
 bool HeadlessBackend::OpenDisplay() { return !failDisplay; }
 
-void HeadlessBackend::SetPalette(const Color (&entries)[256]) {
-    std::memcpy(palette, entries, sizeof palette);
-}
+void HeadlessBackend::SetPalette(const Color (&entries)[256]) { std::memcpy(palette, entries, sizeof palette); }
 
 bool HeadlessBackend::Present(const Surface& frame) {
     ++presentCount;
-    lastFrame.assign(frame.Pixels(),
-                     frame.Pixels() + static_cast<size_t>(frame.Width()) * frame.Height());
+    lastFrame.assign(frame.Pixels(), frame.Pixels() + static_cast<size_t>(frame.Width()) * frame.Height());
     std::memcpy(lastPalette, palette, sizeof lastPalette);
     lastTexts.swap(pendingTexts);
     pendingTexts.clear();
@@ -143,8 +140,7 @@ namespace platform {
 namespace {
 
 bool UsableFormat(const PcmFormat& f) {
-    return (f.channels == 1 || f.channels == 2) && (f.bitsPerSample == 8 || f.bitsPerSample == 16) &&
-           f.sampleRate > 0;
+    return (f.channels == 1 || f.channels == 2) && (f.bitsPerSample == 8 || f.bitsPerSample == 16) && f.sampleRate > 0;
 }
 
 }  // namespace

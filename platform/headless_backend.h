@@ -122,11 +122,11 @@ public:
     bool cursorShown = true;
 
     int presentCount = 0;
-    std::vector<uint8_t> lastFrame;     // indices of the last presented frame
-    Color lastPalette[256] = {};        // palette in force at that present
+    std::vector<uint8_t> lastFrame;  // indices of the last presented frame
+    Color lastPalette[256] = {};     // palette in force at that present
     Color palette[256] = {};
-    std::vector<Text> pendingTexts;     // drawn since the last present
-    std::vector<Text> lastTexts;        // drawn into the last presented frame
+    std::vector<Text> pendingTexts;  // drawn since the last present
+    std::vector<Text> lastTexts;     // drawn into the last presented frame
     std::vector<uint32_t> periodsBegun;
     std::vector<uint32_t> periodsEnded;
 

@@ -75,8 +75,7 @@ MidiSynth::State MidiSynth::GetState() {
 
 bool MidiSynth::WaitReady(int ms) {
     std::unique_lock<std::mutex> lock(mutex_);
-    loaded_.wait_for(lock, std::chrono::milliseconds(ms),
-                     [&] { return state_ != State::kLoading; });
+    loaded_.wait_for(lock, std::chrono::milliseconds(ms), [&] { return state_ != State::kLoading; });
     return state_ == State::kReady;
 }
 

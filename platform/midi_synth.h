@@ -74,7 +74,7 @@ private:
     State state_ = State::kIdle;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
-    bool request_ = false;  // a play or a stop for the next Render
+    bool request_ = false;      // a play or a stop for the next Render
     uint32_t requestTune_ = 0;  // 0: stop
     std::vector<uint8_t> requestBytes_;
     uint32_t askedTune_ = 0;  // the last tune asked for, until a stop

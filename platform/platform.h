@@ -55,7 +55,7 @@ bool Blit(Surface& dst, const Rect* dstRect, const Surface& src, const Rect* src
 bool Fill(Surface& dst, const Rect* rect, uint8_t index);
 
 enum class MessageType {
-    User,       // posted by a timer callback; param is the timer id
+    User,  // posted by a timer callback; param is the timer id
     Paint,
     LeftClick,  // left mouse button anywhere in the window
     Close,      // the window is being closed (not by a system-key shortcut)

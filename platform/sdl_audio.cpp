@@ -4,9 +4,9 @@
 // time and a play on a busy buffer only moves its pan, as a hardware buffer
 // would. A tune is only its file's bytes until it plays: loading a stage's
 // tunes sets nothing up.
-#include <cmath>
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <cmath>
 #include <dirent.h>
 #include <unistd.h>
 
@@ -153,8 +153,8 @@ uint32_t SdlBackend::CreateSound(const PcmFormat& format, const uint8_t* data, s
     if (!audio_ || !data) return 0;
     std::lock_guard<std::mutex> lock(audio_->mutex);
     if (!audio_->open) return 0;
-    if ((format.channels != 1 && format.channels != 2) ||
-        (format.bitsPerSample != 8 && format.bitsPerSample != 16) || format.sampleRate == 0)
+    if ((format.channels != 1 && format.channels != 2) || (format.bitsPerSample != 8 && format.bitsPerSample != 16) ||
+        format.sampleRate == 0)
         return 0;
     const uint32_t blockAlign = format.channels * (format.bitsPerSample / 8u);
     if (bytes < blockAlign || bytes > 0x7FFFFFF0u) return 0;

@@ -59,7 +59,6 @@ int ScanCode(SDL_Scancode sc) {
     }
 }
 
-
 }  // namespace
 
 SdlBackend::SdlBackend() = default;
@@ -93,8 +92,8 @@ bool SdlBackend::CreateMainWindow(const char* windowClass, const char* title) {
         return false;
     }
     videoUp_ = true;
-    window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenW,
-                               kScreenH, SDL_WINDOW_HIDDEN);
+    window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenW, kScreenH,
+                               SDL_WINDOW_HIDDEN);
     if (!window_) {
         error_ = std::string("no window could be created (") + SDL_GetError() + ")";
         return false;
@@ -119,8 +118,7 @@ bool SdlBackend::OpenDisplay() {
         return false;
     }
     SDL_RenderSetLogicalSize(renderer_, kScreenW, kScreenH);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                 kScreenW, kScreenH);
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kScreenW, kScreenH);
     if (!texture_) {
         error_ = std::string("no texture (") + SDL_GetError() + ")";
         return false;
@@ -133,12 +131,10 @@ void SdlBackend::ShowCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_
 
 void SdlBackend::SetPalette(const Color (&entries)[256]) {
     for (int i = 0; i < 256; ++i)
-        lut_[i] = 0xFF000000u | (uint32_t{entries[i].r} << 16) | (uint32_t{entries[i].g} << 8) |
-                  entries[i].b;
+        lut_[i] = 0xFF000000u | (uint32_t{entries[i].r} << 16) | (uint32_t{entries[i].g} << 8) | entries[i].b;
 }
 
-void SdlBackend::ConvertFrame(const Surface& frame, const uint32_t* lut, uint32_t* out,
-                              int pitchPixels) {
+void SdlBackend::ConvertFrame(const Surface& frame, const uint32_t* lut, uint32_t* out, int pitchPixels) {
     const int w = frame.Width() < kScreenW ? frame.Width() : kScreenW;
     const int h = frame.Height() < kScreenH ? frame.Height() : kScreenH;
     for (int y = 0; y < h; ++y) {
@@ -200,8 +196,7 @@ bool SdlBackend::WaitMessage(Message& out) {
                     return true;
                 }
                 continue;
-            default:
-                continue;
+            default: continue;
         }
     }
 }

@@ -69,7 +69,6 @@ public:
     struct Timer;
 
 private:
-
     bool videoUp_ = false;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;

@@ -24,8 +24,7 @@ int CloseOwnedStream(SDL_RWops* rw) {
 
 SDL_RWops* OpenDataFileStream(const char* gamePath, size_t maxBytes) {
     std::vector<uint8_t> bytes;
-    if (!gamePath || !ReadDataFile(ResolveDataPath(gamePath).c_str(), maxBytes, bytes) || bytes.empty())
-        return nullptr;
+    if (!gamePath || !ReadDataFile(ResolveDataPath(gamePath).c_str(), maxBytes, bytes) || bytes.empty()) return nullptr;
     // A copy in SDL's heap: a loader may keep the stream for as long as the
     // music lives and closes it when done.
     void* copy = SDL_malloc(bytes.size());

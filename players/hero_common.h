@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
-#include "engine/game_state.h"
 #include "engine/sound.h"
 #include "players/damage.h"
 #include "players/hero_body.h"
@@ -79,8 +79,8 @@ void HeroMove(H& h, const HeroBody& body) {
         h.screenX = 320;
         return;
     }
-    h.screenX = left ? std::max(h.screenX - kHeroStep, body.leastX)
-                     : std::min(h.screenX + kHeroStep, body.greatestScreenX);
+    h.screenX =
+        left ? std::max(h.screenX - kHeroStep, body.leastX) : std::min(h.screenX + kHeroStep, body.greatestScreenX);
 }
 
 // The gravity step and a landing probe at (x + dx, y + dy); true when the

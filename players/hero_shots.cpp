@@ -49,7 +49,8 @@ void ShotHimitu::Update() {
 
 int32_t ShotHimitu::GetHitRect(platform::Rect* out) const {
     if (finished || counter % 2 != 0 || !out) return 0;
-    platform::Rect r = facing ? platform::Rect{x + 44, y + 8, x + 75, y + 31} : platform::Rect{x, y + 8, x + 31, y + 31};
+    platform::Rect r =
+        facing ? platform::Rect{x + 44, y + 8, x + 75, y + 31} : platform::Rect{x, y + 8, x + 31, y + 31};
     if (frame % 3 != 1) {
         r.top += 2;
         r.bottom += 2;

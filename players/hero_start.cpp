@@ -3,12 +3,11 @@
 namespace {
 
 constexpr int32_t kStartY[51] = {
-    0,
-    315, 356, 261, 361, 364, 251, 150, 285, 111, 111,  // 1-10
-    235, 221, 215, 361, 336, 360, 356, 149, 111, 319,  // 11-20
-    319, 233, 361, 361, 235, 319, 343, 111, 244, 233,  // 21-30
-    374, 379, 111, 379, 365, 352, 352, 352, 201, 360,  // 31-40
-    379, 349, 349, 349, 149, 246, 349, 337, 349, 379,  // 41-50
+    0,   315, 356, 261, 361, 364, 251, 150, 285, 111, 111,  // 1-10
+    235, 221, 215, 361, 336, 360, 356, 149, 111, 319,       // 11-20
+    319, 233, 361, 361, 235, 319, 343, 111, 244, 233,       // 21-30
+    374, 379, 111, 379, 365, 352, 352, 352, 201, 360,       // 31-40
+    379, 349, 349, 349, 149, 246, 349, 337, 349, 379,       // 41-50
 };
 
 }  // namespace
@@ -16,6 +15,7 @@ constexpr int32_t kStartY[51] = {
 HeroStart HeroStartFor(int32_t stage) {
     if (stage < 1 || stage > 50) return HeroStart{0, 0, 0, 0};
     const int32_t y = kStartY[stage];
+    // clang-format off
     switch (stage) {
         case 1: return HeroStart{150, 150, y, 1};
         case 8: return HeroStart{310, 310, y, 1};
@@ -28,4 +28,5 @@ HeroStart HeroStartFor(int32_t stage) {
         case 49: return HeroStart{570, 570, y, 0};
         default: return HeroStart{20, 20, y, 1};
     }
+    // clang-format on
 }

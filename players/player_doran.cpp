@@ -17,12 +17,10 @@ struct PoseArt {
 
 // Sprite size and draw offset of every pose.
 const PoseArt kPoses[24] = {
-    {36, 62, 0, 0},     {24, 62, 12, 0},    {33, 62, 3, 0},     {36, 62, 0, 0},
-    {24, 62, 0, 0},     {33, 62, 0, 0},     {61, 62, 0, 0},     {64, 62, 0, 0},
-    {129, 62, -97, 0},  {61, 62, -20, 0},   {64, 62, -25, 0},   {129, 62, 0, 0},
-    {32, 46, 0, 18},    {32, 46, 0, 18},    {64, 62, -32, 16},  {64, 48, -32, 16},
-    {128, 46, 0, 18},   {64, 62, 0, 16},    {64, 48, 0, 16},    {128, 46, -96, 18},
-    {36, 58, 0, 2},     {36, 58, 0, 2},     {61, 24, 0, 38},    {61, 24, 0, 38},
+    {36, 62, 0, 0},  {24, 62, 12, 0},    {33, 62, 3, 0},    {36, 62, 0, 0},    {24, 62, 0, 0},   {33, 62, 0, 0},
+    {61, 62, 0, 0},  {64, 62, 0, 0},     {129, 62, -97, 0}, {61, 62, -20, 0},  {64, 62, -25, 0}, {129, 62, 0, 0},
+    {32, 46, 0, 18}, {32, 46, 0, 18},    {64, 62, -32, 16}, {64, 48, -32, 16}, {128, 46, 0, 18}, {64, 62, 0, 16},
+    {64, 48, 0, 16}, {128, 46, -96, 18}, {36, 58, 0, 2},    {36, 58, 0, 2},    {61, 24, 0, 38},  {61, 24, 0, 38},
 };
 
 // Right-facing pose or its left-facing twin.
@@ -88,8 +86,8 @@ void PlayerDoran::StateStep() {
     } else if (knockedBack) {
         Move();
         if (HeroFallKnocked(*this, Body())) {
-            attackPhase = walkCounter = vy = knockedBack = crouching = walking = whippedInAir = airborne =
-                attacking = 0;
+            attackPhase = walkCounter = vy = knockedBack = crouching = walking = whippedInAir = airborne = attacking =
+                0;
         }
     } else if (walking && !attacking && !crouching && !airborne) {
         Move();

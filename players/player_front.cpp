@@ -3,8 +3,8 @@
 #include <type_traits>
 
 #include "engine/camera.h"
-#include "engine/graphics.h"
 #include "engine/game_state.h"
+#include "engine/graphics.h"
 #include "players/player_doran.h"
 #include "players/player_nerys.h"
 #include "players/player_seliya.h"
@@ -71,8 +71,7 @@ int32_t PlayerFront::WeaponHits(const platform::Rect* box, int32_t alreadyHit) {
                 g_hitSoundRequest = 1;
             }
             return 1;
-        default:
-            return 0;
+        default: return 0;
     }
 }
 

@@ -35,7 +35,7 @@ public:
     int32_t crouching = 0;
     int32_t knockedBack = 0;
     int32_t dead = 0;
-    int32_t spell = 0;  // 0 lightning, 1 flame
+    int32_t spell = 0;         // 0 lightning, 1 flame
     int32_t invulnerable = 0;  // rule A only; stays 0 under rule B
     int32_t deathCountdown = 0;
 

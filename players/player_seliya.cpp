@@ -21,10 +21,10 @@ struct BodyBox {
     int8_t leftR, leftL, width, top, height;
 };
 constexpr BodyBox kBoxes[kPoses] = {
-    {16, 14, 32, 2, 72},  {18, 14, 30, 28, 46}, {8, 16, 38, 6, 68},   {0, 18, 44, 4, 70},   {2, 18, 42, 2, 72},
-    {2, 14, 46, 4, 64},   {8, 18, 36, 6, 68},   {10, 16, 36, 4, 70},  {16, 14, 32, 2, 72},  {16, 16, 30, 0, 74},
-    {16, 14, 32, 2, 72},  {16, 14, 32, 4, 70},  {12, 18, 32, 16, 58}, {14, 14, 34, 2, 72},  {6, 6, 50, 2, 72},
-    {12, 14, 36, 4, 70},  {18, 12, 32, 26, 48}, {6, 8, 48, 26, 48},   {16, 14, 32, 30, 44}, {10, -2, 52, 26, 58},
+    {16, 14, 32, 2, 72},   {18, 14, 30, 28, 46}, {8, 16, 38, 6, 68},   {0, 18, 44, 4, 70},   {2, 18, 42, 2, 72},
+    {2, 14, 46, 4, 64},    {8, 18, 36, 6, 68},   {10, 16, 36, 4, 70},  {16, 14, 32, 2, 72},  {16, 16, 30, 0, 74},
+    {16, 14, 32, 2, 72},   {16, 14, 32, 4, 70},  {12, 18, 32, 16, 58}, {14, 14, 34, 2, 72},  {6, 6, 50, 2, 72},
+    {12, 14, 36, 4, 70},   {18, 12, 32, 26, 48}, {6, 8, 48, 26, 48},   {16, 14, 32, 30, 44}, {10, -2, 52, 26, 58},
     {22, -30, 68, 48, 26}, {0, 16, 46, 14, 60},
 };
 
@@ -170,11 +170,16 @@ void PlayerSeliya::ActionStep() {
         // Standing still long enough starts the idle animation, which loops.
         if (++actionCounter == 327) actionCounter = 315;
         int32_t p = 0;
-        if (actionCounter >= 324) p = 10;
-        else if (actionCounter >= 321) p = 11;
-        else if (actionCounter >= 318) p = 10;
-        else if (actionCounter >= 315) p = 9;
-        else if (actionCounter >= kIdleStart) p = 8;
+        if (actionCounter >= 324)
+            p = 10;
+        else if (actionCounter >= 321)
+            p = 11;
+        else if (actionCounter >= 318)
+            p = 10;
+        else if (actionCounter >= 315)
+            p = 9;
+        else if (actionCounter >= kIdleStart)
+            p = 8;
         pose = Facing(facing, p);
     } else if (attacking && crouching && !knockedBack && !dead && !special) {
         walkCounter = 0;

@@ -89,8 +89,8 @@ void PlayerTavish::StateStep() {
     } else if (knockedBack) {
         Move();
         if (HeroFallKnocked(*this, Body())) {
-            attackPhase = walkCounter = vy = crossThrow = knockedBack = crouching = walking = whippedInAir =
-                airborne = attacking = 0;
+            attackPhase = walkCounter = vy = crossThrow = knockedBack = crouching = walking = whippedInAir = airborne =
+                attacking = 0;
         }
     } else if (walking && !attacking && !crouching && !airborne && !crossThrow) {
         Move();
@@ -122,7 +122,8 @@ void PlayerTavish::AttackStep() {
         attackPhase += 1;
         pose = Facing(facing, attackPhase <= 3 ? 6 : 7);
         // One cross at a time: a throw while it flies launches nothing.
-        if (attackPhase == 4 && g_shotCross.IsFinished()) g_shotCross = ShotCross(facing ? x + 12 : x + 2, y + 22, facing);
+        if (attackPhase == 4 && g_shotCross.IsFinished())
+            g_shotCross = ShotCross(facing ? x + 12 : x + 2, y + 22, facing);
     } else if (!dead && !knockedBack && !crossThrow && !attacking && !((walking || airborne) && !crouching)) {
         walkCounter = 0;
         pose = Facing(facing, crouching ? 8 : 0);

@@ -7,6 +7,7 @@ namespace {
 using platform::Rect;
 
 // Five stretches of ground with four narrow pits.
+// clang-format off
 const Rect kFloor1[] = {
     {kOpenLeft, 379, 2813, 426},
     {2826, 379, 2974, 426},
@@ -14,8 +15,10 @@ const Rect kFloor1[] = {
     {3308, 379, 3452, 426},
     {3465, 379, kOpenRight, 426},
 };
+// clang-format on
 
 // Seven stretches over pits; the last runs far past the exit.
+// clang-format off
 const Rect kFloor2[] = {
     {kOpenLeft, 420, 640, 467},
     {664, 420, 1280, 467},
@@ -25,9 +28,11 @@ const Rect kFloor2[] = {
     {3228, 420, 3840, 467},
     {3876, 420, 65535, 467},
 };
+// clang-format on
 
 // An upper walkway (325 and 326) with pits that drop onto a lower path (376);
 // the lower path has pits of its own and rejoins the walkway by a jump.
+// clang-format off
 const Rect kFloor3[] = {
     {kOpenLeft, 325, 700, 372},
     {740, 326, 1300, 373},
@@ -46,10 +51,12 @@ const Rect kFloor3[] = {
     {4124, 376, 4300, 423},
     {4324, 376, kOpenRight, 423},
 };
+// clang-format on
 
 const Rect kFloor4[] = {{kOpenLeft, 425, kOpenRight, 472}};
 
 // Five stretches with four pits.
+// clang-format off
 const Rect kFloor5[] = {
     {kOpenLeft, 428, 900, 475},
     {932, 428, 1790, 475},
@@ -57,6 +64,7 @@ const Rect kFloor5[] = {
     {2710, 428, 3580, 475},
     {3608, 428, kOpenRight, 475},
 };
+// clang-format on
 
 const Rect kFloor6[] = {{kOpenLeft, 315, kOpenRight, 362}};
 const Rect kFloor7[] = {{kOpenLeft, 214, kOpenRight, 261}};
@@ -64,16 +72,19 @@ const Rect kFloor8[] = {{kOpenLeft, 349, kOpenRight, 396}};
 
 // A high ledge over a deep floor; the ledge is first so that it answers
 // where the two overlap.
+// clang-format off
 const Rect kFloor9[] = {
     {kOpenLeft, 175, 2484, 222},
     {kOpenLeft, 456, kOpenRight, 856},
 };
+// clang-format on
 
 const Rect kFloor11[] = {{kOpenLeft, 299, kOpenRight, 346}};
 const Rect kFloor12[] = {{kOpenLeft, 285, kOpenRight, 332}};
 
 // Ground at 279 with raised stretches at 245: two bridge pits, one sits on
 // the last stretch of ground.
+// clang-format off
 const Rect kFloor13[] = {
     {kOpenLeft, 279, 900, 326},
     {940, 245, 1500, 292},
@@ -82,6 +93,7 @@ const Rect kFloor13[] = {
     {2840, 279, kOpenRight, 326},
     {3100, 245, 3400, 292},
 };
+// clang-format on
 
 const Rect kFloor14[] = {{kOpenLeft, 425, kOpenRight, 1065}};
 const Rect kFloor15[] = {{kOpenLeft, 400, kOpenRight, 1040}};
@@ -89,6 +101,7 @@ const Rect kFloor15[] = {{kOpenLeft, 400, kOpenRight, 1040}};
 // Two step pyramids up to 138 on three stretches of ground. Neighbouring
 // steps overlap by 10 pixels so that no seam lets a hero drop between them.
 // The two summits come first, the ground last.
+// clang-format off
 const Rect kFloor16[] = {
     {845, 138, 940, 185},
     {2562, 138, 2650, 185},
@@ -132,10 +145,12 @@ const Rect kFloor16[] = {
     {1840, 456, 3400, 503},
     {3440, 456, kOpenRight, 503},
 };
+// clang-format on
 
 const Rect kFloor17[] = {{kOpenLeft, 420, kOpenRight, 1060}};
 
 // Eight stretches over pits, the first reaching back past the left end.
+// clang-format off
 const Rect kFloor18[] = {
     {-640, 213, 720, 259},
     {760, 213, 1440, 259},
@@ -146,11 +161,13 @@ const Rect kFloor18[] = {
     {4344, 213, 5040, 259},
     {5072, 213, kOpenRight, 259},
 };
+// clang-format on
 
 const Rect kFloor20[] = {{kOpenLeft, 383, kOpenRight, 1023}};
 const Rect kFloor22[] = {{kOpenLeft, 297, kOpenRight, 937}};
 
 // Thirteen stretches over pits.
+// clang-format off
 const Rect kFloor25[] = {
     {kOpenLeft, 299, 390, 345},
     {410, 299, 790, 345},
@@ -166,12 +183,14 @@ const Rect kFloor25[] = {
     {4346, 299, 4730, 345},
     {4754, 299, kOpenRight, 345},
 };
+// clang-format on
 
 const Rect kFloor27[] = {{kOpenLeft, 407, kOpenRight, 1047}};
 
 // Ground at 308 in five stretches, each of the first four carrying a block
 // at 242: too tall to walk into for the whip heroes and the spell caster,
 // who jump onto it.
+// clang-format off
 const Rect kFloor29[] = {
     {kOpenLeft, 308, 900, 355},
     {500, 242, 700, 289},
@@ -183,9 +202,11 @@ const Rect kFloor29[] = {
     {2700, 242, 2950, 289},
     {3232, 308, kOpenRight, 355},
 };
+// clang-format on
 
 // Five stretches of ground at 297 with four hills between the pits: a step
 // at 255, a summit at 214 and a step at 255 again.
+// clang-format off
 const Rect kFloor30[] = {
     {kOpenLeft, 297, 1000, 344},
     {600, 255, 720, 302},
@@ -205,19 +226,23 @@ const Rect kFloor30[] = {
     {3670, 255, 3790, 302},
     {4032, 297, kOpenRight, 344},
 };
+// clang-format on
 
 const Rect kFloor31[] = {{kOpenLeft, 438, kOpenRight, 1078}};
 const Rect kFloor32[] = {{kOpenLeft, 443, kOpenRight, 1083}};
 
+// clang-format off
 const Rect kFloor33[] = {
     {kOpenLeft, 175, 5044, 222},
     {kOpenLeft, 456, kOpenRight, 856},
 };
+// clang-format on
 
 const Rect kFloor35[] = {{kOpenLeft, 429, kOpenRight, 1069}};
 const Rect kFloor36[] = {{kOpenLeft, 416, kOpenRight, 1056}};
 
 // Thirty-seven short stretches over pits.
+// clang-format off
 const Rect kFloor39[] = {
     {kOpenLeft, 265, 160, 312},
     {188, 265, 310, 312},
@@ -257,10 +282,12 @@ const Rect kFloor39[] = {
     {5470, 265, 5600, 312},
     {5628, 265, kOpenRight, 312},
 };
+// clang-format on
 
 const Rect kFloor42[] = {{kOpenLeft, 413, kOpenRight, 1053}};
 
 // Nineteen stretches over pits, walked from the right end to the left.
+// clang-format off
 const Rect kFloor45[] = {
     {kOpenLeft, 213, 270, 260},
     {306, 213, 540, 260},
@@ -282,6 +309,7 @@ const Rect kFloor45[] = {
     {4604, 213, 4850, 260},
     {4882, 213, kOpenRight, 260},
 };
+// clang-format on
 
 const Rect kFloor46[] = {{kOpenLeft, 310, kOpenRight, 950}};
 const Rect kFloor48[] = {{kOpenLeft, 401, kOpenRight, 1041}};
@@ -294,6 +322,7 @@ constexpr FloorTable Table(const Rect (&rects)[N]) {
 }  // namespace
 
 FloorTable StageFloorTable(int32_t stage) {
+    // clang-format off
     switch (stage) {
         case 1: return Table(kFloor1);
         case 2: return Table(kFloor2);
@@ -330,4 +359,5 @@ FloorTable StageFloorTable(int32_t stage) {
         case 48: return Table(kFloor48);
         default: return FloorTable{nullptr, 0};
     }
+    // clang-format on
 }

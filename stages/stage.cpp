@@ -13,6 +13,7 @@ constexpr int32_t kClearSound = 5;
 constexpr int32_t kFinalClearSound = 16;
 
 // y of the Varmiel form on the exit ground (its top - 90); 0: no exit.
+// clang-format off
 constexpr int32_t kExitY[51] = {
     0,
     289, 330, 235, 335, 338, 225, 124, 259, 366, 366,  // 1-10
@@ -21,19 +22,23 @@ constexpr int32_t kExitY[51] = {
     348, 353, 366, 353, 339, 326, 326, 326, 175, 366,  // 31-40
     353, 0, 0, 0, 123, 220, 323, 311, 0, 353,          // 41-50
 };
+// clang-format on
 
 bool ExitsLeft(int32_t stage) {
+    // clang-format off
     switch (stage) {
         case 9: case 10: case 19: case 20: case 28: case 33: case 45: case 47: case 48:
             return true;
         default:
             return false;
     }
+    // clang-format on
 }
 
 }  // namespace
 
 int32_t StageEndX(int32_t stage) {
+    // clang-format off
     switch (stage) {
         case 1: case 18: case 34: case 39: case 46: case 47: case 48: case 50:
             return 5720;
@@ -52,18 +57,21 @@ int32_t StageEndX(int32_t stage) {
         default:
             return 0;
     }
+    // clang-format on
 }
 
 bool StageExitPoint(int32_t stage, int32_t heroIndex, ExitPoint* out) {
     if (stage < 1 || stage > 50 || kExitY[stage] == 0) return false;
     // The three groups stand at different heights on the same ground.
     int32_t dy = 0, leftX = 0;
+    // clang-format off
     switch (heroIndex) {
         case 1: dy = 0; leftX = -10; break;
         case 0: dy = 16; leftX = -10; break;
         case 2: case 5: case 6: dy = 26; leftX = 0; break;
         default: return false;
     }
+    // clang-format on
     out->x = ExitsLeft(stage) ? leftX : StageEndX(stage);
     out->y = kExitY[stage] + dy;
     return true;

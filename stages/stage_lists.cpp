@@ -8,6 +8,7 @@ namespace {
 
 using ListFn = StageObjectList (*)();
 
+// clang-format off
 constexpr ListFn kLists[] = {
     StageList1,  StageList2,  StageList3,  StageList4,  StageList5,  StageList6,  StageList7,
     StageList8,  StageList9,  StageList10, StageList11, StageList12, StageList13, StageList14,
@@ -18,6 +19,7 @@ constexpr ListFn kLists[] = {
     StageList43, StageList44, StageList45, StageList46, StageList47, StageList48, StageList49,
     StageList50,
 };
+// clang-format on
 static_assert(std::size(kLists) == 50);
 
 }  // namespace

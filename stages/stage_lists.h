@@ -35,6 +35,7 @@ constexpr StageObjectList ListOf(const StageObject (&list)[N]) {
 
 // Each stage's list, one file per stage under stages/lists/.
 #define MORVANE_STAGE_LIST(n) StageObjectList StageList##n();
+// clang-format off
 MORVANE_STAGE_LIST(1) MORVANE_STAGE_LIST(2) MORVANE_STAGE_LIST(3) MORVANE_STAGE_LIST(4)
 MORVANE_STAGE_LIST(5) MORVANE_STAGE_LIST(6) MORVANE_STAGE_LIST(7) MORVANE_STAGE_LIST(8)
 MORVANE_STAGE_LIST(9) MORVANE_STAGE_LIST(10) MORVANE_STAGE_LIST(11) MORVANE_STAGE_LIST(12)
@@ -48,8 +49,9 @@ MORVANE_STAGE_LIST(37) MORVANE_STAGE_LIST(38) MORVANE_STAGE_LIST(39) MORVANE_STA
 MORVANE_STAGE_LIST(41) MORVANE_STAGE_LIST(42) MORVANE_STAGE_LIST(43) MORVANE_STAGE_LIST(44)
 MORVANE_STAGE_LIST(45) MORVANE_STAGE_LIST(46) MORVANE_STAGE_LIST(47) MORVANE_STAGE_LIST(48)
 MORVANE_STAGE_LIST(49) MORVANE_STAGE_LIST(50)
+// clang-format on
 #undef MORVANE_STAGE_LIST
 
-// The object list of stage 1 to 50; empty for a stage whose list is not laid
-// out yet and for a number without a stage.
-StageObjectList StageObjectsFor(int32_t stage);
+    // The object list of stage 1 to 50; empty for a stage whose list is not laid
+    // out yet and for a number without a stage.
+    StageObjectList StageObjectsFor(int32_t stage);

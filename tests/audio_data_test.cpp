@@ -52,9 +52,11 @@ Tune ReadTune(const std::vector<uint8_t>& b) {
     uint32_t endTick = 0;
     size_t pos = 14;
     while (pos + 8 <= b.size()) {
-        if (std::string(b.begin() + static_cast<std::ptrdiff_t>(pos), b.begin() + static_cast<std::ptrdiff_t>(pos) + 4) != "MTrk")
+        if (std::string(b.begin() + static_cast<std::ptrdiff_t>(pos),
+                        b.begin() + static_cast<std::ptrdiff_t>(pos) + 4) != "MTrk")
             return t;
-        const size_t len = (size_t{b[pos + 4]} << 24) | (size_t{b[pos + 5]} << 16) | (size_t{b[pos + 6]} << 8) | b[pos + 7];
+        const size_t len =
+            (size_t{b[pos + 4]} << 24) | (size_t{b[pos + 5]} << 16) | (size_t{b[pos + 6]} << 8) | b[pos + 7];
         size_t i = pos + 8;
         const size_t end = i + len;
         if (end > b.size()) return t;
@@ -134,8 +136,7 @@ TEST(GeneratedTunes, EveryTrackIsADistinctTuneOfTwentyToSixtySeconds) {
             EXPECT_LE(t.seconds, 60.0) << path;
             EXPECT_GT(t.notes, 100) << path;
             EXPECT_TRUE(t.channels.count(0) && t.channels.count(2)) << path << ": melody and bass";
-            EXPECT_TRUE(platform::IsStandardMidiFile(bytes.data(), bytes.size()))
-                << path << ": would play as silence";
+            EXPECT_TRUE(platform::IsStandardMidiFile(bytes.data(), bytes.size())) << path << ": would play as silence";
             distinct.insert(std::string(bytes.begin(), bytes.end()));
             ++files;
         }

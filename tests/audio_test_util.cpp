@@ -87,8 +87,8 @@ void ScratchDirTest::TearDown() {
 void ScratchDirTest::Write(const std::string& gamePath, const std::vector<uint8_t>& bytes) {
     const std::filesystem::path p = dir_ + "/" + platform::ResolveDataPath(gamePath.c_str());
     std::filesystem::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(p, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 void ScratchDirTest::WriteAllWaves(uint32_t ms) {

@@ -12,10 +12,10 @@ struct WaveSpec {
     uint16_t channels = 1;
     uint32_t rate = 22050;
     uint16_t bits = 16;
-    uint32_t fmtSize = 16;             // bytes of "fmt " written (>= 16 adds zeros)
+    uint32_t fmtSize = 16;  // bytes of "fmt " written (>= 16 adds zeros)
     std::vector<uint8_t> samples = std::vector<uint8_t>(2000, 0x11);
-    int64_t claimedDataExtra = 0;      // added to the data size in the header
-    bool junkBeforeFmt = false;        // an odd-sized chunk (with pad byte)
+    int64_t claimedDataExtra = 0;  // added to the data size in the header
+    bool junkBeforeFmt = false;    // an odd-sized chunk (with pad byte)
     bool junkBetween = false;
     bool dataBeforeFmt = false;
 };

@@ -35,12 +35,12 @@ TEST(Blit, RefusesAnythingThatWouldNeedClipping) {
     Surface dst(16, 16);
     const Rect srcAll{0, 0, 8, 8};
     const Rect refused[] = {
-        {-1, 0, 7, 8},   // left of the target
-        {9, 0, 17, 8},   // past its right edge
-        {0, -1, 8, 7},   // above
-        {0, 9, 8, 17},   // below
-        {4, 4, 4, 12},   // empty
-        {8, 8, 0, 0},    // inverted
+        {-1, 0, 7, 8},  // left of the target
+        {9, 0, 17, 8},  // past its right edge
+        {0, -1, 8, 7},  // above
+        {0, 9, 8, 17},  // below
+        {4, 4, 4, 12},  // empty
+        {8, 8, 0, 0},   // inverted
     };
     for (const Rect& d : refused) {
         EXPECT_FALSE(Blit(dst, &d, src, &srcAll, false)) << d.left << "," << d.top;
@@ -90,8 +90,10 @@ TEST(Blit, ColourKeyLeavesKeyedPixelsOut) {
 
 TEST(Blit, StretchIsNearestNeighbourBothWays) {
     Surface src(2, 2);
-    src.Row(0)[0] = 1; src.Row(0)[1] = 2;
-    src.Row(1)[0] = 3; src.Row(1)[1] = 4;
+    src.Row(0)[0] = 1;
+    src.Row(0)[1] = 2;
+    src.Row(1)[0] = 3;
+    src.Row(1)[1] = 4;
     Surface big(6, 4);
     ASSERT_TRUE(Blit(big, nullptr, src, nullptr, false));
     const uint8_t want[4][6] = {{1, 1, 1, 2, 2, 2}, {1, 1, 1, 2, 2, 2}, {3, 3, 3, 4, 4, 4}, {3, 3, 3, 4, 4, 4}};

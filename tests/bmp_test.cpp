@@ -50,8 +50,8 @@ protected:
     }
     static void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
         fs::create_directories(fs::path(path).parent_path());
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     fs::path old_, dir_;
 };

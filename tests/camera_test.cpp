@@ -19,7 +19,7 @@ TEST(Camera, ViewRestsOnTheRightEndAndNeverJumps) {
     EXPECT_EQ(CameraScreenX(6000, 5800, 6000), 600);
     EXPECT_EQ(CameraScreenX(5400, 5800, 6000), 0);
     // The neighbouring rules agree at both switch points.
-    EXPECT_EQ(CameraScreenX(700, 5720, 6000), CameraScreenX(700, 5721, 6000) );
+    EXPECT_EQ(CameraScreenX(700, 5720, 6000), CameraScreenX(700, 5721, 6000));
     EXPECT_EQ(CameraScreenX(700, 320, 6000), CameraScreenX(700, 319, 6000));
     // A one-screen stage (length 600) shows world x as screen x whatever the hero does.
     for (int hx : {0, 319, 320, 500, 600}) EXPECT_EQ(CameraScreenX(123, hx, 600), 123);

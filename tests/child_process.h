@@ -22,8 +22,7 @@ int RunInChild(Fn fn, bool unprivileged = false) {
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::alarm(5);
-        if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(125);
+        if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(125);
         ::_exit(fn());
     }
     int status = 0;

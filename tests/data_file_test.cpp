@@ -54,9 +54,8 @@ Outcome ReadInChild(const std::string& path, size_t maxBytes) {
 class DataFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("morvane_df_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() / ("morvane_df_" + std::to_string(::getpid()) + "_" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -136,8 +135,7 @@ protected:
         fs::remove_all(gamePath);
         Write(gamePath, bytes);
         switch (d) {
-            case Damage::kNone:
-                break;
+            case Damage::kNone: break;
             case Damage::kFifo:
                 fs::remove(gamePath);
                 ASSERT_EQ(::mkfifo(gamePath.c_str(), 0644), 0);
@@ -153,22 +151,19 @@ protected:
             case Damage::kOverSize:
                 fs::resize_file(gamePath, cap + 1);  // sparse: cheap however big the cap
                 break;
-            case Damage::kUnreadable:
-                fs::permissions(gamePath, fs::perms::none);
-                break;
+            case Damage::kUnreadable: fs::permissions(gamePath, fs::perms::none); break;
         }
     }
     // Runs a reader in a child; it returns 0 when the file was used and 1
     // when the result is exactly that of a missing file.
     template <typename Fn>
-    void ExpectEachDamageReadsAsMissing(const std::string& gamePath, const std::vector<uint8_t>& bytes,
-                                        size_t cap, Fn reader) {
+    void ExpectEachDamageReadsAsMissing(const std::string& gamePath, const std::vector<uint8_t>& bytes, size_t cap,
+                                        Fn reader) {
         Place(gamePath, bytes, Damage::kNone, cap);
         ASSERT_EQ(InChild(reader), Outcome::kRead) << "the good file must load";
         for (Damage d : kDamages) {
             Place(gamePath, bytes, d, cap);
-            EXPECT_EQ(InChild(reader, d == Damage::kUnreadable), Outcome::kRefused)
-                << "damage " << static_cast<int>(d);
+            EXPECT_EQ(InChild(reader, d == Damage::kUnreadable), Outcome::kRefused) << "damage " << static_cast<int>(d);
         }
         fs::remove_all(gamePath);
         EXPECT_EQ(InChild(reader), Outcome::kRefused) << "a missing file";
@@ -181,16 +176,16 @@ TEST_F(DamagedTreeTest, PicturesAndThePaletteReadAsMissing) {
     platform::Color table[256];
     BuildPalette(table);
     const std::vector<uint8_t> px = {7, 8, 9, 10};
-    ExpectEachDamageReadsAsMissing("bmp/stage1/0.bmp", EncodeBmp(2, 2, px.data(), table),
-                                   platform::kMaxBitmapBytes, [&] {
-        platform::Surface s(2, 2);
-        g_graphics.LoadBmpToSurface(&s, "bmp\\stage1\\0.bmp", 0, 0, 2, 2);
-        const bool picture = s.Row(0)[0] != 0;
-        platform::Color entries[256] = {};
-        const int32_t palette = g_graphics.LoadPaletteFromBmp("bmp\\stage1\\0.bmp", entries);
-        if (picture && palette == 1 && entries[255].r == table[255].r) return 0;
-        return !picture && palette == 0 && entries[255].r == 0 ? 1 : 2;
-    });
+    ExpectEachDamageReadsAsMissing(
+        "bmp/stage1/0.bmp", EncodeBmp(2, 2, px.data(), table), platform::kMaxBitmapBytes, [&] {
+            platform::Surface s(2, 2);
+            g_graphics.LoadBmpToSurface(&s, "bmp\\stage1\\0.bmp", 0, 0, 2, 2);
+            const bool picture = s.Row(0)[0] != 0;
+            platform::Color entries[256] = {};
+            const int32_t palette = g_graphics.LoadPaletteFromBmp("bmp\\stage1\\0.bmp", entries);
+            if (picture && palette == 1 && entries[255].r == table[255].r) return 0;
+            return !picture && palette == 0 && entries[255].r == 0 ? 1 : 2;
+        });
 }
 
 TEST_F(DamagedTreeTest, EffectsReadAsMissing) {

@@ -1,6 +1,6 @@
 // Finding the data tree from wherever the game is started.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -47,8 +47,7 @@ TEST_F(DataTreeSearch, TheBuildsDataIsFoundFromTheProjectFolderAndFromAnyOther) 
     EXPECT_EQ(RunInChild([] { return EnterFrom(MORVANE_SOURCE_DIR, MORVANE_PROGRAM, MORVANE_DATA_DIR); }), 0);
     EXPECT_EQ(RunInChild([this] { return EnterFrom(scratch_, MORVANE_PROGRAM, MORVANE_DATA_DIR); }), 0);
     // The README's way: from the data folder itself.
-    EXPECT_EQ(RunInChild([] { return EnterFrom(MORVANE_DATA_DIR, "/nowhere/morvane", MORVANE_DATA_DIR); }),
-              0);
+    EXPECT_EQ(RunInChild([] { return EnterFrom(MORVANE_DATA_DIR, "/nowhere/morvane", MORVANE_DATA_DIR); }), 0);
 }
 
 TEST_F(DataTreeSearch, ATreeInTheWorkingFolderWinsInAnyLetterCase) {

@@ -35,8 +35,8 @@ protected:
     // Pixels of the back buffer that some draw has set.
     int CountDrawn() {
         const platform::Surface* b = g_graphics.BackBuffer();
-        return static_cast<int>(std::count_if(b->Pixels(), b->Pixels() + b->Width() * b->Height(),
-                                              [](uint8_t p) { return p != 0; }));
+        return static_cast<int>(
+            std::count_if(b->Pixels(), b->Pixels() + b->Width() * b->Height(), [](uint8_t p) { return p != 0; }));
     }
     int32_t Cost(int32_t level) { return HeroDamage(g_playerFront.GetCharacter(), level); }
 

@@ -13,8 +13,8 @@
 #include "engine/shell/menu.h"
 #include "engine/shell/shell.h"
 #include "engine/sound.h"
-#include "engine/timers.h"
 #include "engine/sprite_draw_kinds.h"
+#include "engine/timers.h"
 #include "game_test.h"
 #include "players/hero_common.h"
 #include "players/player_doran.h"
@@ -28,7 +28,7 @@ namespace {
 // Only the main thread's, where every frame runs.
 thread_local bool t_counting = false;
 thread_local long t_allocations = 0;
-}
+}  // namespace
 void* operator new(std::size_t n) {
     if (t_counting) ++t_allocations;
     if (void* p = std::malloc(n ? n : 1)) return p;
@@ -70,8 +70,14 @@ protected:
             LetGo(kLeft);
             HoldKey(kRight);
         }
-        if (frame % 13 == 0) HoldKey(kAlt); else LetGo(kAlt);
-        if (frame % 7 == 0) HoldKey(kCtrl); else LetGo(kCtrl);
+        if (frame % 13 == 0)
+            HoldKey(kAlt);
+        else
+            LetGo(kAlt);
+        if (frame % 7 == 0)
+            HoldKey(kCtrl);
+        else
+            LetGo(kCtrl);
     }
     void DropHeroAt(int32_t x) {
         g_playerDoran.x = x;

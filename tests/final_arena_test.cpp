@@ -4,19 +4,19 @@
 #include <algorithm>
 #include <vector>
 
-#include "enemies/model/boss_common.h"
 #include "enemies/bosses/boss_morvane1.h"
 #include "enemies/bosses/boss_morvane2.h"
 #include "enemies/bosses/boss_morvane3.h"
-#include "enemies/model/enemy_model.h"
 #include "enemies/bosses/hell_fire.h"
 #include "enemies/bosses/kokuen.h"
 #include "enemies/bosses/maryoku_orb.h"
 #include "enemies/bosses/stn_fire.h"
 #include "enemies/bosses/up_fire_m.h"
+#include "enemies/model/boss_common.h"
+#include "enemies/model/enemy_model.h"
+#include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "engine/shell/menu.h"
-#include "engine/game_state.h"
 #include "engine/sprite_draw_kinds.h"
 #include "game_test.h"
 #include "players/player_doran.h"

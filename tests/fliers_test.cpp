@@ -470,10 +470,8 @@ TEST_F(StageWalk, MeetsNoStrayFrameOrSlot) {
             EXPECT_TRUE(WalkTo(g_stage.GetEndX(), 6000)) << "stage " << stage << ": the far end";
         }
         EXPECT_TRUE(WalkTo(exit.x, 6000)) << "stage " << stage << ": the exit";
-        EXPECT_EQ(sprite_draw::FrameFaultCount(), faults)
-            << "stage " << stage << " drew a frame outside its set";
-        EXPECT_EQ(enemy::RefusedSlotCount(), refused)
-            << "stage " << stage << " reached outside an array";
+        EXPECT_EQ(sprite_draw::FrameFaultCount(), faults) << "stage " << stage << " drew a frame outside its set";
+        EXPECT_EQ(enemy::RefusedSlotCount(), refused) << "stage " << stage << " reached outside an array";
     }
     EXPECT_GE(walked, 1);
 }

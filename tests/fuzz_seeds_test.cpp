@@ -56,12 +56,11 @@ std::map<std::string, std::vector<uint8_t>> BitmapSeeds() {
         SeedFile(5, -3, 0, 8, {1, 2, 3, 4, 5, 0, 0, 0, 2, 2, 2, 2, 2, 0, 0, 0, 7, 6, 5, 4, 3, 0, 0, 0});
     // 7 x 4, run-length coded: a run, a padded odd literal, line ends, a
     // jump and the end marker.
-    seeds["rle8_odd_width.bmp"] = SeedFile(7, 4, 1, 16,
-                                           {4, 1, 0, 3, 9, 8, 7, 0,   // row 0: run of 4, literal of 3
-                                            0, 0,                     // end of line
-                                            7, 2, 0, 0,               // row 1
-                                            0, 2, 2, 1,               // jump to (2, 3)
-                                            5, 3, 0, 1});             // run of 5, end of picture
+    seeds["rle8_odd_width.bmp"] = SeedFile(7, 4, 1, 16, {4, 1, 0, 3, 9, 8, 7, 0,  // row 0: run of 4, literal of 3
+                                                         0, 0,                    // end of line
+                                                         7, 2, 0, 0,              // row 1
+                                                         0, 2, 2, 1,              // jump to (2, 3)
+                                                         5, 3, 0, 1});            // run of 5, end of picture
     // 1 x 1 with the full 256-entry table the game's own pictures carry.
     seeds["one_pixel_full_table.bmp"] = SeedFile(1, 1, 0, 0, {255, 0, 0, 0});
     return seeds;
@@ -85,8 +84,8 @@ TEST(FuzzSeeds, BitmapSeedsDecodeAndCoverEveryKindTheReaderTakes) {
         platform::Bitmap b;
         ASSERT_TRUE(platform::DecodeBmp(bytes.data(), bytes.size(), b)) << name;
         EXPECT_LT(bytes.size(), 2048u) << name;
-        const int32_t height = static_cast<int32_t>(bytes[22] | bytes[23] << 8 | bytes[24] << 16 |
-                                                    static_cast<uint32_t>(bytes[25]) << 24);
+        const int32_t height =
+            static_cast<int32_t>(bytes[22] | bytes[23] << 8 | bytes[24] << 16 | static_cast<uint32_t>(bytes[25]) << 24);
         rle = rle || bytes[30] == 1;
         bottomUp = bottomUp || (bytes[30] == 0 && height > 0);
         topDown = topDown || height < 0;

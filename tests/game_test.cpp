@@ -2,13 +2,12 @@
 
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
-#include "engine/shell/menu.h"
 #include "engine/music.h"
+#include "engine/shell/menu.h"
 #include "engine/shell/shell.h"
 #include "engine/sound.h"
 #include "engine/timers.h"
 #include "players/player_doran.h"
-#include "stages/stage_lists.h"
 #include "players/player_front.h"
 #include "players/player_nerys.h"
 #include "players/player_seliya.h"
@@ -16,6 +15,7 @@
 #include "players/player_tavish.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
+#include "stages/stage_lists.h"
 
 void GameTest::SetUp() {
     platform::SetBackend(&backend);

@@ -2,9 +2,9 @@
 // rule A, death and the restart.
 #include "enemies/stage50/gool.h"
 #include "engine/camera.h"
+#include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "engine/shell/menu.h"
-#include "engine/game_state.h"
 #include "game_test.h"
 #include "heroes_test.h"
 #include "players/player_doran.h"

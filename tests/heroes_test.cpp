@@ -561,8 +561,9 @@ protected:
         Rect r{640, 480, 0, 0};
         for (int y = 0; y < 480; ++y)
             for (int x = 0; x < 640; ++x)
-                if (b.Row(y)[x] == kInk) r = Rect{std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
-                                                  std::max(r.bottom, y + 1)};
+                if (b.Row(y)[x] == kInk)
+                    r = Rect{std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
+                             std::max(r.bottom, y + 1)};
         return r.left < r.right ? Box{r.left, r.top, r.right, r.bottom} : Box{0, 0, 0, 0};
     }
     void Clear() { platform::Fill(*g_graphics.BackBuffer(), nullptr, kScene); }

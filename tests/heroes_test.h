@@ -3,8 +3,8 @@
 // Shared by the hero tests of both damage-rule builds.
 #include <cstdint>
 
-#include "engine/shell/menu.h"
 #include "engine/game_state.h"
+#include "engine/shell/menu.h"
 #include "game_test.h"
 #include "players/player_front.h"
 

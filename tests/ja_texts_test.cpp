@@ -3,9 +3,9 @@
 #include <set>
 #include <string>
 
+#include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "engine/shell/menu.h"
-#include "engine/game_state.h"
 #include "game_test.h"
 
 namespace {

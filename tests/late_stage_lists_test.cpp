@@ -27,8 +27,8 @@ bool Idle(const StageObject& o) {
     return d >= 0 && o.args[d] == 1;
 }
 
-const std::vector<int32_t> kLateStages = {27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39,
-                                          40, 41, 43, 44, 45, 46, 47, 48, 50};
+const std::vector<int32_t> kLateStages = {27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37,
+                                          38, 39, 40, 41, 43, 44, 45, 46, 47, 48, 50};
 
 // Owners whose pool range is fixed by the class: the argument and the allowed
 // first slots.
@@ -68,9 +68,7 @@ class LateStageTraps : public GameTest {};
 TEST_F(LateStageTraps, FallingTrapsStrikeTheFloorUnderThem) {
     for (int32_t stage = 1; stage <= 50; ++stage) {
         g_stageFloor.LoadStage(stage);
-        const auto onFloor = [&](int32_t x, int32_t bottom) {
-            return g_stageFloor.TopAt(x + 1, bottom + 1) == bottom;
-        };
+        const auto onFloor = [&](int32_t x, int32_t bottom) { return g_stageFloor.TopAt(x + 1, bottom + 1) == bottom; };
         for (const StageObject& o : Entries(stage, C::EnemyHariLift))
             EXPECT_TRUE(onFloor(o.args[0], o.args[2] + 58)) << "lift " << o.slot << " on " << stage;
         for (const StageObject& o : Entries(stage, C::EnemySyanderia))

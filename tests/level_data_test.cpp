@@ -28,8 +28,8 @@ struct HeroState {
 
 uint64_t Key(const HeroState& s) {
     return (uint64_t(uint32_t(s.x + 20000) & 0xFFFF) << 48) | (uint64_t(uint32_t(s.y + 20000) & 0xFFFF) << 32) |
-           (uint64_t(uint32_t(s.vs + 20000) & 0xFFFF) << 16) | (uint64_t(s.air) << 8) |
-           (uint64_t(s.drift + 1) << 4) | uint64_t(s.jumpsUsed);
+           (uint64_t(uint32_t(s.vs + 20000) & 0xFFFF) << 16) | (uint64_t(s.air) << 8) | (uint64_t(s.drift + 1) << 4) |
+           uint64_t(s.jumpsUsed);
 }
 
 // The stage's ground as a hero of one group meets it.

@@ -8,8 +8,7 @@
 
 namespace {
 
-constexpr uint8_t kUp = 0xC8, kDown = 0xD0, kLeft = 0xCB, kRight = 0xCD, kAlt = 0x38, kCtrl = 0x1D,
-                  kEsc = 0x01;
+constexpr uint8_t kUp = 0xC8, kDown = 0xD0, kLeft = 0xCB, kRight = 0xCD, kAlt = 0x38, kCtrl = 0x1D, kEsc = 0x01;
 
 }  // namespace
 

@@ -17,16 +17,16 @@ void Append(Bytes& to, const Bytes& more) { to.insert(to.end(), more.begin(), mo
 Bytes Chunk(const char* id, const Bytes& body) {
     Bytes c(id, id + 4);
     const auto n = static_cast<uint32_t>(body.size());
-    Append(c, {static_cast<uint8_t>(n >> 24), static_cast<uint8_t>(n >> 16),
-               static_cast<uint8_t>(n >> 8), static_cast<uint8_t>(n)});
+    Append(c, {static_cast<uint8_t>(n >> 24), static_cast<uint8_t>(n >> 16), static_cast<uint8_t>(n >> 8),
+               static_cast<uint8_t>(n)});
     Append(c, body);
     return c;
 }
 
 Bytes Header(uint16_t format, uint16_t tracks, uint16_t division = 96) {
-    return Chunk("MThd", {0, static_cast<uint8_t>(format), static_cast<uint8_t>(tracks >> 8),
-                          static_cast<uint8_t>(tracks), static_cast<uint8_t>(division >> 8),
-                          static_cast<uint8_t>(division)});
+    return Chunk("MThd",
+                 {0, static_cast<uint8_t>(format), static_cast<uint8_t>(tracks >> 8), static_cast<uint8_t>(tracks),
+                  static_cast<uint8_t>(division >> 8), static_cast<uint8_t>(division)});
 }
 
 // A tempo, a program change, a note held for 200 ticks (the release by running
@@ -96,15 +96,13 @@ TEST(MidiFileCheck, RefusesOtherFilesAndBadHeaders) {
 }
 
 TEST(MidiFileCheck, RefusesTracksWhoseEventsDoNotFitTheirChunk) {
-    EXPECT_FALSE(Check(File({0x00, 0x3C, 0x64, 0x00, 0xFF, 0x2F, 0x00})))
-        << "a data byte before any status";
+    EXPECT_FALSE(Check(File({0x00, 0x3C, 0x64, 0x00, 0xFF, 0x2F, 0x00}))) << "a data byte before any status";
     EXPECT_FALSE(Check(File({0x00, 0x90, 0x3C}))) << "a note cut short";
     EXPECT_FALSE(Check(File({0x00, 0xFF, 0x01, 0x10, 'a'}))) << "meta text longer than its chunk";
     EXPECT_FALSE(Check(File({0x00, 0xF0, 0x7F, 0x01}))) << "sysex longer than its chunk";
-    EXPECT_FALSE(Check(File({0x80, 0x80, 0x80, 0x80, 0x00, 0xFF, 0x2F, 0x00})))
-        << "a delta time of five bytes";
+    EXPECT_FALSE(Check(File({0x80, 0x80, 0x80, 0x80, 0x00, 0xFF, 0x2F, 0x00}))) << "a delta time of five bytes";
     EXPECT_FALSE(Check(File({0x00, 0xF8, 0x00, 0xFF, 0x2F, 0x00}))) << "a real-time message";
     // Running status does not survive a meta event.
-    EXPECT_FALSE(Check(File({0x00, 0x90, 0x3C, 0x64, 0x00, 0xFF, 0x01, 0x00, 0x00, 0x3C, 0x00,
-                             0x00, 0xFF, 0x2F, 0x00})));
+    EXPECT_FALSE(
+        Check(File({0x00, 0x90, 0x3C, 0x64, 0x00, 0xFF, 0x01, 0x00, 0x00, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00})));
 }

@@ -1,8 +1,8 @@
 #include <set>
 #include <string>
 
-#include "engine/shell/menu.h"
 #include "engine/music.h"
+#include "engine/shell/menu.h"
 #include "engine/shell/shell.h"
 #include "game_test.h"
 

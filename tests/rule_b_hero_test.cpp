@@ -1,7 +1,7 @@
 // The default hero under damage rule B: full damage and no window in which
 // it cannot be hit.
-#include "engine/shell/menu.h"
 #include "engine/game_state.h"
+#include "engine/shell/menu.h"
 #include "game_test.h"
 #include "heroes_test.h"
 #include "players/damage.h"

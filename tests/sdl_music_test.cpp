@@ -47,8 +47,7 @@ Bytes ReadBytes(const fs::path& path) {
 
 void WriteBytes(const fs::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // The three ways a tune file can be bad: a folder in its place, the file cut
@@ -59,15 +58,9 @@ void SpoilTune(const fs::path& path, BadTune how) {
     const Bytes good = ReadBytes(path);
     fs::remove(path);
     switch (how) {
-        case BadTune::kFolder:
-            fs::create_directory(path);
-            break;
-        case BadTune::kCutOff:
-            WriteBytes(path, Bytes(good.begin(), good.begin() + good.size() / 2));
-            break;
-        case BadTune::kNotMidi:
-            WriteBytes(path, ReadBytes(fs::path(MORVANE_DATA_DIR) / "wave/fire.wav"));
-            break;
+        case BadTune::kFolder: fs::create_directory(path); break;
+        case BadTune::kCutOff: WriteBytes(path, Bytes(good.begin(), good.begin() + good.size() / 2)); break;
+        case BadTune::kNotMidi: WriteBytes(path, ReadBytes(fs::path(MORVANE_DATA_DIR) / "wave/fire.wav")); break;
     }
 }
 
@@ -158,8 +151,7 @@ TEST_F(SdlMusic, StageChangesLoadEveryTuneWithoutLoadingTheSoundfontAgain) {
     for (int stage : {13, 1, 44, 49}) {
         g_stageNumber = stage;
         RebuildStageMusic();
-        for (int k = 0; k < g_stageMusic.trackCount; ++k)
-            EXPECT_NE(g_stageMusic.segments[k], 0u) << k;
+        for (int k = 0; k < g_stageMusic.trackCount; ++k) EXPECT_NE(g_stageMusic.segments[k], 0u) << k;
         EXPECT_TRUE(WaitPlaying()) << stage;
         std::lock_guard<std::mutex> lock(g_musicMutex);
         g_stageMusic.NextTrack();
@@ -236,18 +228,16 @@ Level Render(platform::MidiSynth& synth, int rate, int channels, int ms) {
         for (size_t i = 0; i < block.size(); ++i) {
             const bool loud = std::abs(block[i]) > 32;
             if (loud) level.sound = true;
-            if (block[i] != 0 && static_cast<int>(i) % channels >= 2)
-                level.sideChannelsQuiet = false;
+            if (block[i] != 0 && static_cast<int>(i) % channels >= 2) level.sideChannelsQuiet = false;
         }
     }
     return level;
 }
 
 // One note of a quarter second at 120 beats a minute.
-const Bytes kShortTune = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
-                          'M', 'T', 'r', 'k', 0, 0, 0, 13,
-                          0x00, 0x90, 0x48, 0x70, 0x30, 0x80, 0x48, 0x00,
-                          0x00, 0xFF, 0x2F, 0x00, 0x00};
+const Bytes kShortTune = {'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    0,    0,    1,
+                          0,    96,   'M',  'T',  'r',  'k',  0,    0,    0,    13,   0x00, 0x90,
+                          0x48, 0x70, 0x30, 0x80, 0x48, 0x00, 0x00, 0xFF, 0x2F, 0x00, 0x00};
 
 class SynthAlone : public ::testing::Test {
 protected:
@@ -334,8 +324,7 @@ fs::path DataWithBadTitleTune(BadTune how) {
     const fs::path root = dir;
     const fs::path data = MORVANE_DATA_DIR;
     for (const auto& e : fs::directory_iterator(data))
-        if (e.path().filename() != "midi")
-            fs::create_directory_symlink(e.path(), root / e.path().filename());
+        if (e.path().filename() != "midi") fs::create_directory_symlink(e.path(), root / e.path().filename());
     fs::create_directory(root / "midi");
     for (const auto& e : fs::directory_iterator(data / "midi"))
         if (e.path().filename() != "stageselect")

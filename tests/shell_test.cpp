@@ -1,6 +1,6 @@
+#include <csignal>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <csignal>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -9,8 +9,8 @@
 
 #include "child_process.h"
 #include "engine/graphics.h"
-#include "engine/shell/menu.h"
 #include "engine/music.h"
+#include "engine/shell/menu.h"
 #include "engine/shell/shell.h"
 #include "engine/sound.h"
 #include "engine/timers.h"
@@ -18,8 +18,7 @@
 
 namespace {
 
-bool HasText(const std::vector<platform::HeadlessBackend::Text>& texts, const std::string& s, int x,
-             int y) {
+bool HasText(const std::vector<platform::HeadlessBackend::Text>& texts, const std::string& s, int x, int y) {
     for (const auto& t : texts)
         if (t.text == s && t.x == x && t.y == y) return true;
     return false;

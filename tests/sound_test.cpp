@@ -1,7 +1,7 @@
-#include "audio_test_util.h"
-#include "engine/shell/menu.h"
-#include "engine/game_state.h"
 #include "engine/sound.h"
+#include "audio_test_util.h"
+#include "engine/game_state.h"
+#include "engine/shell/menu.h"
 #include "engine/wave.h"
 
 using Play = platform::HeadlessBackend::SoundPlay;

@@ -40,15 +40,13 @@ protected:
                     if (!keyed || p != image.ColorKey()) want = p;
                 }
                 if (b.Row(y)[x] != want)
-                    return ::testing::AssertionFailure() << "pixel " << x << "," << y << " is "
-                                                         << int(b.Row(y)[x]) << ", want " << int(want);
+                    return ::testing::AssertionFailure()
+                           << "pixel " << x << "," << y << " is " << int(b.Row(y)[x]) << ", want " << int(want);
             }
         }
         return ::testing::AssertionSuccess();
     }
-    ::testing::AssertionResult Nothing() {
-        return Holds(Image("ghost", 0), 0, 0, platform::Rect{0, 0, 0, 0});
-    }
+    ::testing::AssertionResult Nothing() { return Holds(Image("ghost", 0), 0, 0, platform::Rect{0, 0, 0, 0}); }
 };
 
 TEST_F(SpriteDraws, EveryKindNamesALoadedSetOfItsFrameCount) {

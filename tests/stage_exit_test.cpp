@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "engine/shell/menu.h"
-#include "engine/game_state.h"
-#include "engine/sound.h"
 #include "audio_test_util.h"
+#include "engine/game_state.h"
+#include "engine/shell/menu.h"
+#include "engine/sound.h"
 #include "game_test.h"
 #include "players/player_front.h"
 #include "stages/stage.h"

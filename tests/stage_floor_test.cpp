@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "game_test.h"
-#include "engine/shell/menu.h"
 #include "engine/game_state.h"
+#include "engine/shell/menu.h"
+#include "game_test.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
 
@@ -97,6 +97,7 @@ TEST(StageFloorTables, KeepTheirCountsAndSurfaces) {
         std::set<int32_t> tops;
         int32_t depth;  // 0: not fixed
     };
+    // clang-format off
     const Shape shapes[] = {
         {1, 5, {379}, 47},        {2, 7, {420}, 47},   {3, 16, {325, 326, 376}, 47}, {5, 5, {428}, 47},
         {13, 6, {245, 279}, 47},  {16, 41, {}, 47},    {18, 8, {213}, 46},           {25, 13, {299}, 46},
@@ -104,6 +105,7 @@ TEST(StageFloorTables, KeepTheirCountsAndSurfaces) {
         {40, 41, {}, 47},         {45, 19, {213}, 47}, {4, 1, {425}, 47},            {9, 2, {175, 456}, 0},
         {33, 2, {175, 456}, 0},   {14, 1, {425}, 640}, {50, 1, {443}, 640},          {49, 1, {413}, 640},
     };
+    // clang-format on
     for (const Shape& sh : shapes) {
         const FloorTable t = StageFloorTable(sh.stage);
         ASSERT_EQ(t.count, sh.count) << sh.stage;

@@ -118,8 +118,7 @@ struct Vowel {
     float f1, f2, f3;
 };
 
-Samples Voice(float seconds, float pitchFrom, float pitchTo, Vowel from, Vowel to, float attack,
-              float tau, Rng& rng) {
+Samples Voice(float seconds, float pitchFrom, float pitchTo, Vowel from, Vowel to, float attack, float tau, Rng& rng) {
     Samples s(Len(seconds));
     Osc glottis, vibrato;
     BandPass b1, b2, b3;
@@ -150,8 +149,7 @@ Samples Bell(float seconds, float freq, float tau) {
     Osc a, b, c;
     for (size_t i = 0; i < s.size(); ++i) {
         const float t = T(static_cast<int>(i));
-        s[i] = (a.Sine(freq) + 0.4f * b.Sine(freq * 2.76f) + 0.2f * c.Sine(freq * 5.4f)) *
-               AttackDecay(t, 0.004f, tau);
+        s[i] = (a.Sine(freq) + 0.4f * b.Sine(freq * 2.76f) + 0.2f * c.Sine(freq * 5.4f)) * AttackDecay(t, 0.004f, tau);
     }
     return s;
 }
@@ -191,8 +189,7 @@ Samples Hit(Rng& rng) {
     LowPass lp;
     for (size_t i = 0; i < s.size(); ++i) {
         const float t = T(static_cast<int>(i));
-        s[i] = o.Sine(Glide(190, 55, t, 0.12f)) * Decay(t, 0.05f) +
-               lp(rng.Noise(), 2500) * Decay(t, 0.02f) * 1.6f;
+        s[i] = o.Sine(Glide(190, 55, t, 0.12f)) * Decay(t, 0.05f) + lp(rng.Noise(), 2500) * Decay(t, 0.02f) * 1.6f;
     }
     return s;
 }

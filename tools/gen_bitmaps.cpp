@@ -29,12 +29,25 @@ Color Hsl(double hueDeg, double sat, double light) {
     const double hp = hueDeg / 60.0;
     const double x = c * (1 - std::fabs(std::fmod(hp, 2.0) - 1));
     double r = 0, g = 0, b = 0;
-    if (hp < 1) { r = c; g = x; }
-    else if (hp < 2) { r = x; g = c; }
-    else if (hp < 3) { g = c; b = x; }
-    else if (hp < 4) { g = x; b = c; }
-    else if (hp < 5) { r = x; b = c; }
-    else { r = c; b = x; }
+    if (hp < 1) {
+        r = c;
+        g = x;
+    } else if (hp < 2) {
+        r = x;
+        g = c;
+    } else if (hp < 3) {
+        g = c;
+        b = x;
+    } else if (hp < 4) {
+        g = x;
+        b = c;
+    } else if (hp < 5) {
+        r = x;
+        b = c;
+    } else {
+        r = c;
+        b = x;
+    }
     const double m = light - c / 2;
     auto v = [m](double t) { return static_cast<uint8_t>(std::lround(std::clamp((t + m) * 255.0, 0.0, 255.0))); };
     return Color{v(r), v(g), v(b), 0};
@@ -72,7 +85,20 @@ bool Listed(const char* name, std::initializer_list<const char*> names) {
 // --- sprite pictures ---------------------------------------------------------------
 
 enum class Shape {
-    kHumanoid, kSkeleton, kArmor, kFlier, kBeast, kBlob, kOrb, kFlame, kJet, kBeam, kBolt, kCross, kTrap, kGem
+    kHumanoid,
+    kSkeleton,
+    kArmor,
+    kFlier,
+    kBeast,
+    kBlob,
+    kOrb,
+    kFlame,
+    kJet,
+    kBeam,
+    kBolt,
+    kCross,
+    kTrap,
+    kGem
 };
 
 struct Look {
@@ -97,49 +123,48 @@ Look LookOf(const SpriteSet& set, int w, int h) {
     switch (set.kind) {
         case SpriteKind::kHero:
             look.hero = true;
-            look.ramp = Listed(n, {"Tobrin"}) ? kBlue : Listed(n, {"Seliya"}) ? kCyan : Listed(n, {"Seliya_varm"}) ? kSky
-                        : Listed(n, {"Nerys"}) ? kIndigo : kTeal;
+            look.ramp = Listed(n, {"Tobrin"})        ? kBlue
+                        : Listed(n, {"Seliya"})      ? kCyan
+                        : Listed(n, {"Seliya_varm"}) ? kSky
+                        : Listed(n, {"Nerys"})       ? kIndigo
+                                                     : kTeal;
             look.shape = Shape::kHumanoid;
             break;
         case SpriteKind::kHeroShot:
             look.hero = true;
             look.ramp = kHeroRamps[hv % 5];
-            look.shape = Listed(n, {"Flame"}) ? Shape::kFlame : Listed(n, {"Suzaku", "Hato", "Himitu"}) ? Shape::kFlier : Shape::kOrb;
+            look.shape = Listed(n, {"Flame"})                      ? Shape::kFlame
+                         : Listed(n, {"Suzaku", "Hato", "Himitu"}) ? Shape::kFlier
+                                                                   : Shape::kOrb;
             if (Listed(n, {"Flame"})) look.ramp = kCyan;
             break;
         case SpriteKind::kItem:
             look.shape = Shape::kGem;
             look.ramp = kMagenta;
             break;
-        case SpriteKind::kShot:
-            look.shape = fire ? Shape::kFlame : Shape::kOrb;
-            break;
-        case SpriteKind::kTrap:
-            look.shape = Shape::kTrap;
-            break;
+        case SpriteKind::kShot: look.shape = fire ? Shape::kFlame : Shape::kOrb; break;
+        case SpriteKind::kTrap: look.shape = Shape::kTrap; break;
         case SpriteKind::kBoss:
             look.boss = true;
             look.shape = Shape::kHumanoid;
             break;
-        default:
-            look.shape = Shape::kHumanoid;
-            break;
+        default: look.shape = Shape::kHumanoid; break;
     }
-    if (Listed(n, {"Bat", "Crow", "Wasi", "Fukurou", "M_Bat", "G_Bat", "Koumori", "Tori", "Gargoile", "Medyusa",
-                   "B_Medyusa", "Medama", "Flying_S", "Kaminarisama", "Fish", "Porutaa", "Sukaru", "Sukaru2",
-                   "F_Sukaru", "Daibourei"}))
+    if (Listed(n, {"Bat",  "Crow",     "Wasi",    "Fukurou",   "M_Bat",    "G_Bat",    "Koumori",
+                   "Tori", "Gargoile", "Medyusa", "B_Medyusa", "Medama",   "Flying_S", "Kaminarisama",
+                   "Fish", "Porutaa",  "Sukaru",  "Sukaru2",   "F_Sukaru", "Daibourei"}))
         look.shape = Shape::kFlier;
-    if (Listed(n, {"Une", "ghost", "W_Ghost", "Yuurei", "Suraimu", "Hiru", "S_Large", "Gejigeji", "Hebi", "Nomi",
-                   "Specter",
-                   "Frog", "Toad", "Kumo", "Spider", "M_Spider", "Noroi", "Housi", "Balloon", "Leaf", "Hana", "Bara"}))
+    if (Listed(n, {"Une",   "ghost", "W_Ghost", "Yuurei", "Suraimu", "Hiru", "S_Large", "Gejigeji",
+                   "Hebi",  "Nomi",  "Specter", "Frog",   "Toad",    "Kumo", "Spider",  "M_Spider",
+                   "Noroi", "Housi", "Balloon", "Leaf",   "Hana",    "Bara"}))
         look.shape = Shape::kBlob;
     if (Listed(n, {"Uma", "F_Dog", "Hyou", "W_Wolf", "Fyenriru", "Arumajiro", "Saramanda", "Sunegusu", "Haru"}))
         look.shape = Shape::kBeast;
-    if (Listed(n, {"skeletonsoldier", "Skeleton", "War_Skeleton", "Fire_Skeleton", "B_Gaikotu", "honebasira",
-                   "Gureibu"}))
+    if (Listed(n,
+               {"skeletonsoldier", "Skeleton", "War_Skeleton", "Fire_Skeleton", "B_Gaikotu", "honebasira", "Gureibu"}))
         look.shape = Shape::kSkeleton;
-    if (Listed(n, {"Armor", "Ax_Armor", "Red_Ax_Armor", "B_Armor", "Dyurahan", "S_Night", "Douzou", "Gouremu",
-                   "Hunmer", "Tyinman"}))
+    if (Listed(n, {"Armor", "Ax_Armor", "Red_Ax_Armor", "B_Armor", "Dyurahan", "S_Night", "Douzou", "Gouremu", "Hunmer",
+                   "Tyinman"}))
         look.shape = Shape::kArmor;
     if (fire && set.kind != SpriteKind::kHeroShot) look.shape = Shape::kFlame, look.ramp = kOrange;
     if (bolt) look.shape = Shape::kBeam, look.ramp = kYellow;
@@ -293,7 +318,8 @@ void DrawBlob(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
     }
     c.Ellipse(W * 0.62, H * 0.35, std::max(1.0, W * 0.08), std::max(1.0, H * 0.09), light);
     c.Ellipse(W * 0.8, H * 0.35, std::max(1.0, W * 0.06), std::max(1.0, H * 0.08), light);
-    c.Box(static_cast<int>(W * 0.45), static_cast<int>(H * 0.55), static_cast<int>(W * 0.85), static_cast<int>(H * 0.55) + 1, dark);
+    c.Box(static_cast<int>(W * 0.45), static_cast<int>(H * 0.55), static_cast<int>(W * 0.85),
+          static_cast<int>(H * 0.55) + 1, dark);
 }
 
 void DrawOrb(Canvas& c, int pose, uint8_t body, uint8_t dark, uint8_t light) {
@@ -317,8 +343,10 @@ void DrawBeam(Canvas& c, int ramp, bool horizontal) {
     for (int i = 0; i < n; ++i) {
         const double d = std::fabs((i + 0.5) / n - 0.5) * 2;  // 0 centre, 1 edge
         const uint8_t col = d < 0.3 ? Shade(ramp, 14) : d < 0.7 ? Shade(ramp, 10) : Shade(ramp, 6);
-        if (horizontal) c.Box(0, i, c.w, i + 1, col);
-        else c.Box(i, 0, i + 1, c.h, col);
+        if (horizontal)
+            c.Box(0, i, c.w, i + 1, col);
+        else
+            c.Box(i, 0, i + 1, c.h, col);
     }
 }
 
@@ -447,7 +475,8 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
     look.armed = w * 10 > narrowest * 13;
     const uint32_t hv = Hash(set.name);
     const int tone = static_cast<int>(hv >> 8) % 3;
-    const uint8_t body = Shade(look.ramp, 7 + tone), dark = Shade(look.ramp, 3 + tone), light = Shade(look.ramp, 12 + tone);
+    const uint8_t body = Shade(look.ramp, 7 + tone), dark = Shade(look.ramp, 3 + tone),
+                  light = Shade(look.ramp, 12 + tone);
     // Sets of an even number of frames hold the right-facing run first.
     const bool twoFacings = set.count >= 2 && set.count % 2 == 0;
     const int perFacing = twoFacings ? set.count / 2 : set.count;
@@ -461,21 +490,21 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
         look.shape = Shape::kBlob;  // only for the outline below
     }
     if (!look.lying) switch (look.shape) {
-        case Shape::kHumanoid: DrawHumanoid(c, look, pose, foot, body, dark, light); break;
-        case Shape::kSkeleton: DrawSkeleton(c, look, pose, foot); break;
-        case Shape::kArmor: DrawArmor(c, look, pose, foot, body, dark, light); break;
-        case Shape::kFlier: DrawFlier(c, pose, Footed(set) ? foot : -1, body, dark, light); break;
-        case Shape::kBeast: DrawBeast(c, pose, foot, body, dark, light); break;
-        case Shape::kBlob: DrawBlob(c, pose, body, dark, light); break;
-        case Shape::kOrb: DrawOrb(c, pose, body, dark, light); break;
-        case Shape::kFlame: DrawFlame(c, pose, body, dark, light); break;
-        case Shape::kBeam: DrawBeam(c, look.ramp, w >= h); break;
-        case Shape::kJet: DrawJet(c, pose, body, dark, light); break;
-        case Shape::kBolt: DrawBolt(c, frame, body, light); break;
-        case Shape::kCross: DrawCross(c, frame, body, light); break;
-        case Shape::kTrap: DrawTrap(c, pose, body, dark, light); break;
-        case Shape::kGem: DrawGem(c, pose, body, dark, light); break;
-    }
+            case Shape::kHumanoid: DrawHumanoid(c, look, pose, foot, body, dark, light); break;
+            case Shape::kSkeleton: DrawSkeleton(c, look, pose, foot); break;
+            case Shape::kArmor: DrawArmor(c, look, pose, foot, body, dark, light); break;
+            case Shape::kFlier: DrawFlier(c, pose, Footed(set) ? foot : -1, body, dark, light); break;
+            case Shape::kBeast: DrawBeast(c, pose, foot, body, dark, light); break;
+            case Shape::kBlob: DrawBlob(c, pose, body, dark, light); break;
+            case Shape::kOrb: DrawOrb(c, pose, body, dark, light); break;
+            case Shape::kFlame: DrawFlame(c, pose, body, dark, light); break;
+            case Shape::kBeam: DrawBeam(c, look.ramp, w >= h); break;
+            case Shape::kJet: DrawJet(c, pose, body, dark, light); break;
+            case Shape::kBolt: DrawBolt(c, frame, body, light); break;
+            case Shape::kCross: DrawCross(c, frame, body, light); break;
+            case Shape::kTrap: DrawTrap(c, pose, body, dark, light); break;
+            case Shape::kGem: DrawGem(c, pose, body, dark, light); break;
+        }
     if (look.shape != Shape::kBeam && w >= 6 && h >= 6) c.Outline(bg, look.hero ? Grey(26) : Shade(look.ramp, 1));
     // The ball of lightning keeps to the corner it hits from.
     if (left && look.shape != Shape::kBolt) c.MirrorX();
@@ -512,9 +541,9 @@ struct Theme {
     int skyRamp, skyFrom, farRamp, nearRamp;
 };
 constexpr Theme kThemes[8] = {
-    {kIndigo, 1, kBlue, kViolet},   {kSky, 5, kGreen, kLime},   {kOrange, 0, kRed, kOrange},
-    {kBlue, 0, kIndigo, kPurple},   {kTeal, 2, kCyan, kTeal},   {kYellow, 1, kOrange, kYellow},
-    {kRed, 0, kRed, kOrange},       {kPurple, 0, kMagenta, kViolet},
+    {kIndigo, 1, kBlue, kViolet}, {kSky, 5, kGreen, kLime},        {kOrange, 0, kRed, kOrange},
+    {kBlue, 0, kIndigo, kPurple}, {kTeal, 2, kCyan, kTeal},        {kYellow, 1, kOrange, kYellow},
+    {kRed, 0, kRed, kOrange},     {kPurple, 0, kMagenta, kViolet},
 };
 
 double Ridge(int wx, uint32_t seed, double period) {

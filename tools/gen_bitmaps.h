@@ -15,8 +15,8 @@ constexpr uint8_t Grey(int level) { return static_cast<uint8_t>(1 + level); }  /
 
 // An 8-bit Windows bitmap (bottom-up, 256-entry colour table) of a top-down
 // picture, as bytes: plain BI_RGB, or run-length coded (RLE8) with rle.
-std::vector<uint8_t> EncodeBmp(int width, int height, const uint8_t* pixels,
-                               const platform::Color (&palette)[256], bool rle = false);
+std::vector<uint8_t> EncodeBmp(int width, int height, const uint8_t* pixels, const platform::Color (&palette)[256],
+                               bool rle = false);
 
 // Floor and wall rectangles (world x, screen y) that a stage's panels show.
 // Empty until the stages' floor tables are wired in.

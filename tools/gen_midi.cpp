@@ -106,8 +106,7 @@ using Progression = std::vector<int>;  // scale degrees of four chords
 const std::vector<Progression>& ProgressionsFor(const Steps* scale) {
     static const std::vector<Progression> major{{0, 4, 5, 3}, {0, 3, 4, 0}, {0, 5, 3, 4},
                                                 {3, 4, 2, 5}, {0, 2, 3, 4}, {5, 3, 0, 4}};
-    static const std::vector<Progression> minor{{0, 5, 2, 6}, {0, 3, 4, 0}, {0, 6, 5, 6},
-                                                {0, 3, 6, 2}, {0, 5, 3, 4}};
+    static const std::vector<Progression> minor{{0, 5, 2, 6}, {0, 3, 4, 0}, {0, 6, 5, 6}, {0, 3, 6, 2}, {0, 5, 3, 4}};
     static const std::vector<Progression> harmonic{{0, 3, 4, 0}, {0, 5, 3, 4}, {0, 5, 1, 4}, {0, 3, 5, 4}};
     static const std::vector<Progression> phrygian{{0, 1, 0, 6}, {0, 1, 6, 0}, {0, 6, 5, 1}};
     static const std::vector<Progression> dorian{{0, 3, 0, 3}, {0, 6, 3, 0}, {0, 2, 3, 0}, {0, 3, 6, 0}};
@@ -134,8 +133,8 @@ struct Mood {
     bool waltzAllowed;
 };
 
-const Mood kTitle{{&kMajor}, {56, 60}, {48}, {32, 43}, 96, 112,
-                  {Harmony::Pad, Harmony::Arp}, {Bass::Half}, {Drums::March}, false};
+const Mood kTitle{{&kMajor},    {56, 60},       {48}, {32, 43}, 96, 112, {Harmony::Pad, Harmony::Arp},
+                  {Bass::Half}, {Drums::March}, false};
 const Mood kHeroic{{&kMajor, &kMixolydian},
                    {56, 73, 80, 40, 22},
                    {48, 0, 46, 61},
@@ -176,16 +175,8 @@ const Mood kCalm{{&kMajor, &kDorian, &kMixolydian},
                  {Bass::Walking, Bass::Half},
                  {Drums::Soft, Drums::None},
                  true};
-const Mood kBoss{{&kHarmonic, &kPhrygian},
-                 {30, 81, 61, 29},
-                 {48, 19, 61},
-                 {38, 34},
-                 150,
-                 176,
-                 {Harmony::Offbeat, Harmony::Arp},
-                 {Bass::Eighths},
-                 {Drums::Boss},
-                 false};
+const Mood kBoss{{&kHarmonic, &kPhrygian},         {30, 81, 61, 29}, {48, 19, 61},  {38, 34}, 150, 176,
+                 {Harmony::Offbeat, Harmony::Arp}, {Bass::Eighths},  {Drums::Boss}, false};
 const Mood kFinal{{&kHarmonic},
                   {19, 61, 40},
                   {48, 19},
@@ -201,8 +192,8 @@ const Mood& MoodOf(int list, int track) {
     if (list == 0) return kTitle;
     if (list == 42 || list == 43 || list == 44 || list == 49) return kBoss;
     if (list == 50) return kFinal;
-    static const Mood* const kCycle[10] = {&kHeroic, &kDark, &kMystic, &kHeroic, &kCalm,
-                                           &kDark,   &kHeroic, &kMystic, &kCalm, &kDark};
+    static const Mood* const kCycle[10] = {&kHeroic, &kDark,   &kMystic, &kHeroic, &kCalm,
+                                           &kDark,   &kHeroic, &kMystic, &kCalm,   &kDark};
     return *kCycle[(list * 7 + track * 3 + 3) % 10];
 }
 
@@ -216,7 +207,9 @@ struct Motif {
 class Composer {
 public:
     Composer(int list, int track)
-        : list_(list), track_(track), rng_(0xC0FFEEu ^ static_cast<uint32_t>(list * 131 + track * 17 + 7)),
+        : list_(list),
+          track_(track),
+          rng_(0xC0FFEEu ^ static_cast<uint32_t>(list * 131 + track * 17 + 7)),
           mood_(MoodOf(list, track)) {
         scale_ = mood_.scales[static_cast<size_t>(rng_.Below(static_cast<int>(mood_.scales.size())))];
         root_ = 48 + rng_.Below(8);
@@ -295,9 +288,9 @@ private:
     }
 
     Motif MakeMotif() {
-        static const std::vector<std::vector<int>> kFour{{2, 2, 2, 2}, {3, 1, 2, 2}, {2, 1, 1, 2, 2}, {4, 2, 2},
-                                                         {1, 1, 1, 1, 2, 2}, {2, 2, 4}, {3, 3, 2}, {2, 2, 1, 1, 2},
-                                                         {1, 1, 2, 1, 1, 2}, {6, 2}};
+        static const std::vector<std::vector<int>> kFour{
+            {2, 2, 2, 2}, {3, 1, 2, 2}, {2, 1, 1, 2, 2}, {4, 2, 2},          {1, 1, 1, 1, 2, 2},
+            {2, 2, 4},    {3, 3, 2},    {2, 2, 1, 1, 2}, {1, 1, 2, 1, 1, 2}, {6, 2}};
         static const std::vector<std::vector<int>> kThree{{2, 2, 2}, {3, 1, 2}, {4, 2}, {2, 1, 1, 2}, {1, 1, 2, 2}};
         const auto& cells = eighths_ == 6 ? kThree : kFour;
         Motif m;
@@ -317,8 +310,9 @@ private:
         name += ", tune " + std::to_string(track_ + 1);
         song.Meta(0, 0x03, std::vector<uint8_t>(name.begin(), name.end()));
         const uint32_t usPerQuarter = static_cast<uint32_t>(60000000 / tempo_);
-        song.Meta(0, 0x51, {static_cast<uint8_t>(usPerQuarter >> 16), static_cast<uint8_t>(usPerQuarter >> 8),
-                            static_cast<uint8_t>(usPerQuarter)});
+        song.Meta(0, 0x51,
+                  {static_cast<uint8_t>(usPerQuarter >> 16), static_cast<uint8_t>(usPerQuarter >> 8),
+                   static_cast<uint8_t>(usPerQuarter)});
         song.Meta(0, 0x58, {static_cast<uint8_t>(eighths_ / 2), 2, 24, 8});
         const int programs[3] = {lead_, chordProgram_, bassProgram_};
         const int volumes[3] = {104, 72, 96};
@@ -423,8 +417,7 @@ private:
 
         // Drums.
         auto hit = [&](int e, int note, int velocity) {
-            song.Note(kDrums, t0 + static_cast<uint32_t>(e * kEighth), kEighth / 2, note,
-                      velocity + rng_.Range(-4, 4));
+            song.Note(kDrums, t0 + static_cast<uint32_t>(e * kEighth), kEighth / 2, note, velocity + rng_.Range(-4, 4));
         };
         if (accentBar && drums_ != Drums::None) hit(0, 49, 100);
         if (ending) {
@@ -433,8 +426,7 @@ private:
         }
         const bool fill = (bar % 8) == 1 && bar > 2;  // the bar before a phrase starts again
         switch (drums_) {
-            case Drums::None:
-                break;
+            case Drums::None: break;
             case Drums::Rock:
                 for (int e = 0; e < 8; ++e) hit(e, 42, 70);
                 hit(0, 36, 100);

@@ -1,7 +1,7 @@
 #include "enemies/bosses/boss_morvane1.h"
 
-#include "enemies/model/boss_common.h"
 #include "enemies/bosses/up_fire_m.h"
+#include "enemies/model/boss_common.h"
 #include "engine/graphics.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "enemies/model/boss_common.h"
 #include "enemies/bosses/boss_morvane1.h"
 #include "enemies/bosses/hell_fire.h"
 #include "enemies/bosses/kokuen.h"
+#include "enemies/model/boss_common.h"
 #include "engine/graphics.h"
 #include "engine/sound.h"
 
@@ -20,6 +20,7 @@ constexpr int32_t kLastIdleFrame = 19;
 constexpr int32_t kWidths[8] = {88, 94, 98, 106, 116, 94, 102, 112};
 
 int32_t Shift(int32_t frame) {
+    // clang-format off
     switch (frame) {
         case 1: case 13: return -6;
         case 2: return -10;
@@ -29,6 +30,7 @@ int32_t Shift(int32_t frame) {
         case 15: return -24;
         default: return 0;
     }
+    // clang-format on
 }
 }  // namespace
 

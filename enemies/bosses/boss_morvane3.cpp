@@ -1,8 +1,8 @@
 #include "enemies/bosses/boss_morvane3.h"
 
-#include "enemies/model/boss_common.h"
 #include "enemies/bosses/boss_morvane2.h"
 #include "enemies/bosses/stn_fire.h"
+#include "enemies/model/boss_common.h"
 #include "engine/graphics.h"
 #include "engine/sound.h"
 

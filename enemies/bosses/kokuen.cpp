@@ -2,8 +2,7 @@
 
 #include "engine/graphics.h"
 
-EnemyKokuen::EnemyKokuen(int32_t x_, int32_t y_, int32_t dir_, int32_t dead_)
-    : x(x_), y(y_), dir(dir_), dead(dead_) {}
+EnemyKokuen::EnemyKokuen(int32_t x_, int32_t y_, int32_t dir_, int32_t dead_) : x(x_), y(y_), dir(dir_), dead(dead_) {}
 
 void EnemyKokuen::Move() {
     counter = (counter + 1) % 12;

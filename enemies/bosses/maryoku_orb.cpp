@@ -1,8 +1,8 @@
 #include "enemies/bosses/maryoku_orb.h"
 
 #include "engine/camera.h"
-#include "engine/graphics.h"
 #include "engine/game_state.h"
+#include "engine/graphics.h"
 #include "engine/sound.h"
 #include "players/player_front.h"
 #include "stages/stage_floor.h"

@@ -1,13 +1,13 @@
 #include "enemies/bosses/medyusa_head.h"
 
 #include "enemies/model/pending.h"
-#include "engine/graphics.h"
 #include "engine/game_state.h"
+#include "engine/graphics.h"
 
 namespace {
 constexpr int32_t kGorgonStage = 43;
-constexpr int32_t kWaveTop = 10;     // |vy| at which the wave turns
-constexpr int32_t kReach = 501;      // beyond this distance from the hero it is gone
+constexpr int32_t kWaveTop = 10;  // |vy| at which the wave turns
+constexpr int32_t kReach = 501;   // beyond this distance from the hero it is gone
 
 bool GorgonOnField() { return g_bossBMedyusa[0].dead == 0 && g_bossBMedyusa[0].dormant == 0; }
 }  // namespace

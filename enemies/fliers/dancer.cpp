@@ -10,8 +10,7 @@ EnemyDancer::EnemyDancer(int32_t x_, int32_t y_, int32_t movingRight_)
 // It wakes only while the hero is 251 to 299 pixels past it.
 bool EnemyDancer::Awake() {
     const int64_t hx = enemy::HeroX();
-    return enemy::WakeOnce(
-        dormant, static_cast<int64_t>(x) + 250 < hx && hx < static_cast<int64_t>(x) + 300);
+    return enemy::WakeOnce(dormant, static_cast<int64_t>(x) + 250 < hx && hx < static_cast<int64_t>(x) + 300);
 }
 
 void EnemyDancer::Move() {

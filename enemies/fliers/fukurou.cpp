@@ -3,8 +3,7 @@
 #include "enemies/model/flight.h"
 #include "engine/graphics.h"
 
-EnemyFukurou::EnemyFukurou(int32_t x_, int32_t frame_)
-    : x(x_), y(50), baseY(50), frame(frame_), dormant(1) {}
+EnemyFukurou::EnemyFukurou(int32_t x_, int32_t frame_) : x(x_), y(50), baseY(50), frame(frame_), dormant(1) {}
 
 // It is hit-tested and drawn while it sits dormant, so the wake test heads
 // the move step.

@@ -2,8 +2,7 @@
 
 #include "engine/graphics.h"
 
-EnemyGHand::EnemyGHand(int32_t x_, int32_t frame_)
-    : x(x_), y(460), frame(frame_), ay(-1), dormant(1) {}
+EnemyGHand::EnemyGHand(int32_t x_, int32_t frame_) : x(x_), y(460), frame(frame_), ay(-1), dormant(1) {}
 
 bool EnemyGHand::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(x) <= 249); }
 

@@ -3,12 +3,10 @@
 #include "enemies/model/flight.h"
 #include "engine/graphics.h"
 
-EnemyPorutaa::EnemyPorutaa(int32_t x_, int32_t y_, int32_t facing_)
-    : x(x_), y(y_), facing(facing_), dormant(1) {}
+EnemyPorutaa::EnemyPorutaa(int32_t x_, int32_t y_, int32_t facing_) : x(x_), y(y_), facing(facing_), dormant(1) {}
 
 bool EnemyPorutaa::Awake() {
-    return enemy::WakeOnce(dormant,
-                           static_cast<int64_t>(enemy::HeroX()) > static_cast<int64_t>(x) + 700);
+    return enemy::WakeOnce(dormant, static_cast<int64_t>(enemy::HeroX()) > static_cast<int64_t>(x) + 700);
 }
 
 void EnemyPorutaa::Move() {

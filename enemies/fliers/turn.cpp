@@ -26,9 +26,7 @@ void EnemyTurn::Move() {
 }
 
 // Only the spinning frames have a box; at rest it is never tested.
-platform::Rect EnemyTurn::Body() const {
-    return frame == 0 ? platform::Rect{} : enemy::Box(x, y, 0, 0, 132, 56);
-}
+platform::Rect EnemyTurn::Body() const { return frame == 0 ? platform::Rect{} : enemy::Box(x, y, 0, 0, 132, 56); }
 
 void EnemyTurn::CheckWeaponHit() { enemy::HitModelA(Body(), hp, hitLatch, dead); }
 

@@ -8,13 +8,7 @@ constexpr int32_t kDiveReach = 200;
 }  // namespace
 
 EnemyWasi::EnemyWasi(int32_t x_, int32_t facing_, int32_t left_, int32_t right_)
-    : x(x_),
-      y(50),
-      frame(facing_ == 1 ? 0 : 2),
-      hp(2),
-      facing(facing_),
-      left(left_),
-      right(right_) {}
+    : x(x_), y(50), frame(facing_ == 1 ? 0 : 2), hp(2), facing(facing_), left(left_), right(right_) {}
 
 void EnemyWasi::Move() {
     const int32_t dx = facing == 1 ? 6 : -6;

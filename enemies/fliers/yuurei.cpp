@@ -12,9 +12,7 @@ void EnemyYuurei::Move() {
     if (enemy::LoopAboutLine(y, vy, lower, 200, 20)) facing = facing == 1 ? 0 : 1;
 }
 
-void EnemyYuurei::CheckWeaponHit() {
-    enemy::HitModelA(enemy::Box(x, y, 0, 0, 38, 102), hp, hitLatch, dead);
-}
+void EnemyYuurei::CheckWeaponHit() { enemy::HitModelA(enemy::Box(x, y, 0, 0, 38, 102), hp, hitLatch, dead); }
 
 void EnemyYuurei::CheckPlayerTouch() { enemy::TouchHero(enemy::Box(x, y, 0, 0, 38, 102), 3); }
 

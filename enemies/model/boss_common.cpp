@@ -1,7 +1,7 @@
 #include "enemies/model/boss_common.h"
 
-#include "enemies/model/enemy_model.h"
 #include "enemies/bosses/maryoku_orb.h"
+#include "enemies/model/enemy_model.h"
 #include "engine/graphics.h"
 
 namespace boss {

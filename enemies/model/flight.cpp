@@ -34,8 +34,7 @@ bool SweepPastHero(int32_t& x, int32_t& movingRight, int32_t speed, int32_t reac
     return true;
 }
 
-void PosedSweepPastHero(int32_t& x, int32_t& frame, int32_t& counter, int32_t speed,
-                        int32_t reach) {
+void PosedSweepPastHero(int32_t& x, int32_t& frame, int32_t& counter, int32_t speed, int32_t reach) {
     counter = (counter + 1) % 10;
     int32_t right = frame < 2 ? 1 : 0;
     if (SweepPastHero(x, right, speed, reach)) counter = 0;
@@ -54,8 +53,7 @@ int32_t StepClamped(int32_t v, int32_t step, int32_t lo, int32_t hi) {
     return static_cast<int32_t>(std::max<int64_t>(lo, std::min<int64_t>(hi, to)));
 }
 
-void PosePatrolMove(const PosePatrol& p, int32_t& x, int32_t& frame, int32_t& counter, int32_t left,
-                    int32_t right) {
+void PosePatrolMove(const PosePatrol& p, int32_t& x, int32_t& frame, int32_t& counter, int32_t left, int32_t right) {
     counter = (counter + 1) % (p.poses * p.framesPerPose);
     const int32_t pose = counter / p.framesPerPose;
     if (frame >= p.poses) {

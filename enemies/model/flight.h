@@ -64,8 +64,7 @@ bool StepTowardHero(int32_t& x, int32_t& y, int32_t dx, int32_t dy);
 
 // One frame of a dive at the hero lasting frames frames. True, with the
 // count back to 0, on the frame the dive ends.
-inline bool DiveAtHero(int32_t& x, int32_t& y, int32_t& counter, int32_t dx, int32_t dy,
-                       int32_t frames) {
+inline bool DiveAtHero(int32_t& x, int32_t& y, int32_t& counter, int32_t dx, int32_t dy, int32_t frames) {
     StepTowardHero(x, y, dx, dy);
     counter += 1;
     if (counter < frames) return false;
@@ -93,7 +92,6 @@ struct PosePatrol {
     int32_t framesPerPose;
     bool stopAtBound;
 };
-void PosePatrolMove(const PosePatrol& p, int32_t& x, int32_t& frame, int32_t& counter, int32_t left,
-                    int32_t right);
+void PosePatrolMove(const PosePatrol& p, int32_t& x, int32_t& frame, int32_t& counter, int32_t left, int32_t right);
 
 }  // namespace enemy

@@ -31,7 +31,7 @@ T BuildFrom(const int32_t* args, std::index_sequence<I...>) {
 }
 
 // The array sizes the registry states are the arrays the classes define.
-#define ENEMY(Class, array, size, arity, deadArg) \
+#define ENEMY(Class, array, size, arity, deadArg)                                  \
     static_assert(sizeof(array) / sizeof(array[0]) == size, #Class " array size"); \
     static_assert(arity <= kMaxObjectArgs, #Class " arity");
 #define PENDING ENEMY
@@ -76,10 +76,10 @@ bool KillRecord(T* e) {
 bool PlaceObject(ObjectClass c, int32_t slot, const int32_t* args) {
     switch (c) {
 #define ENEMY(Class, array, size, arity, deadArg) \
-    case ObjectClass::Class:             \
+    case ObjectClass::Class:                      \
         return enemy::PoolWrite(array, slot, BuildFrom<Class>(args, std::make_index_sequence<arity>{}));
 #define PENDING(Class, array, size, arity, deadArg) \
-    case ObjectClass::Class:               \
+    case ObjectClass::Class:                        \
         return false;
 #include "enemies/model/registry.def"
 #undef ENEMY
@@ -90,12 +90,12 @@ bool PlaceObject(ObjectClass c, int32_t slot, const int32_t* args) {
 
 void UpdateObject(ObjectClass c, int32_t slot) {
     switch (c) {
-#define ENEMY(Class, array, size, arity, deadArg)                 \
-    case ObjectClass::Class:                             \
+#define ENEMY(Class, array, size, arity, deadArg)               \
+    case ObjectClass::Class:                                    \
         if (Class* e = enemy::SlotAt(array, slot)) e->Update(); \
         return;
 #define PENDING(Class, array, size, arity, deadArg) \
-    case ObjectClass::Class:               \
+    case ObjectClass::Class:                        \
         return;
 #include "enemies/model/registry.def"
 #undef ENEMY
@@ -106,7 +106,7 @@ void UpdateObject(ObjectClass c, int32_t slot) {
 bool ReadObject(ObjectClass c, int32_t slot, int32_t* dead, int32_t* x, int32_t* y) {
     switch (c) {
 #define ENEMY(Class, array, size, arity, deadArg) \
-    case ObjectClass::Class:             \
+    case ObjectClass::Class:                      \
         return ReadRecord(enemy::SlotAt(array, slot), dead, x, y);
 #define PENDING ENEMY
 #include "enemies/model/registry.def"

@@ -24,10 +24,10 @@ constexpr int kMaxObjectArgs = 6;
 
 struct ObjectClassInfo {
     const char* name;
-    int32_t size;   // slots of its global array
-    int32_t arity;  // constructor arguments
+    int32_t size;     // slots of its global array
+    int32_t arity;    // constructor arguments
     int32_t deadArg;  // the argument that builds an idle slot, -1 for none
-    bool built;     // false: a minimal record that places and updates as nothing
+    bool built;       // false: a minimal record that places and updates as nothing
 };
 
 extern const ObjectClassInfo kObjectClasses[kObjectClassCount];

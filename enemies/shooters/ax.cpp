@@ -7,8 +7,7 @@ constexpr int32_t kSpeed = 11;
 constexpr int64_t kReach = 1000;  // from the hero, beyond which it is spent
 }  // namespace
 
-EnemyAx::EnemyAx(int32_t x_, int32_t y_, int32_t facing_, int32_t rightTurn_, int32_t leftTurn_,
-                 int32_t dead_)
+EnemyAx::EnemyAx(int32_t x_, int32_t y_, int32_t facing_, int32_t rightTurn_, int32_t leftTurn_, int32_t dead_)
     : x(x_), y(y_), facing(facing_), rightTurn(rightTurn_), leftTurn(leftTurn_), dead(dead_) {}
 
 void EnemyAx::Move() {

@@ -15,8 +15,7 @@ public:
     int32_t dead = 1;
 
     ENEMY_RECORD(EnemyAx)
-    EnemyAx(int32_t x, int32_t y, int32_t facing, int32_t rightTurn, int32_t leftTurn,
-            int32_t dead);
+    EnemyAx(int32_t x, int32_t y, int32_t facing, int32_t rightTurn, int32_t leftTurn, int32_t dead);
     void Move();
     void CheckWeaponHit();
     void CheckPlayerTouch();

@@ -19,8 +19,7 @@ constexpr int32_t kLeft = 6;       // frames per facing
 constexpr int32_t kW[6] = {54, 48, 64, 64, 64, 72};
 }  // namespace
 
-EnemyAxArmor::EnemyAxArmor(int32_t x_, int32_t y_, int32_t facing_, int32_t left_, int32_t right_,
-                           int32_t slotBase_)
+EnemyAxArmor::EnemyAxArmor(int32_t x_, int32_t y_, int32_t facing_, int32_t left_, int32_t right_, int32_t slotBase_)
     : x(x_),
       y(y_),
       hp(10),

@@ -21,8 +21,7 @@ public:
     int32_t slotBase = 0;
 
     ENEMY_RECORD(EnemyAxArmor)
-    EnemyAxArmor(int32_t x, int32_t y, int32_t facing, int32_t left, int32_t right,
-                 int32_t slotBase);
+    EnemyAxArmor(int32_t x, int32_t y, int32_t facing, int32_t left, int32_t right, int32_t slotBase);
     bool Awake();
     void Move();
     void CheckWeaponHit();

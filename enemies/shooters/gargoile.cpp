@@ -57,8 +57,7 @@ void EnemyGargoile::Move() {
         vy = kLeapVy;
         const enemy::AimedShot s = enemy::ShotAtHero(x, y, kMuzzles);
         frame = s.leftward != 0 ? 2 : 0;
-        enemy::WriteShot(g_enemyTobuHonoo, slotBase, 0, 1,
-                         EnemyTobuHonoo(s.x, s.y, s.leftward, kBreathSpeed, 0));
+        enemy::WriteShot(g_enemyTobuHonoo, slotBase, 0, 1, EnemyTobuHonoo(s.x, s.y, s.leftward, kBreathSpeed, 0));
     }
     if (y > kGoneRow) dead = 1;
 }

@@ -32,8 +32,7 @@ void EnemyHana::Move() {
     }
     if (counter == kFireAt) {
         const enemy::AimedShot s = enemy::ShotAtHero(x, y, kMuzzles);
-        enemy::WriteShot(g_enemyTobuHonoo, slotBase, 0, 1,
-                         EnemyTobuHonoo(s.x, s.y, s.leftward, kSpeed, 0));
+        enemy::WriteShot(g_enemyTobuHonoo, slotBase, 0, 1, EnemyTobuHonoo(s.x, s.y, s.leftward, kSpeed, 0));
         frame = (frame & kLeftPose) + 1;
     } else if (counter >= kCycle) {
         counter = 0;

@@ -26,9 +26,7 @@ void EnemyHonebasira::Move() {
                      EnemyTobuHonoo(s.x, s.y, s.leftward, kSpeed, 0));
 }
 
-void EnemyHonebasira::CheckWeaponHit() {
-    enemy::HitModelA(enemy::Box(x, y, 0, 0, 32, 62), hp, hitLatch, dead);
-}
+void EnemyHonebasira::CheckWeaponHit() { enemy::HitModelA(enemy::Box(x, y, 0, 0, 32, 62), hp, hitLatch, dead); }
 
 void EnemyHonebasira::CheckPlayerTouch() { enemy::TouchHero(enemy::Box(x, y, 0, 0, 32, 62), 3); }
 

@@ -10,8 +10,7 @@ constexpr int32_t kFlameEvery = 20;  // five flames a cycle, one slot each
 constexpr int32_t kFlameDrop = 30;
 }  // namespace
 
-EnemyIhuriito::EnemyIhuriito(int32_t x_, int32_t y_, int32_t facing_, int32_t left_, int32_t right_,
-                             int32_t slotBase_)
+EnemyIhuriito::EnemyIhuriito(int32_t x_, int32_t y_, int32_t facing_, int32_t left_, int32_t right_, int32_t slotBase_)
     : x(x_),
       y(y_),
       hp(5),

@@ -18,8 +18,7 @@ public:
     int32_t slotBase = 0;
 
     ENEMY_RECORD(EnemyIhuriito)
-    EnemyIhuriito(int32_t x, int32_t y, int32_t facing, int32_t left, int32_t right,
-                  int32_t slotBase);
+    EnemyIhuriito(int32_t x, int32_t y, int32_t facing, int32_t left, int32_t right, int32_t slotBase);
     void Move();
     void CheckWeaponHit();
     void CheckPlayerTouch();

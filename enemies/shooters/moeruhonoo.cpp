@@ -6,8 +6,7 @@ namespace {
 constexpr int32_t kLife = 90;  // frames from a write to the idle slot
 }  // namespace
 
-EnemyMoeruhonoo::EnemyMoeruhonoo(int32_t x_, int32_t y_, int32_t dead_)
-    : x(x_), y(y_), dead(dead_) {}
+EnemyMoeruhonoo::EnemyMoeruhonoo(int32_t x_, int32_t y_, int32_t dead_) : x(x_), y(y_), dead(dead_) {}
 
 void EnemyMoeruhonoo::Update() {
     age += 1;

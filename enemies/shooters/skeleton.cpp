@@ -20,8 +20,7 @@ constexpr int32_t kH[4] = {80, 76, 90, 78};
 constexpr int32_t kShift[4] = {10, 14, 12, 12};
 }  // namespace
 
-EnemySkeleton::EnemySkeleton(int32_t x_, int32_t y_, int32_t facing_, int32_t left_, int32_t right_,
-                             int32_t slotBase_)
+EnemySkeleton::EnemySkeleton(int32_t x_, int32_t y_, int32_t facing_, int32_t left_, int32_t right_, int32_t slotBase_)
     : x(x_),
       y(y_),
       hp(2),

@@ -18,8 +18,7 @@ public:
     int32_t slotBase = 0;
 
     ENEMY_RECORD(EnemySkeleton)
-    EnemySkeleton(int32_t x, int32_t y, int32_t facing, int32_t left, int32_t right,
-                  int32_t slotBase);
+    EnemySkeleton(int32_t x, int32_t y, int32_t facing, int32_t left, int32_t right, int32_t slotBase);
     bool Awake() const;
     void Move();
     void CheckWeaponHit();

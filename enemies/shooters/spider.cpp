@@ -27,8 +27,7 @@ void EnemySpider::Move() {
         if (y < kBottom) return;
         const enemy::Dart d = enemy::DartAtHero(x, y, kDeadZone, kDartSpeed);
         if (d.vx != 0 || d.vy != 0)
-            enemy::WriteShot(g_enemyMSpider, slotBase, 0, 1,
-                             EnemyMSpider(x + 25, y + 29, d.vx, d.vy, 0));
+            enemy::WriteShot(g_enemyMSpider, slotBase, 0, 1, EnemyMSpider(x + 25, y + 29, d.vx, d.vy, 0));
         down = 0;
     } else {
         y -= kSpeed;

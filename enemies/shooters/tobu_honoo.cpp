@@ -7,8 +7,7 @@ namespace {
 constexpr int64_t kReach = 10000;
 }  // namespace
 
-EnemyTobuHonoo::EnemyTobuHonoo(int32_t x_, int32_t y_, int32_t facing_, int32_t speed_,
-                               int32_t dead_)
+EnemyTobuHonoo::EnemyTobuHonoo(int32_t x_, int32_t y_, int32_t facing_, int32_t speed_, int32_t dead_)
     : x(x_), y(y_), facing(facing_), speed(speed_), dead(dead_) {}
 
 void EnemyTobuHonoo::Move() {

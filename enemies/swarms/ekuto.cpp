@@ -12,9 +12,7 @@ void EnemyEkuto::Move() {
     if (enemy::LoopAboutLine(y, vy, dipping, 200, 20)) goingRight = dipping;
 }
 
-void EnemyEkuto::CheckWeaponHit() {
-    enemy::HitModelA(enemy::Box(x, y, 0, 0, 62, 70), hp, hitLatch, dead);
-}
+void EnemyEkuto::CheckWeaponHit() { enemy::HitModelA(enemy::Box(x, y, 0, 0, 62, 70), hp, hitLatch, dead); }
 
 void EnemyEkuto::CheckPlayerTouch() { enemy::TouchHero(enemy::Box(x, y, 0, 0, 62, 70), 3); }
 

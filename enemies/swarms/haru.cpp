@@ -10,8 +10,7 @@ constexpr int32_t kSwingRow = 181;
 constexpr int32_t kMaxVy = 15;
 }  // namespace
 
-EnemyHaru::EnemyHaru(int32_t x_, int32_t facing_)
-    : x(x_), y(130), hp(2), facing(facing_), swooping(1), dormant(1) {}
+EnemyHaru::EnemyHaru(int32_t x_, int32_t facing_) : x(x_), y(130), hp(2), facing(facing_), swooping(1), dormant(1) {}
 
 bool EnemyHaru::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(x) < 700); }
 

@@ -3,8 +3,7 @@
 #include "enemies/model/flight.h"
 #include "engine/graphics.h"
 
-EnemyJyuhouten::EnemyJyuhouten(int32_t x_)
-    : x(x_), y(GameRand() % 481), hovering(1), goingDown(1), hp(2), dormant(1) {}
+EnemyJyuhouten::EnemyJyuhouten(int32_t x_) : x(x_), y(GameRand() % 481), hovering(1), goingDown(1), hp(2), dormant(1) {}
 
 bool EnemyJyuhouten::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(x) < 700); }
 

@@ -24,14 +24,12 @@ void EnemyKumo::Move() {
 }
 
 void EnemyKumo::CheckWeaponHit() {
-    const platform::Rect box =
-        frame == 0 ? enemy::Box(x, y, 0, 0, 28, 62) : enemy::Box(x, y, 8, 0, 36, 56);
+    const platform::Rect box = frame == 0 ? enemy::Box(x, y, 0, 0, 28, 62) : enemy::Box(x, y, 8, 0, 36, 56);
     enemy::HitModelA(box, hp, hitLatch, dead);
 }
 
 void EnemyKumo::CheckPlayerTouch() {
-    enemy::TouchHero(frame == 0 ? enemy::Box(x, y, 0, 0, 28, 62) : enemy::Box(x, y, 0, 0, 28, 56),
-                     3);
+    enemy::TouchHero(frame == 0 ? enemy::Box(x, y, 0, 0, 28, 62) : enemy::Box(x, y, 0, 0, 28, 56), 3);
 }
 
 void EnemyKumo::Draw() {

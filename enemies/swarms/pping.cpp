@@ -13,9 +13,7 @@ void EnemyPping::Move() {
     enemy::SweepPastHero(x, facing, 8, 200);
 }
 
-void EnemyPping::CheckWeaponHit() {
-    enemy::HitModelA(enemy::Box(x, y, 0, 0, 32, 32), hp, hitLatch, dead);
-}
+void EnemyPping::CheckWeaponHit() { enemy::HitModelA(enemy::Box(x, y, 0, 0, 32, 32), hp, hitLatch, dead); }
 
 void EnemyPping::CheckPlayerTouch() { enemy::TouchHero(enemy::Box(x, y, 0, 0, 32, 32), 3); }
 

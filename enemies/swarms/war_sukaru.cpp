@@ -7,15 +7,8 @@ namespace {
 constexpr enemy::PosePatrol kPatrol{15, 4, 5, true};
 }
 
-EnemyWarSukaru::EnemyWarSukaru(int32_t x_, int32_t y_, int32_t facing_, int32_t left_,
-                               int32_t right_)
-    : x(x_),
-      y(y_),
-      right(right_),
-      left(left_),
-      frame(facing_ != 0 ? 0 : 4),
-      facing(facing_),
-      dormant(1) {}
+EnemyWarSukaru::EnemyWarSukaru(int32_t x_, int32_t y_, int32_t facing_, int32_t left_, int32_t right_)
+    : x(x_), y(y_), right(right_), left(left_), frame(facing_ != 0 ? 0 : 4), facing(facing_), dormant(1) {}
 
 bool EnemyWarSukaru::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(x) < 200); }
 

@@ -7,8 +7,7 @@ namespace {
 constexpr int32_t kClimb = -3;
 }  // namespace
 
-EnemyHariLift::EnemyHariLift(int32_t x_, int32_t y_, int32_t lowY_)
-    : x(x_), y(y_), lowY(lowY_), topY(y_), down(1) {}
+EnemyHariLift::EnemyHariLift(int32_t x_, int32_t y_, int32_t lowY_) : x(x_), y(y_), lowY(lowY_), topY(y_), down(1) {}
 
 void EnemyHariLift::Update() {
     if (down != 0) {

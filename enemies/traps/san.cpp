@@ -15,8 +15,7 @@ constexpr int32_t kSplashShift = -8;
 static_assert(kGatherShift + kDropShift + kSplashShift == 0);
 }  // namespace
 
-EnemySan::EnemySan(int32_t x_, int32_t y_, int32_t floorY_)
-    : x(x_), y(y_), floorY(floorY_), startY(y_) {}
+EnemySan::EnemySan(int32_t x_, int32_t y_, int32_t floorY_) : x(x_), y(y_), floorY(floorY_), startY(y_) {}
 
 bool EnemySan::Fall() {
     if (!enemy::FallPast(y, vy, 1, floorY)) return false;

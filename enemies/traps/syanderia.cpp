@@ -10,8 +10,7 @@ constexpr int32_t kUnderTo = 149;
 constexpr int32_t kChance = 20;
 }  // namespace
 
-EnemySyanderia::EnemySyanderia(int32_t x_, int32_t y_, int32_t stopY_)
-    : x(x_), y(y_), stopY(stopY_) {}
+EnemySyanderia::EnemySyanderia(int32_t x_, int32_t y_, int32_t stopY_) : x(x_), y(y_), stopY(stopY_) {}
 
 void EnemySyanderia::Update() {
     if (falling != 0) {

@@ -9,12 +9,10 @@ constexpr int32_t kSplashUntil = -11;
 constexpr int32_t kSplashShift = 18;  // the splash is drawn this far left of the drip
 }  // namespace
 
-EnemyTi::EnemyTi(int32_t x_, int32_t y_, int32_t floorY_)
-    : x(x_), y(y_), floorY(floorY_), startY(y_) {}
+EnemyTi::EnemyTi(int32_t x_, int32_t y_, int32_t floorY_) : x(x_), y(y_), floorY(floorY_), startY(y_) {}
 
 void EnemyTi::TouchAndDraw() {
-    const platform::Rect box =
-        frame == 1 ? enemy::Box(x, y, 0, 0, 38, 30) : enemy::Box(x, y, 0, 0, 10, 14);
+    const platform::Rect box = frame == 1 ? enemy::Box(x, y, 0, 0, 38, 30) : enemy::Box(x, y, 0, 0, 10, 14);
     enemy::TouchHero(box, 3);
     g_graphics.DrawTi(x, y, frame);
 }

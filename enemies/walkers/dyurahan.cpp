@@ -3,7 +3,7 @@
 #include "engine/graphics.h"
 
 namespace {
-constexpr int32_t kCloseReach = 99;   // lingering this near counts toward a swing
+constexpr int32_t kCloseReach = 99;  // lingering this near counts toward a swing
 constexpr int32_t kCloseFrames = 20;
 constexpr int32_t kSwingFrames = 20;
 }  // namespace

@@ -1,7 +1,7 @@
 #include "enemies/walkers/jyouhansin.h"
 
-#include "engine/graphics.h"
 #include "engine/game_state.h"
+#include "engine/graphics.h"
 
 namespace {
 constexpr int32_t kReach = 120;

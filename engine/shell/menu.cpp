@@ -33,8 +33,7 @@ void PostQuit() {
 
 }  // namespace
 
-GameMenu::GameMenu()
-    : active(1), mode(1), cursor(0), itemCount(6), itemCountPerMode{7, 6, 50, 8, 0, 170, 0} {}
+GameMenu::GameMenu() : active(1), mode(1), cursor(0), itemCount(6), itemCountPerMode{7, 6, 50, 8, 0, 170, 0} {}
 
 void GameMenu::ShowPage(int32_t page, int32_t highlighted) {
     mode = page;
@@ -104,11 +103,8 @@ void GameMenu::Update() {
                 ShowPage(1, 0);
                 break;
             case 4:
-            case 6:
-                ShowPage(g_stageNumber != 0 ? 0 : 1, 0);
-                break;
-            default:
-                break;
+            case 6: ShowPage(g_stageNumber != 0 ? 0 : 1, 0); break;
+            default: break;
         }
     }
 

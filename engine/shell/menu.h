@@ -12,9 +12,9 @@ public:
     int32_t GetMode() const { return mode; }
     int32_t GetCursor() const { return cursor; }
 
-    int32_t active;   // 1: menu shown, play paused
-    int32_t mode;     // page shown
-    int32_t cursor;   // highlighted item
+    int32_t active;  // 1: menu shown, play paused
+    int32_t mode;    // page shown
+    int32_t cursor;  // highlighted item
     int32_t itemCount;
     int32_t itemCountPerMode[7];
 

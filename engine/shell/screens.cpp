@@ -1,7 +1,7 @@
 // The menu pages and the loading screen: white text on the cleared back buffer.
+#include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "engine/shell/menu.h"
-#include "engine/game_state.h"
 #include "engine/texts.h"
 #include "players/player_front.h"
 
@@ -39,8 +39,7 @@ void CGraphics::DrawMenuScreen() {
         case 0:
         case 1:
             DrawText(250, 0, texts::kSelectPrompt);
-            for (int i = g_menu.GetMode() == 0 ? 0 : 1; i < 7; ++i)
-                DrawText(150, 50 + 50 * i, texts::kMenuItem[i]);
+            for (int i = g_menu.GetMode() == 0 ? 0 : 1; i < 7; ++i) DrawText(150, 50 + 50 * i, texts::kMenuItem[i]);
             break;
         case 2: {
             DrawText(0, 0, texts::kStageSelectPrompt);
@@ -57,9 +56,7 @@ void CGraphics::DrawMenuScreen() {
             DrawText(250, 0, texts::kSelectPrompt);
             for (int i = 0; i < 11; ++i) DrawText(150, 50 + 40 * i, texts::kPlayerName[i]);
             break;
-        case 4:
-            DrawControls(*this);
-            break;
+        case 4: DrawControls(*this); break;
         case 5:
             DrawText(50, 0, texts::kBackPrompt);
             DrawText(150, 250, texts::kCreating);
@@ -68,8 +65,7 @@ void CGraphics::DrawMenuScreen() {
             DrawText(50, 0, texts::kBackPrompt);
             for (int i = 0; i < texts::kAboutLines; ++i) DrawText(100, 100 + 40 * i, texts::kAbout[i]);
             break;
-        default:
-            break;
+        default: break;
     }
     EndText();
 }

@@ -7,8 +7,8 @@
 
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
-#include "engine/shell/menu.h"
 #include "engine/music.h"
+#include "engine/shell/menu.h"
 #include "engine/sound.h"
 #include "engine/timers.h"
 #include "players/player_front.h"
@@ -207,14 +207,9 @@ int32_t WindowProc(const platform::Message& msg) {
         case platform::MessageType::Paint:
             if (g_firstPaint != 0) StartUp();
             return 0;
-        case platform::MessageType::LeftClick:
-            PostQuit(0);
-            return 0;
-        case platform::MessageType::User:
-            FrameDispatch();
-            return 0;
-        case platform::MessageType::Quit:
-            return 0;
+        case platform::MessageType::LeftClick: PostQuit(0); return 0;
+        case platform::MessageType::User: FrameDispatch(); return 0;
+        case platform::MessageType::Quit: return 0;
     }
     return 0;
 }
