@@ -101,6 +101,22 @@ TEST_F(CaveArena, ChainHandsOverFiftyFramesAfterEachDeathAndTheLastReleasesTheOr
     EXPECT_EQ(g_maryokuOrb[0].hidden, 0);
     EXPECT_EQ(g_maryokuOrb[0].x, 300);
     EXPECT_EQ(g_maryokuOrb[0].y, 50 + 10) << "built in the death frame, it falls in the same frame";
+
+    // Released minions stay; cleared away here, the hero walks onto the orb
+    // through the real frame loop.
+    for (EnemyTama& t : g_enemyTama) t.dead = 1;
+    for (EnemySemusi& m : g_enemySemusi) m.dead = 1;
+    for (EnemyOtiruBlock& b : g_enemyOtiruBlock) b.dead = 1;
+    Stand(200, 349);
+    backend.ClearSoundPlays();
+    int frames = 0;
+    for (; g_stageClear == 0 && frames < 80; ++frames) {
+        HoldKey(0xCD);
+        Tick();
+    }
+    LetGo(0xCD);
+    EXPECT_EQ(g_stageClear, 1);
+    EXPECT_EQ(CountPlayed(5), 1) << "the boss arenas' clear";
 }
 
 TEST_F(CaveArena, GiantBatSweepsWithItsWingBeatAndReleasesBatsOnlyIntoIdleSlots) {
