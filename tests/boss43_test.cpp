@@ -63,6 +63,15 @@ protected:
         const std::vector<int> s = PlayedSlots(backend);
         return static_cast<int>(std::count(s.begin(), s.end(), slot));
     }
+    // The bosses before the n-th (1 to 4 after the bat) already dead, until
+    // the n-th wakes.
+    void SkipTo(int n) {
+        int32_t* dead[] = {&g_bossGBat[0].dead, &g_bossBMedyusa[0].dead, &g_bossMiira[0].dead, &g_bossHuranken[0].dead};
+        const int32_t* dormant[] = {&g_bossBMedyusa[0].dormant, &g_bossMiira[0].dormant, &g_bossHuranken[0].dormant,
+                                    &g_bossQuorth[0].dormant};
+        for (int i = 0; i < n; ++i) *dead[i] = 1;
+        Pause(*dormant[n - 1]);
+    }
     bool CountersInRange() const {
         return g_miiraBoulderSlot >= 0 && g_miiraBoulderSlot <= 1 && g_miiraBandageSlot >= 0 &&
                g_miiraBandageSlot <= 4 && g_hurankenRockSet >= 0 && g_hurankenRockSet <= 1;
@@ -157,9 +166,8 @@ TEST_F(CaveArena, GorgonPatrolsTheRightHalfAndDrivesTheHeadsOnlyWhileOnTheField)
     for (int f = 0; f < 20; ++f) Frame();
     for (const EnemyMedyusaHead& h : g_enemyMedyusaHead) EXPECT_EQ(h.dead, 1) << "no gorgon yet";
 
-    g_bossGBat[0].dead = 1;
     BossBMedyusa& g = g_bossBMedyusa[0];
-    Pause(g.dormant);
+    SkipTo(1);
     Stand(300, 349);
     for (int f = 0; f < 200; ++f) {
         hero.invulnerable = 40;
@@ -181,10 +189,8 @@ TEST_F(CaveArena, GorgonPatrolsTheRightHalfAndDrivesTheHeadsOnlyWhileOnTheField)
 }
 
 TEST_F(CaveArena, MummyWalksInThenDropsBouldersAndThrowsBandagesThroughRotatingSlots) {
-    g_bossGBat[0].dead = 1;
-    g_bossBMedyusa[0].dead = 1;
     BossMiira& m = g_bossMiira[0];
-    Pause(m.dormant);
+    SkipTo(2);
     while (m.x > 450) Frame();
     EXPECT_EQ(m.x, 450);
 
@@ -252,11 +258,8 @@ TEST_F(CaveArena, BouldersWaitThenFallOrRollAndBandagesWaveLeftUntilStruck) {
 }
 
 TEST_F(CaveArena, GiantStampsDownBlocksInAlternateSetsAndCallsMinionsIntoFreeSlots) {
-    g_bossGBat[0].dead = 1;
-    g_bossBMedyusa[0].dead = 1;
-    g_bossMiira[0].dead = 1;
     BossHuranken& h = g_bossHuranken[0];
-    Pause(h.dormant);
+    SkipTo(3);
     while (h.x > 580) Frame();
     EXPECT_EQ(h.x, 580);
 
@@ -295,12 +298,8 @@ TEST_F(CaveArena, GiantStampsDownBlocksInAlternateSetsAndCallsMinionsIntoFreeSlo
 }
 
 TEST_F(CaveArena, QuorthJumpsEndsOncePerCountedHitAndKeepsFiveBallsAtMost) {
-    g_bossGBat[0].dead = 1;
-    g_bossBMedyusa[0].dead = 1;
-    g_bossMiira[0].dead = 1;
-    g_bossHuranken[0].dead = 1;
     BossQuorth& q = g_bossQuorth[0];
-    Pause(q.dormant);
+    SkipTo(4);
     ASSERT_EQ(q.x, 544);
     // A swing held over the right end for ten frames: one hit, one jump.
     for (int f = 0; f < 10; ++f) {
