@@ -18,7 +18,7 @@ void EnemyHoutai::Move() {
         dead = 1;
         return;
     }
-    enemy::Wave(y, vy, ay, kWaveTop);
+    enemy::WaveStep(y, vy, ay, kWaveTop);
 }
 
 platform::Rect EnemyHoutai::Body() const { return enemy::Box(x, y, 0, 0, 30, counter >= 6 ? 16 : 14); }

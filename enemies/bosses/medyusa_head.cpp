@@ -37,7 +37,7 @@ void EnemyMedyusaHead::Respawn() {
 void EnemyMedyusaHead::Move() {
     x += goingLeft != 0 ? -9 : 9;
     if (enemy::HeroDistance(x) < kReach) {
-        enemy::Wave(y, vy, ay, kWaveTop);
+        enemy::WaveStep(y, vy, ay, kWaveTop);
     } else {
         dead = 1;
     }

@@ -2,14 +2,16 @@
 
 #include <cstdint>
 
+// A flier that bobs on a wave: its vertical speed swings between +turn and
+// -turn by ay a frame, so it sways between two rows.
 namespace enemy {
 
-// One frame of an up-and-down wave: y moves by vy, vy by ay, and the pull
-// turns round each time the speed reaches +-top.
-inline void Wave(int32_t& y, int32_t& vy, int32_t& ay, int32_t top) {
+// One frame of the wave: y += vy, then vy += ay, and ay turns about once vy
+// reaches either speed.
+inline void WaveStep(int32_t& y, int32_t& vy, int32_t& ay, int32_t turn) {
     y += vy;
     vy += ay;
-    if (vy == top || vy == -top) ay = -ay;
+    if (vy == turn || vy == -turn) ay = -ay;
 }
 
 }  // namespace enemy
