@@ -1,14 +1,22 @@
 #pragma once
 
 // Every built object class; the registry's ENEMY rows.
+#include "enemies/bosses/boss_b_medyusa.h"
+#include "enemies/bosses/boss_g_bat.h"
+#include "enemies/bosses/boss_huranken.h"
+#include "enemies/bosses/boss_miira.h"
 #include "enemies/bosses/boss_morvane1.h"
 #include "enemies/bosses/boss_morvane2.h"
 #include "enemies/bosses/boss_morvane3.h"
+#include "enemies/bosses/boss_quorth.h"
+#include "enemies/bosses/ganseki.h"
 #include "enemies/bosses/hell_fire.h"
+#include "enemies/bosses/houtai.h"
 #include "enemies/bosses/kokuen.h"
 #include "enemies/bosses/maryoku_orb.h"
 #include "enemies/bosses/medyusa_head.h"
 #include "enemies/bosses/stn_fire.h"
+#include "enemies/bosses/tama.h"
 #include "enemies/bosses/up_fire_m.h"
 #include "enemies/champions/dugal_f.h"
 #include "enemies/champions/lightning.h"
