@@ -1,9 +1,17 @@
 #pragma once
 
 // Every built object class; the registry's ENEMY rows.
+#include "enemies/bosses/beri_fire.h"
+#include "enemies/bosses/boss_beri1.h"
+#include "enemies/bosses/boss_beri2.h"
+#include "enemies/bosses/boss_gyai1.h"
+#include "enemies/bosses/boss_gyai2.h"
 #include "enemies/bosses/boss_morvane1.h"
 #include "enemies/bosses/boss_morvane2.h"
 #include "enemies/bosses/boss_morvane3.h"
+#include "enemies/bosses/gyai_fire1.h"
+#include "enemies/bosses/gyai_fire2.h"
+#include "enemies/bosses/gyai_ganseki.h"
 #include "enemies/bosses/hell_fire.h"
 #include "enemies/bosses/kokuen.h"
 #include "enemies/bosses/maryoku_orb.h"
