@@ -7,15 +7,19 @@
 #include "enemies/bosses/beri_fire.h"
 #include "enemies/bosses/boss_beri1.h"
 #include "enemies/bosses/boss_beri2.h"
+#include "enemies/bosses/boss_death1.h"
+#include "enemies/bosses/boss_death2.h"
 #include "enemies/bosses/boss_gyai1.h"
 #include "enemies/bosses/boss_gyai2.h"
 #include "enemies/bosses/gyai_fire1.h"
 #include "enemies/bosses/gyai_fire2.h"
 #include "enemies/bosses/gyai_ganseki.h"
+#include "enemies/bosses/kama.h"
 #include "enemies/bosses/maryoku_orb.h"
 #include "enemies/model/enemy_model.h"
 #include "enemies/model/gyai_body.h"
 #include "enemies/model/rotating_slot.h"
+#include "enemies/model/sickle_release.h"
 #include "engine/game_state.h"
 #include "engine/shell/menu.h"
 #include "engine/sprite_draw_kinds.h"
@@ -90,6 +94,21 @@ protected:
     void KillGyai2() {
         BossGyai2& b = g_bossGyai2[0];
         Kill(b, [&] { return boss::GyaiBody(b.x, b.y, b.frame); });
+    }
+    void KillDeath1() {
+        BossDeath1& b = g_bossDeath1[0];
+        Kill(b, [&] {
+            return b.frame == 1 ? enemy::Box(b.x, b.y, 54, 0, 124, 128) : enemy::Box(b.x, b.y, 0, 0, 70, 128);
+        });
+    }
+    // The reaper's standing body, shifted as its pictures are.
+    static platform::Rect Death2Body() {
+        const BossDeath2& b = g_bossDeath2[0];
+        return enemy::Box(b.x + 66, b.y, 12, 80, 102, 178);
+    }
+    void KillDeath2() {
+        BossDeath2& b = g_bossDeath2[0];
+        Kill(b, [] { return Death2Body(); });
     }
     int32_t Cost(int32_t level) { return HeroDamage(g_playerFront.GetCharacter(), level); }
 
@@ -403,6 +422,225 @@ TEST_F(Arena44, RotatingSlotsStayInTheirPoolsWhateverTheCounterHeld) {
     EXPECT_EQ(g_beriFireSlot, 0);
     EXPECT_EQ(g_enemyBeriFire[0].dead, 0);
     EXPECT_EQ(enemy::RefusedSlotCount(), refused);
+}
+
+// --- The reaper: sickles, wall-to-wall leaps, the flight out of reach ---
+
+TEST_F(Arena44, SicklesRefillTheTenSlotsInTurnEvery60FramesDrawingYFirst) {
+    int32_t tick = 0;
+    int written = 0;
+    for (int f = 1; f <= 1200; ++f) {
+        const int32_t slot = (tick + 1) % 600 / 60;
+        const bool due = (tick + 1) % 60 == 0;
+        SeedGameRand(static_cast<uint32_t>(f));
+        const int32_t ry = GameRand() % 200;
+        const int32_t rx = GameRand() % 600;
+        SeedGameRand(static_cast<uint32_t>(f));
+        g_enemyKama[slot].dead = 1;
+        boss::ReleaseSickle(tick);
+        EXPECT_GE(tick, 0);
+        EXPECT_LT(tick, 600);
+        if (!due) continue;
+        ++written;
+        EXPECT_EQ(g_enemyKama[slot].dead, 0) << f;
+        EXPECT_EQ(g_enemyKama[slot].x, rx) << f;
+        EXPECT_EQ(g_enemyKama[slot].y, ry) << f;
+        EXPECT_EQ(slot, f / 60 % 10) << f;
+    }
+    EXPECT_EQ(written, 20);
+    // A tick left anywhere still names a slot of the pool.
+    const int32_t refused = enemy::RefusedSlotCount();
+    for (const int32_t stale : {599, 600, 659, 6000, -1, INT32_MAX}) {
+        int32_t t = stale;
+        for (int i = 0; i < 700; ++i) boss::ReleaseSickle(t);
+    }
+    EXPECT_EQ(enemy::RefusedSlotCount(), refused);
+}
+
+TEST_F(Arena44, SickleHangsTenFramesDriftsAtMostThreeAPixelAFrameAndVanishesPast684) {
+    PutHero(300, 349);
+    EnemyKama k(100, 100, 0);
+    for (int f = 1; f <= 10; ++f) {
+        k.Move();
+        EXPECT_EQ(k.x, 100);
+        EXPECT_EQ(k.frame, f / 4);
+    }
+    EXPECT_EQ(k.vx, 3) << "(310 - 100) / 15, held to 3";
+    EXPECT_EQ(k.vy, (349 + 20 - 100) / 15 > 3 ? 3 : (349 + 20 - 100) / 15);
+    for (int f = 11; f <= 32; ++f) k.Move();
+    EXPECT_EQ(k.x, 100 + 3 * 22) << "22 frames of drift";
+    EXPECT_EQ(k.vx, 0) << "stops at 32 and hangs again";
+    EXPECT_EQ(k.counter, 0);
+    // Near the hero the drift is a fifteenth of the way.
+    EnemyKama near(290, 349, 0);
+    for (int f = 1; f <= 10; ++f) near.Move();
+    EXPECT_EQ(near.vx, (310 - 290) / 15);
+    EXPECT_EQ(near.vy, (369 - 349) / 15);
+
+    EnemyKama gone(690, 10, 0);
+    gone.Move();
+    EXPECT_EQ(gone.dead, 1);
+    EnemyKama& s = g_enemyKama[0];
+    s = EnemyKama(400, 300, 0);
+    SwingAt(enemy::Box(400, 300, 0, 0, 36, 40), true);
+    s.Update();
+    EXPECT_EQ(s.dead, 1) << "one hit destroys it";
+}
+
+TEST_F(Arena44, FirstReaperWaitsTwentyFramesAndLeapsWallToWall) {
+    BossDeath1& d = g_bossDeath1[0];
+    d.dormant = 0;
+    PutHero(250, 100);
+    Frames(20);
+    EXPECT_EQ(d.x, 516);
+    Frame();
+    EXPECT_EQ(d.x, 506) << "leaps in the 21st frame";
+    EXPECT_EQ(d.y, 285 - 26);
+    int frames = 0;
+    while (d.frame == 1 && frames < 200) {
+        PutHero(250, 100);
+        Frame();
+        ++frames;
+    }
+    EXPECT_EQ(d.x, 0);
+    EXPECT_EQ(d.y, 285);
+    EXPECT_EQ(d.vy, -26);
+    while (d.frame == 0 && frames < 400) {
+        PutHero(250, 100);
+        Frame();
+        ++frames;
+    }
+    EXPECT_EQ(d.x, 516);
+    EXPECT_EQ(d.y, 285);
+    EXPECT_LE(d.tick, 599);
+}
+
+TEST_F(Arena44, LastReaperFallsInCannotBeHitInTheAirButHurtsAndRisesWhenStruck) {
+    BossDeath2& d = g_bossDeath2[0];
+    g_bossDeath1[0].dormant = 0;
+    g_bossDeath1[0].dead = 1;
+    // A swing over every place it passes through during the fall.
+    int frames = 0;
+    while (d.falling != 0 && frames < 100) {
+        SwingAt(enemy::Box(d.x, d.y + 30, 0, 0, 194, 194), true);
+        Frame();
+        ++frames;
+        EXPECT_EQ(d.hp, 16) << "in the air, frame " << frames;
+    }
+    EXPECT_EQ(d.y, 235);
+    // It hurts in the air: the hero inside its wings.
+    d.rising = 0;
+    d.falling = 1;
+    d.y = 100;
+    PutHero(d.x + 60, 160);
+    Frame();
+    EXPECT_EQ(hero.hp, 16 - Cost(5));
+
+    while (d.falling != 0) Frame();
+    ASSERT_TRUE(HitOnce(d, [] { return Death2Body(); }));
+    EXPECT_EQ(d.rising, 1);
+    frames = 0;
+    while (d.rising != 0 && frames < 100) {
+        SwingAt(enemy::Box(d.x, d.y - 25, 0, 0, 194, 194), true);
+        Frame();
+        ++frames;
+        EXPECT_EQ(d.hp, 15) << "rising, frame " << frames;
+        EXPECT_LE(d.frame, 1);
+    }
+    EXPECT_LT(d.y, -150);
+    EXPECT_EQ(d.falling, 1);
+    while (d.falling != 0) Frame();
+    for (int f = 0; f < 60; ++f) {
+        Frame();
+        EXPECT_GE(d.frame, 2);
+        EXPECT_LE(d.frame, 7);
+    }
+}
+
+TEST_F(Arena44, WingBeatStaysInRangeWhenTheScytheCountCarriesIntoIt) {
+    BossDeath2& d = g_bossDeath2[0];
+    d.dormant = 0;
+    d.firstWake = 0;
+    d.falling = 0;
+    d.rising = 1;
+    d.y = 235;
+    d.counter = 27;  // struck late in the scythe's round
+    PutHero(100, 100);
+    int frames = 0;
+    while (d.rising != 0 && frames < 100) {
+        Frame();
+        ++frames;
+        EXPECT_LT(d.counter, 10);
+    }
+}
+
+TEST_F(Arena44, BothReaperFormsShareTheTenSickleSlots) {
+    BossDeath1& d1 = g_bossDeath1[0];
+    BossDeath2& d2 = g_bossDeath2[0];
+    d1.dormant = 0;
+    d1.tick = 59;
+    d2.dormant = 0;
+    d2.tick = 119;
+    g_bossDeath1[0].dead = 0;
+    PutHero(250, 100);
+    d1.Update();
+    EXPECT_EQ(g_enemyKama[1].dead, 0);
+    d1.dead = 1;
+    d2.Update();
+    EXPECT_EQ(g_enemyKama[2].dead, 0);
+}
+
+// --- The whole chain: six bosses, one after another, then the orb ---
+
+TEST_F(Arena44, SixBossChainHandsOverInOrderWithAFreshBarAndEndsWithTheOrb) {
+    const int32_t faults = sprite_draw::FrameFaultCount();
+    KillBeri1();
+    ASSERT_EQ(g_bossBeri1[0].dead, 1);
+    EXPECT_EQ(g_bossBeri2[0].dormant, 0) << "in the frame of the death";
+    EXPECT_EQ(g_bossGyai1[0].dormant, 1);
+    KillBeri2();
+    ASSERT_EQ(g_bossBeri2[0].dead, 1);
+    EXPECT_EQ(g_bossGyai1[0].dormant, 0);
+    EXPECT_EQ(g_bossGyai2[0].dormant, 1);
+    KillGyai1();
+    ASSERT_EQ(g_bossGyai1[0].dead, 1);
+    EXPECT_EQ(g_bossGyai2[0].dormant, 0);
+    EXPECT_EQ(g_bossDeath1[0].dormant, 1);
+    KillGyai2();
+    ASSERT_EQ(g_bossGyai2[0].dead, 1);
+    EXPECT_EQ(g_bossDeath1[0].dormant, 0);
+    EXPECT_EQ(g_bossDeath2[0].dormant, 1);
+    KillDeath1();
+    ASSERT_EQ(g_bossDeath1[0].dead, 1);
+    EXPECT_EQ(g_bossDeath2[0].dormant, 0);
+    EXPECT_EQ(g_maryokuOrb[0].hidden, 1) << "the orb waits for the last boss";
+    KillDeath2();
+    ASSERT_EQ(g_bossDeath2[0].dead, 1);
+    EXPECT_EQ(g_maryokuOrb[0].hidden, 0);
+    EXPECT_EQ(sprite_draw::FrameFaultCount(), faults) << "no picture outside its set";
+
+    // The orb drops from its start to the arena floor and clears the stage.
+    PutHero(100, 349);
+    for (int f = 0; f < 60 && g_maryokuOrb[0].falling != 0; ++f) Frame();
+    ASSERT_EQ(g_maryokuOrb[0].falling, 0);
+    EXPECT_EQ(g_maryokuOrb[0].x, 300);
+    EXPECT_EQ(g_stageClear, 0);
+    PutHero(295, 349);
+    Frames(2);
+    EXPECT_EQ(g_stageClear, 1);
+}
+
+TEST_F(Arena44, ADeathRestartsTheWholeChainAtFullStrength) {
+    KillBeri1();
+    KillBeri2();
+    ASSERT_EQ(g_bossGyai1[0].dormant, 0);
+    g_menu.StartStage();
+    EXPECT_EQ(g_bossBeri1[0].dead, 0);
+    EXPECT_EQ(g_bossBeri1[0].hp, 16);
+    EXPECT_EQ(g_bossBeri2[0].dormant, 1);
+    EXPECT_EQ(g_bossGyai1[0].dormant, 1);
+    EXPECT_EQ(g_maryokuOrb[0].hidden, 1);
+    for (const EnemyBeriFire& f : g_enemyBeriFire) EXPECT_EQ(f.dead, 1);
 }
 
 }  // namespace
