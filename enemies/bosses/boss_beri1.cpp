@@ -2,6 +2,7 @@
 
 #include "enemies/bosses/beri_fire.h"
 #include "enemies/model/boss_common.h"
+#include "enemies/model/flight_phases.h"
 #include "enemies/model/rotating_slot.h"
 #include "engine/graphics.h"
 
@@ -23,12 +24,8 @@ void BossBeri1::Update() {
 }
 
 void BossBeri1::Move() {
-    if (falling != 0)
-        Fall();
-    else if (rising != 0)
-        Rise();
-    else
-        Stand();
+    boss::FlightPhases(
+        falling, rising, [this] { Fall(); }, [this] { Rise(); }, [this] { Stand(); });
 }
 
 void BossBeri1::Fall() {

@@ -2,6 +2,7 @@
 
 #include "enemies/bosses/boss_death1.h"
 #include "enemies/model/boss_common.h"
+#include "enemies/model/flight_phases.h"
 #include "enemies/model/sickle_release.h"
 #include "engine/graphics.h"
 
@@ -42,28 +43,36 @@ void BossDeath2::Update() {
 
 void BossDeath2::Move() {
     boss::ReleaseSickle(tick);
-    if (falling != 0) {
-        y += 30;
-        if (y < kGroundY + 1) {
-            Beat();
-            return;
-        }
-        y = kGroundY;
-        falling = 0;
-        counter = 0;
-    } else if (rising != 0) {
-        y -= 25;
-        if (y >= kTopY) {
-            Beat();
-            return;
-        }
-        rising = 0;
-        falling = 1;
-        counter = 0;
-    } else {
-        counter = counter < 0 || counter >= 29 ? 0 : counter + 1;
-        frame = counter / 5 + 2;
+    boss::FlightPhases(
+        falling, rising, [this] { Fall(); }, [this] { Rise(); }, [this] { Stand(); });
+}
+
+void BossDeath2::Fall() {
+    y += 30;
+    if (y < kGroundY + 1) {
+        Beat();
+        return;
     }
+    y = kGroundY;
+    falling = 0;
+    counter = 0;
+}
+
+void BossDeath2::Rise() {
+    y -= 25;
+    if (y >= kTopY) {
+        Beat();
+        return;
+    }
+    rising = 0;
+    falling = 1;
+    counter = 0;
+}
+
+void BossDeath2::Stand() {
+    // The scythe's round, pictures 2 to 7.
+    counter = counter < 0 || counter >= 29 ? 0 : counter + 1;
+    frame = counter / 5 + 2;
 }
 
 void BossDeath2::Beat() {

@@ -26,6 +26,9 @@ public:
 
 private:
     void Move();
+    void Fall();
+    void Rise();
+    void Stand();
     void Beat();
     void CheckWeaponHit();
     void CheckPlayerTouch();

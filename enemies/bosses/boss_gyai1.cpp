@@ -4,6 +4,7 @@
 #include "enemies/bosses/gyai_fire1.h"
 #include "enemies/bosses/gyai_ganseki.h"
 #include "enemies/model/boss_common.h"
+#include "enemies/model/flight_phases.h"
 #include "enemies/model/gyai_body.h"
 #include "enemies/model/rotating_slot.h"
 #include "engine/graphics.h"
@@ -12,8 +13,6 @@ namespace {
 constexpr int32_t kFloorY = 227;
 constexpr int32_t kOutOfSightY = -100;
 constexpr int32_t kTouchLevel = 4;
-// The wing beat while it rises, by counter / 3.
-constexpr int32_t kWingFrames[6] = {0, 1, 2, 3, 2, 1};
 }  // namespace
 
 void BossGyai1::Update() {
@@ -26,12 +25,8 @@ void BossGyai1::Update() {
 }
 
 void BossGyai1::Move() {
-    if (falling != 0)
-        Fall();
-    else if (rising != 0)
-        Rise();
-    else
-        Stand();
+    boss::FlightPhases(
+        falling, rising, [this] { Fall(); }, [this] { Rise(); }, [this] { Stand(); });
 }
 
 void BossGyai1::Fall() {
@@ -51,7 +46,7 @@ void BossGyai1::Rise() {
     y -= 10;
     if (y >= kOutOfSightY) {
         counter = counter >= 17 || counter < 0 ? 0 : counter + 1;
-        frame = kWingFrames[counter / 3];
+        frame = boss::GyaiWingFrame(counter);
         return;
     }
     rising = 0;

@@ -11,8 +11,6 @@ namespace {
 constexpr int32_t kTopY = -100;
 constexpr int32_t kBottomY = 227;
 constexpr int32_t kTouchLevel = 4;
-// The wing beat, by counter / 3.
-constexpr int32_t kWingFrames[6] = {0, 1, 2, 3, 2, 1};
 }  // namespace
 
 void BossGyai2::Update() {
@@ -34,7 +32,7 @@ void BossGyai2::Move() {
         const int32_t slot = enemy::NextRotatingSlot(g_gyaiFire2Slot, 8);
         enemy::PoolWrite(g_enemyGyaiFire2, slot, EnemyGyaiFire2(x + 80, y + 92, vx, vy, 0));
     }
-    frame = kWingFrames[counter / 3];
+    frame = boss::GyaiWingFrame(counter);
     if (rising != 0) {
         y -= 6;
         if (y < kTopY) rising = 0;

@@ -11,7 +11,10 @@ constexpr int32_t kH[7]      = {186, 158, 128, 120, 112,  80, 116};
 constexpr int32_t kRight[7]  = { 48,  16,   0,  32,  32,  32,  30};
 constexpr int32_t kDown[7]   = {  0,  28,  58,  66,  74, 106,  70};
 // clang-format on
+constexpr int32_t kWingFrames[6] = {0, 1, 2, 3, 2, 1};
 }  // namespace
+
+int32_t GyaiWingFrame(int32_t counter) { return kWingFrames[counter >= 0 && counter < 18 ? counter / 3 : 0]; }
 
 platform::Rect GyaiBody(int32_t x, int32_t y, int32_t frame) {
     if (frame < 0 || frame > 6) return platform::Rect{x, y, x, y};
