@@ -16,7 +16,7 @@
 #include "enemies/bosses/kama.h"
 #include "enemies/bosses/maryoku_orb.h"
 #include "enemies/model/gyai_body.h"
-#include "enemies/model/rotating_slot.h"
+#include "enemies/model/pool_slots.h"
 #include "enemies/model/sickle_release.h"
 #include "engine/game_state.h"
 #include "engine/shell/menu.h"
@@ -249,7 +249,7 @@ TEST_F(Arena44, FlyingGiantTakesTheGiantsHeightAndSpitsFlamesDrawingVyFirst) {
 
 TEST_F(Arena44, RotatingSlotsAndSickleSlotsStayInTheirPoolsWhateverTheCounterHeld) {
     for (int32_t c : {-5, 2, 3, 99, INT32_MAX, INT32_MIN})
-        EXPECT_LT(static_cast<uint32_t>(enemy::NextRotatingSlot(c, 3)), 3u);
+        EXPECT_LT(static_cast<uint32_t>(enemy::AdvanceRotating(c, 3)), 3u);
     const int32_t refused = enemy::RefusedSlotCount();
     for (const int32_t stale : {599, 600, 659, -1, INT32_MAX}) {
         int32_t t = stale;

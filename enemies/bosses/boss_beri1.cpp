@@ -3,7 +3,7 @@
 #include "enemies/bosses/beri_fire.h"
 #include "enemies/model/boss_common.h"
 #include "enemies/model/flight_phases.h"
-#include "enemies/model/rotating_slot.h"
+#include "enemies/model/pool_slots.h"
 #include "engine/graphics.h"
 
 namespace {
@@ -51,7 +51,7 @@ void BossBeri1::Stand() {
     counter += 1;
     if (counter == 5) frame = Base() + 2;
     if (counter == 15) {
-        const int32_t slot = enemy::NextRotatingSlot(g_beriFireSlot, 3);
+        const int32_t slot = enemy::AdvanceRotating(g_beriFireSlot, 3);
         const EnemyBeriFire fire = facing == 1 ? EnemyBeriFire(164, 327, 0, 0) : EnemyBeriFire(476, 327, 1, 0);
         enemy::PoolWrite(g_enemyBeriFire, slot, fire);
     }

@@ -6,7 +6,7 @@
 #include "enemies/model/boss_common.h"
 #include "enemies/model/flight_phases.h"
 #include "enemies/model/gyai_body.h"
-#include "enemies/model/rotating_slot.h"
+#include "enemies/model/pool_slots.h"
 #include "engine/graphics.h"
 
 namespace {
@@ -61,7 +61,7 @@ void BossGyai1::Stand() {
     if (counter >= 40) {
         // Back to 6, so a flame every 34 frames.
         counter = 6;
-        const int32_t slot = enemy::NextRotatingSlot(g_gyaiFire1Slot, 4);
+        const int32_t slot = enemy::AdvanceRotating(g_gyaiFire1Slot, 4);
         enemy::PoolWrite(g_enemyGyaiFire1, slot, EnemyGyaiFire1(0));
     }
 }

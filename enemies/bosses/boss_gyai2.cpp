@@ -4,7 +4,7 @@
 #include "enemies/bosses/gyai_fire2.h"
 #include "enemies/model/boss_common.h"
 #include "enemies/model/gyai_body.h"
-#include "enemies/model/rotating_slot.h"
+#include "enemies/model/pool_slots.h"
 #include "engine/graphics.h"
 
 namespace {
@@ -29,7 +29,7 @@ void BossGyai2::Move() {
         counter = 0;
         const int32_t vy = 3 + GameRand() % 5;
         const int32_t vx = -3 - GameRand() % 5;
-        const int32_t slot = enemy::NextRotatingSlot(g_gyaiFire2Slot, 8);
+        const int32_t slot = enemy::AdvanceRotating(g_gyaiFire2Slot, 8);
         enemy::PoolWrite(g_enemyGyaiFire2, slot, EnemyGyaiFire2(x + 80, y + 92, vx, vy, 0));
     }
     frame = boss::GyaiWingFrame(counter);
