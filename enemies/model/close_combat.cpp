@@ -19,6 +19,15 @@ void StepClamped(int32_t& x, int32_t facing, int32_t speed, int32_t left, int32_
     }
 }
 
+void TouchWithStrike(const platform::Rect& body, int32_t x, int32_t y, int32_t frame, const Strike& s, int32_t level) {
+    const platform::Rect* weapon = frame == s.rightFrame ? &s.right : frame == s.leftFrame ? &s.left : nullptr;
+    if (!weapon) {
+        TouchHero(body, level);
+        return;
+    }
+    TouchHero(body, Box(x, y, weapon->left, weapon->top, weapon->right, weapon->bottom), level);
+}
+
 platform::Rect PoseRect(const PoseBoxes& b, int32_t x, int32_t y, int32_t frame) {
     const int32_t poses = b.poses > 0 && b.poses <= kMaxPoses ? b.poses : 1;
     const int32_t f = (frame % poses + poses) % poses;

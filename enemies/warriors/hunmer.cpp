@@ -1,6 +1,7 @@
 #include "enemies/warriors/hunmer.h"
 
 #include "enemies/model/close_combat.h"
+#include "enemies/model/hopping.h"
 #include "engine/graphics.h"
 
 namespace {
@@ -35,19 +36,14 @@ bool EnemyHunmer::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(
 void EnemyHunmer::Move() {
     const int32_t base = facing != 0 ? 0 : kPoses;
     if (frame % kPoses < kRaise) {
-        if (enemy::AttackDue(swingWait, enemy::HeroDistance(x) < kReach, kWaitFrames)) {
-            frame = base + kRaise;
-            counter = 0;
+        if (enemy::AttackDue(swingWait, enemy::HeroDistance(x) < kReach, kWaitFrames, base + kRaise, frame, counter))
             return;
-        }
         enemy::WalkTowardHero(x, facing, x, kSpeed);
         frame = enemy::Stride(counter, facing == 1 ? 0 : kPoses);
         return;
     }
-    counter += 1;
-    if (counter >= kSwingFrames) {
+    if (enemy::Rested(counter, kSwingFrames)) {
         frame = base;
-        counter = 0;
         return;
     }
     if (counter == kStrikeAt) enemy::PlaySoundAt(kDonSound, x);
@@ -63,14 +59,8 @@ platform::Rect EnemyHunmer::Body() const {
 void EnemyHunmer::CheckWeaponHit() { enemy::HitModelA(Body(), hp, hitLatch, dead); }
 
 void EnemyHunmer::CheckPlayerTouch() {
-    constexpr int32_t kLevel = 4;
-    if (frame == kStrike) {
-        enemy::TouchHero(Body(), enemy::Box(x, y, 108, 136, 166, 184), kLevel);
-    } else if (frame == kPoses + kStrike) {
-        enemy::TouchHero(Body(), enemy::Box(x, y, -80, 136, -22, 184), kLevel);
-    } else {
-        enemy::TouchHero(Body(), kLevel);
-    }
+    constexpr enemy::Strike kHammer = {kStrike, {108, 136, 166, 184}, kPoses + kStrike, {-80, 136, -22, 184}};
+    enemy::TouchWithStrike(Body(), x, y, frame, kHammer, 4);
 }
 
 void EnemyHunmer::Draw() { g_graphics.DrawHunmer(x, y, frame); }

@@ -1,6 +1,7 @@
 #include "enemies/warriors/red_whip.h"
 
 #include "enemies/model/close_combat.h"
+#include "enemies/model/hopping.h"
 #include "engine/graphics.h"
 
 namespace {
@@ -66,11 +67,8 @@ void EnemyRedWhip::Stunned() {
 void EnemyRedWhip::Move() {
     const int32_t base = facing != 0 ? 0 : kPoses;
     if (frame % kPoses < kWindUp) {
-        if (enemy::AttackDue(lashWait, enemy::HeroDistance(x) < kReach, kWaitFrames)) {
-            frame = base + kWindUp;
-            counter = 0;
+        if (enemy::AttackDue(lashWait, enemy::HeroDistance(x) < kReach, kWaitFrames, base + kWindUp, frame, counter))
             return;
-        }
         if (enemy::HeroX() <= x) {
             facing = 0;
             if (left < x) x -= kSpeed;
@@ -81,13 +79,7 @@ void EnemyRedWhip::Move() {
         frame = enemy::Stride(counter, facing == 1 ? 0 : kPoses);
         return;
     }
-    counter += 1;
-    if (counter >= kWhipFrames) {
-        frame = base;
-        counter = 0;
-    } else {
-        frame = base + (counter >= kLashFrom ? kLash : kWindUp);
-    }
+    frame = enemy::Rested(counter, kWhipFrames) ? base : base + (counter >= kLashFrom ? kLash : kWindUp);
 }
 
 platform::Rect EnemyRedWhip::Body() const { return enemy::PoseRect(kBoxes, x, y, frame); }
@@ -99,14 +91,8 @@ void EnemyRedWhip::CheckWeaponHit() {
 }
 
 void EnemyRedWhip::CheckPlayerTouch() {
-    constexpr int32_t kLevel = 4;
-    if (frame == kLash) {
-        enemy::TouchHero(Body(), enemy::Box(x, y, 80, 23, 144, 30), kLevel);
-    } else if (frame == kPoses + kLash) {
-        enemy::TouchHero(Body(), enemy::Box(x, y, -84, 23, -20, 30), kLevel);
-    } else {
-        enemy::TouchHero(Body(), kLevel);
-    }
+    constexpr enemy::Strike kWhip = {kLash, {80, 23, 144, 30}, kPoses + kLash, {-84, 23, -20, 30}};
+    enemy::TouchWithStrike(Body(), x, y, frame, kWhip, 4);
 }
 
 void EnemyRedWhip::Draw() { g_graphics.DrawRedWhip(x, y, frame); }

@@ -1,6 +1,7 @@
 #include "enemies/warriors/s_night.h"
 
 #include "enemies/model/close_combat.h"
+#include "enemies/model/hopping.h"
 #include "engine/graphics.h"
 
 namespace {
@@ -35,18 +36,13 @@ void EnemySNight::Move() {
     x += facing != 0 ? kSpeed : -kSpeed;
     const int32_t base = facing != 0 ? 0 : kPoses;
     if (frame % kPoses < kRaise) {
-        if (enemy::AttackDue(thrustWait, enemy::HeroDistance(x) < kReach, kWaitFrames)) {
-            frame = base + kRaise;
-            counter = 0;
+        if (enemy::AttackDue(thrustWait, enemy::HeroDistance(x) < kReach, kWaitFrames, base + kRaise, frame, counter))
             return;
-        }
         facing = enemy::HeroX() >= x ? 1 : 0;
         frame = enemy::Stride(counter, facing == 1 ? 0 : kPoses);
         return;
     }
-    counter += 1;
-    frame = counter >= kThrustFrames ? base : base + kRaise + counter / 5;
-    if (counter >= kThrustFrames) counter = 0;
+    frame = enemy::Rested(counter, kThrustFrames) ? base : base + kRaise + counter / 5;
 }
 
 platform::Rect EnemySNight::Body() const { return enemy::PoseRect(kBoxes, x, y, frame); }
@@ -54,16 +50,9 @@ platform::Rect EnemySNight::Body() const { return enemy::PoseRect(kBoxes, x, y, 
 void EnemySNight::CheckWeaponHit() { enemy::HitModelA(Body(), hp, hitLatch, dead); }
 
 void EnemySNight::CheckPlayerTouch() {
-    constexpr int32_t kLevel = 3;
-    if (frame == kThrust) {
-        enemy::TouchHero(Body(), enemy::Box(x, y, 54, 18, 116, 35), kLevel);
-    } else if (frame == kPoses + kThrust) {
-        enemy::TouchHero(Body(), enemy::Box(x, y, -51, 18, 11, 35), kLevel);
-    } else if (frame % kPoses == kHigh) {
-        enemy::TouchHero(enemy::Box(x, y, 0, -39, 50, 53), kLevel);
-    } else {
-        enemy::TouchHero(Body(), kLevel);
-    }
+    constexpr enemy::Strike kSpear = {kThrust, {54, 18, 116, 35}, kPoses + kThrust, {-51, 18, 11, 35}};
+    const platform::Rect body = frame % kPoses == kHigh ? enemy::Box(x, y, 0, -39, 50, 53) : Body();
+    enemy::TouchWithStrike(body, x, y, frame, kSpear, 3);
 }
 
 void EnemySNight::Draw() { g_graphics.DrawSNight(x, y, frame); }

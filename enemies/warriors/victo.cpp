@@ -1,6 +1,7 @@
 #include "enemies/warriors/victo.h"
 
 #include "enemies/model/close_combat.h"
+#include "enemies/model/hopping.h"
 #include "enemies/model/shots.h"
 #include "enemies/warriors/ara.h"
 #include "engine/graphics.h"
@@ -58,27 +59,17 @@ void EnemyVicto::Move() {
     const int32_t base = facing != 0 ? 0 : kPoses;
     const int32_t f = frame % kPoses;
     const int64_t middle = static_cast<int64_t>(x) + kMiddle;
-    if (f < kSwing && enemy::AttackDue(swingWait, Abs(enemy::HeroX() - middle) < kReach, kWaitFrames)) {
-        frame = base + kSwing;
-        counter = 0;
+    if (f < kSwing &&
+        enemy::AttackDue(swingWait, Abs(enemy::HeroX() - middle) < kReach, kWaitFrames, base + kSwing, frame, counter))
         return;
-    }
     if (f < kSwing) {
         enemy::WalkTowardHero(x, facing, middle, kSpeed);
         frame = enemy::Stride(counter, facing == 1 ? 0 : kPoses);
     } else if (f < kLunge) {
-        counter += 1;
-        frame = counter < kSwingFrames ? base + kSwing + counter / 3 : base + kLunge;
-        if (counter >= kSwingFrames) counter = 0;
+        frame = enemy::Rested(counter, kSwingFrames) ? base + kLunge : base + kSwing + counter / 3;
     } else {
         x += facing != 0 ? kLungeSpeed : -kLungeSpeed;
-        counter += 1;
-        if (counter >= kLungeFrames) {
-            counter = 0;
-            frame = base;
-        } else {
-            frame = base + kLunge + (counter >= 6 ? 1 : 0);
-        }
+        frame = enemy::Rested(counter, kLungeFrames) ? base : base + kLunge + (counter >= 6 ? 1 : 0);
     }
 }
 
