@@ -1,5 +1,7 @@
 #include "enemies/warriors/red_ax_armor.h"
 
+#include <cstdlib>
+
 #include "enemies/model/close_combat.h"
 #include "enemies/model/shots.h"
 #include "engine/graphics.h"
@@ -22,8 +24,6 @@ constexpr enemy::PoseBoxes kBoxes = {
     { 0,   0,   0,   0},
 };
 // clang-format on
-
-int64_t Abs(int64_t v) { return v < 0 ? -v : v; }
 }  // namespace
 
 EnemyRedAxArmor::EnemyRedAxArmor(int32_t x_, int32_t y_, int32_t facing_)
@@ -32,7 +32,7 @@ EnemyRedAxArmor::EnemyRedAxArmor(int32_t x_, int32_t y_, int32_t facing_)
 void EnemyRedAxArmor::Move() {
     if (frame % kPoses == 0) {
         // The count is kept while the hero is away.
-        if (enemy::HeroDistance(x) < kReachX && Abs(enemy::HeroDY(y)) < kReachY) {
+        if (enemy::HeroDistance(x) < kReachX && std::abs(enemy::HeroDY(y)) < kReachY) {
             counter += 1;
             if (counter >= kGuardFrames) {
                 frame += 1;

@@ -1,8 +1,9 @@
 #include "enemies/warriors/victo.h"
 
+#include <cstdlib>
+
 #include "enemies/model/close_combat.h"
 #include "enemies/model/hopping.h"
-#include "enemies/model/shots.h"
 #include "enemies/warriors/ara.h"
 #include "engine/graphics.h"
 
@@ -31,8 +32,6 @@ constexpr enemy::PoseBoxes kBoxes = {
 };
 // clang-format on
 
-int64_t Abs(int64_t v) { return v < 0 ? -v : v; }
-
 // The frame's dx and dy, where the blade poses move the body and the blade.
 struct Offset {
     int32_t dx;
@@ -59,8 +58,8 @@ void EnemyVicto::Move() {
     const int32_t base = facing != 0 ? 0 : kPoses;
     const int32_t f = frame % kPoses;
     const int64_t middle = static_cast<int64_t>(x) + kMiddle;
-    if (f < kSwing &&
-        enemy::AttackDue(swingWait, Abs(enemy::HeroX() - middle) < kReach, kWaitFrames, base + kSwing, frame, counter))
+    if (f < kSwing && enemy::AttackDue(swingWait, std::abs(enemy::HeroX() - middle) < kReach, kWaitFrames,
+                                       base + kSwing, frame, counter))
         return;
     if (f < kSwing) {
         enemy::WalkTowardHero(x, facing, middle, kSpeed);
