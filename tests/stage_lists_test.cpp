@@ -26,7 +26,7 @@ using C = ObjectClass;
 // must end empty.
 const std::set<std::string> kNotYetBuilt = {
     "BossBMedyusa", "BossBeri1", "BossBeri2", "BossDeath1", "BossDeath2", "BossGBat", "BossGyai1",
-    "BossGyai2", "BossHuranken", "BossMiira", "BossMino", "BossQuorth", "BossWWolf", "EnemyAra",
+    "BossGyai2", "BossHuranken", "BossMiira", "BossQuorth", "EnemyAra",
     "EnemyArcher", "EnemyArumajiro", "EnemyBArmor", "EnemyBGaikotu", "EnemyBara", "EnemyBarukan",
     "EnemyBeriFire", "EnemyBokujin", "EnemyDaibourei", "EnemyDisk", "EnemyDugalF", "EnemyFSukaru",
     "EnemyFireSkeleton", "EnemyFyenriru", "EnemyGanseki", "EnemyGejigeji", "EnemyGia",
@@ -37,7 +37,7 @@ const std::set<std::string> kNotYetBuilt = {
     "EnemyOskerinF", "EnemyOtiruHonoo", "EnemyRedAxArmor", "EnemyRedWhip",
     "EnemyRingo", "EnemyRouba", "EnemySBeamer", "EnemySNight", "EnemySaramanda", "EnemySauji",
     "EnemyShellok", "EnemySpecter", "EnemySukea", "EnemySunegusu", "EnemyTama", "EnemyTanken",
-    "EnemyTori", "EnemyTuti", "EnemyTyinman", "EnemyUpFire", "EnemyVicto", "EnemyWarSkeleton",
+    "EnemyTori", "EnemyTyinman", "EnemyUpFire", "EnemyVicto", "EnemyWarSkeleton",
     "EnemyWhiteDHonoo", "EnemyWhiteDHontai", "EnemyYa", "EnemyYukaYari", "EnemyZonbi",
 };
 // clang-format on
