@@ -268,4 +268,47 @@ TEST_F(Stage42, ClodsDrawTheirRiseFirstArcAndFallOutOfTheArena) {
     EXPECT_EQ(hero.hp, 16 - Cost(3));
 }
 
+TEST_F(Stage42, PlayedThroughTheFrameLoopTheArenaClearsIntoTheNextStage) {
+    g_playerDoran = PlayerDoran();
+    int ticks = 0;
+    for (; wolf.dormant != 0 && ticks < 100; ++ticks) {
+        HoldKey(0xCD);
+        Tick();
+    }
+    LetGo(0xCD);
+    ASSERT_EQ(wolf.dormant, 0) << "the hero walked in past x 100";
+    EXPECT_EQ(mino.dormant, 1);
+
+    // Scripted swings, one every second frame, at each boss in turn.
+    for (int f = 0; wolf.dead == 0 && f < 4000; ++f) {
+        SwingAt(wolf.Body());
+        Whip(f % 2 == 0);
+        hero.invulnerable = 40;
+        Frame();
+    }
+    ASSERT_EQ(wolf.dead, 1);
+    EXPECT_EQ(mino.dormant, 0);
+    for (int f = 0; mino.dead == 0 && f < 4000; ++f) {
+        SwingAt(mino.WeaponBox());
+        Whip(f % 2 == 0);
+        hero.invulnerable = 40;
+        Frame();
+    }
+    ASSERT_EQ(mino.dead, 1);
+    PutHero(100, 349);
+    for (int f = 0; f < 60 && g_maryokuOrb[0].falling != 0; ++f) Frame();
+
+    PutHero(250, 349);
+    for (ticks = 0; g_stageClear == 0 && ticks < 60; ++ticks) {
+        HoldKey(0xCD);
+        Tick();
+    }
+    LetGo(0xCD);
+    ASSERT_EQ(g_stageClear, 1) << "the hero walked onto the orb";
+    int messages = 0;
+    while (g_stageClear != 0 && messages < 300) messages += Tick();
+    EXPECT_EQ(messages, 105);
+    EXPECT_EQ(g_stageNumber, 43);
+}
+
 }  // namespace
