@@ -6,7 +6,8 @@
 #include "enemies/bosses/boss_w_wolf.h"
 #include "enemies/bosses/tuti.h"
 #include "enemies/model/boss_common.h"
-#include "enemies/model/slot_rotation.h"
+#include "enemies/model/hopping.h"
+#include "enemies/model/pool_slots.h"
 #include "engine/graphics.h"
 
 namespace {
@@ -33,11 +34,7 @@ platform::Rect Shifted(platform::Rect r, int32_t frame) {
 // A strike: counts its length, then shows one pose and the next once the
 // count is past the switch. False once it has ended.
 bool Strike(int32_t& counter, int32_t length, int32_t pose, int32_t switchAfter, int32_t& frame) {
-    counter += 1;
-    if (counter == length) {
-        counter = 0;
-        return false;
-    }
+    if (enemy::Rested(counter, length)) return false;
     frame = counter > switchAfter ? pose + 1 : pose;
     return true;
 }
@@ -80,9 +77,7 @@ void BossMino::Jump(int32_t base) {
 }
 
 void BossMino::Throw(int32_t base) {
-    counter += 1;
-    if (counter == 28) {
-        counter = 0;
+    if (enemy::Rested(counter, 28)) {
         throwing = 0;
         return;
     }
@@ -91,21 +86,19 @@ void BossMino::Throw(int32_t base) {
 }
 
 void BossMino::ThrowVolley() {
-    const int32_t first =
-        enemy::AdvanceSlotBase(clodSlotBase, kVolley, kVolley, static_cast<int32_t>(std::size(g_enemyTuti)));
+    const int32_t first = enemy::AdvanceRotating(clodSlotBase, static_cast<int32_t>(std::size(g_enemyTuti)), kVolley);
     const bool right = facing == 1;
     for (int32_t k = 0; k < kVolley; ++k)
         enemy::PoolWrite(g_enemyTuti, first + k, EnemyTuti(right ? x + 126 : x + 6, y + 100, right ? 1 : 0, 0));
 }
 
 void BossMino::Idle() {
-    counter += 1;
+    const bool rested = enemy::Rested(counter, 5);
     if (counter == 1) {
         facing = enemy::HeroX() > x ? 1 : 0;
         frame = facing == 1 ? 0 : kLeftSet;
     }
-    if (counter != 5) return;
-    counter = 0;
+    if (!rested) return;
     switch (GameRand() % 4) {
         case 0:
             jumping = 1;

@@ -25,7 +25,8 @@ public:
     int32_t swingLow = 0;
     int32_t firstWake = 1;
 
-    // The clod slot its next volley starts at: kept for the whole run.
+    // The first clod slot of its last volley, kept for the whole run: a stage
+    // start does not reset it.
     static inline int32_t clodSlotBase = 0;
     static constexpr int32_t kVolley = 5;
 

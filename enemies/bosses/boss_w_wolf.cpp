@@ -4,6 +4,7 @@
 
 #include "enemies/hazards/fire_b.h"
 #include "enemies/model/boss_common.h"
+#include "enemies/model/hopping.h"
 #include "engine/graphics.h"
 
 namespace {
@@ -62,13 +63,9 @@ void BossWWolf::Enter() {
             y = kGround;
             frame = kLeftSet;
         }
-    } else if (frame == kLeftSet) {
-        counter += 1;
-        if (counter == 5) {
-            counter = 0;
-            entering = 0;
-            frame = kLeftSet + 1;
-        }
+    } else if (frame == kLeftSet && enemy::Rested(counter, 5)) {
+        entering = 0;
+        frame = kLeftSet + 1;
     }
 }
 
@@ -82,19 +79,17 @@ void BossWWolf::EndAction() {
 }
 
 void BossWWolf::Dash(int32_t base) {
-    counter += 1;
-    if (counter == 30) {
+    if (enemy::Rested(counter, 30)) {
         EndAction();
         return;
     }
-    frame = base + kDashPoses[counter / 5];
+    frame = base + kDashPoses[std::clamp(counter / 5, 0, 5)];
     if (frame == 3) x = std::min(x + 22, 600);
     if (frame == kLeftSet + 3) x = std::max(x - 22, -40);
 }
 
 void BossWWolf::Spit(int32_t base) {
-    counter += 1;
-    if (counter == 20) {
+    if (enemy::Rested(counter, 20)) {
         EndAction();
         return;
     }
@@ -174,9 +169,7 @@ void BossWWolf::Rage(int32_t base) {
 }
 
 void BossWWolf::Idle() {
-    counter += 1;
-    if (counter != 5) return;
-    counter = 0;
+    if (!enemy::Rested(counter, 5)) return;
     facing = enemy::HeroX() > x ? 1 : 0;
     switch (GameRand() % 3) {
         case 0: dashing = 1; break;
