@@ -27,18 +27,18 @@ using C = ObjectClass;
 const std::set<std::string> kNotYetBuilt = {
     "BossBMedyusa", "BossBeri1", "BossBeri2", "BossDeath1", "BossDeath2", "BossGBat", "BossGyai1",
     "BossGyai2", "BossHuranken", "BossMiira", "BossMino", "BossQuorth", "BossWWolf", "EnemyAra",
-    "EnemyArcher", "EnemyArumajiro", "EnemyBArmor", "EnemyBGaikotu", "EnemyBara", "EnemyBarukan",
+    "EnemyArumajiro", "EnemyBGaikotu", "EnemyBara",
     "EnemyBeriFire", "EnemyBokujin", "EnemyDaibourei", "EnemyDisk", "EnemyDugalF", "EnemyFSukaru",
-    "EnemyFireB", "EnemyFireSkeleton", "EnemyFyenriru", "EnemyGanseki", "EnemyGejigeji", "EnemyGia",
+    "EnemyFireB", "EnemyFyenriru", "EnemyGanseki", "EnemyGejigeji", "EnemyGia",
     "EnemyGureibu", "EnemyGyaiFire1", "EnemyGyaiFire2", "EnemyGyaiGanseki", "EnemyHebi",
     "EnemyHoutai", "EnemyHunmer", "EnemyHuran", "EnemyIdouYari", "EnemyIdouYariV", "EnemyJyuutan",
     "EnemyKahun", "EnemyKama", "EnemyKaminari", "EnemyKaminarisama", "EnemyKanoke", "EnemyKoumori",
     "EnemyKyonsi", "EnemyLightning", "EnemyMadman", "EnemyMedama", "EnemyNerysF", "EnemyNoroi",
     "EnemyOskerinF", "EnemyOtiruBlock", "EnemyOtiruHonoo", "EnemyRedAxArmor", "EnemyRedWhip",
-    "EnemyRingo", "EnemyRouba", "EnemySBeamer", "EnemySNight", "EnemySaramanda", "EnemySauji",
+    "EnemyRingo", "EnemyRouba", "EnemySBeamer", "EnemySNight", "EnemySauji",
     "EnemyShellok", "EnemySpecter", "EnemySukea", "EnemySunegusu", "EnemyTama", "EnemyTanken",
-    "EnemyTori", "EnemyTuti", "EnemyTyinman", "EnemyUpFire", "EnemyVicto", "EnemyWarSkeleton",
-    "EnemyWhiteDHonoo", "EnemyWhiteDHontai", "EnemyYa", "EnemyYukaYari", "EnemyZonbi",
+    "EnemyTori", "EnemyTuti", "EnemyTyinman", "EnemyUpFire", "EnemyVicto",
+    "EnemyYukaYari", "EnemyZonbi",
 };
 // clang-format on
 
