@@ -29,16 +29,16 @@ const std::set<std::string> kNotYetBuilt = {
     "BossGyai2", "BossHuranken", "BossMiira", "BossMino", "BossQuorth", "BossWWolf", "EnemyAra",
     "EnemyArumajiro", "EnemyBGaikotu", "EnemyBara",
     "EnemyBeriFire", "EnemyBokujin", "EnemyDaibourei", "EnemyDisk", "EnemyDugalF", "EnemyFSukaru",
-    "EnemyFyenriru", "EnemyGanseki", "EnemyGejigeji", "EnemyGia",
+    "EnemyFyenriru", "EnemyGanseki",
     "EnemyGureibu", "EnemyGyaiFire1", "EnemyGyaiFire2", "EnemyGyaiGanseki", "EnemyHebi",
-    "EnemyHoutai", "EnemyHunmer", "EnemyHuran", "EnemyIdouYari", "EnemyIdouYariV", "EnemyJyuutan",
+    "EnemyHoutai", "EnemyHunmer",
     "EnemyKahun", "EnemyKama", "EnemyKaminari", "EnemyKaminarisama", "EnemyKanoke", "EnemyKoumori",
     "EnemyKyonsi", "EnemyLightning", "EnemyMadman", "EnemyMedama", "EnemyNerysF", "EnemyNoroi",
     "EnemyOskerinF", "EnemyOtiruHonoo", "EnemyRedAxArmor", "EnemyRedWhip",
     "EnemyRingo", "EnemyRouba", "EnemySBeamer", "EnemySNight", "EnemySauji",
-    "EnemyShellok", "EnemySpecter", "EnemySukea", "EnemySunegusu", "EnemyTama", "EnemyTanken",
+    "EnemyShellok", "EnemySukea", "EnemySunegusu", "EnemyTama", "EnemyTanken",
     "EnemyTori", "EnemyTuti", "EnemyTyinman", "EnemyUpFire", "EnemyVicto",
-    "EnemyYukaYari", "EnemyZonbi",
+    "EnemyZonbi",
 };
 // clang-format on
 
