@@ -313,4 +313,21 @@ TEST_F(Hazards, StageThirtyNineSpearsKeepToTheirRunsAndTheFloorSpearsRise) {
     EXPECT_EQ(enemy::RefusedSlotCount(), refused);
 }
 
+TEST_F(Hazards, StageThirtyCentipedesCrawlInSight) {
+    g_stageNumber = 30;
+    g_menu.StartStage();
+    g_menu.active = 0;
+    PutHero(100, 200);
+    g_graphics.ClearBackBuffer();
+    g_stage.Update();
+    EXPECT_EQ(g_enemyGejigeji[0].x, 570);
+    EXPECT_EQ(g_enemyGejigeji[0].y, 187);
+    // Its touch box is on the screen, and drawn over.
+    const platform::Surface* b = g_graphics.BackBuffer();
+    int drawn = 0;
+    for (int32_t row = 187; row < 187 + 30; ++row)
+        for (int32_t col = 570; col < 570 + 30; ++col) drawn += b->Pixels()[row * b->Width() + col] != 0 ? 1 : 0;
+    EXPECT_GT(drawn, 0);
+}
+
 }  // namespace

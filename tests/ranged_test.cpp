@@ -379,6 +379,21 @@ TEST_F(Ranged, EachSwingCostsOneHitPointWhateverItsLength) {
     EXPECT_EQ(s.dead, 1) << "seven swings";
 }
 
+TEST_F(Ranged, ArcherBoxFollowsItsPose) {
+    // The whip's rows lie 10 to 19 below the archer's top: only the upright
+    // second pose (no drop) reaches that high; the first stands 46 lower.
+    PutHero(960, 330);
+    EnemyArcher& a = g_enemyArcher[0];
+    a = EnemyArcher(1000, 330 + 22 - 10, 0, 0);
+    Whip(true);
+    Run(a, 4);
+    EXPECT_EQ(a.frame % 4, 0);
+    EXPECT_EQ(a.hp, 5);
+    a.Update();
+    EXPECT_EQ(a.frame % 4, 1);
+    EXPECT_EQ(a.hp, 4);
+}
+
 TEST_F(Ranged, BulletsCannotBeStruckAndHurtAtLevelFour) {
     PutHero(1000, 330);
     Whip(true);

@@ -1,5 +1,6 @@
 #include "enemies/ranged/archer.h"
 
+#include "enemies/model/pose_box.h"
 #include "enemies/model/shots.h"
 #include "enemies/model/volley.h"
 #include "enemies/ranged/ya.h"
@@ -15,9 +16,7 @@ constexpr int32_t kAimDivisor = 28;
 constexpr int32_t kMaxVx = 10;
 constexpr int32_t kBowSound = 11;
 
-constexpr int32_t kW[4] = {102, 98, 80, 102};
-constexpr int32_t kH[4] = {112, 158, 122, 126};
-constexpr int32_t kDrop[4] = {46, 0, 36, 32};
+constexpr enemy::PoseBoxes kBoxes = {{102, 98, 80, 102}, {112, 158, 122, 126}, {46, 0, 36, 32}};
 }  // namespace
 
 EnemyArcher::EnemyArcher(int32_t x_, int32_t y_, int32_t facing_, int32_t slotBase_)
@@ -39,10 +38,7 @@ void EnemyArcher::Move() {
     frame = (facing == 1 ? 0 : 4) + counter % kPeriod / 5;
 }
 
-platform::Rect EnemyArcher::Body() const {
-    const int32_t f = frame % 4;
-    return enemy::Box(x, y, 0, kDrop[f], kW[f], kDrop[f] + kH[f]);
-}
+platform::Rect EnemyArcher::Body() const { return enemy::PoseBox(kBoxes, x, y, frame); }
 
 void EnemyArcher::CheckWeaponHit() { enemy::HitModelA(Body(), hp, hitLatch, dead); }
 

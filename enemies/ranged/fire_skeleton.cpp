@@ -1,6 +1,7 @@
 #include "enemies/ranged/fire_skeleton.h"
 
 #include "enemies/model/patrol.h"
+#include "enemies/model/pose_box.h"
 #include "enemies/model/volley.h"
 #include "enemies/shooters/tobu_honoo.h"
 #include "engine/graphics.h"
@@ -12,9 +13,7 @@ constexpr int32_t kSpitAt = 15;
 constexpr int32_t kSpeed = 3;
 constexpr int32_t kFlameSpeed = 14;
 
-constexpr int32_t kW[4] = {28, 28, 40, 42};
-constexpr int32_t kH[4] = {60, 62, 76, 60};
-constexpr int32_t kDrop[4] = {16, 14, 0, 16};
+constexpr enemy::PoseBoxes kBoxes = {{28, 28, 40, 42}, {60, 62, 76, 60}, {16, 14, 0, 16}};
 }  // namespace
 
 EnemyFireSkeleton::EnemyFireSkeleton(int32_t x_, int32_t y_, int32_t facing_, int32_t slot_)
@@ -43,10 +42,7 @@ void EnemyFireSkeleton::Move() {
     }
 }
 
-platform::Rect EnemyFireSkeleton::Body() const {
-    const int32_t f = frame % 4;
-    return enemy::Box(x, y, 0, kDrop[f], kW[f], kDrop[f] + kH[f]);
-}
+platform::Rect EnemyFireSkeleton::Body() const { return enemy::PoseBox(kBoxes, x, y, frame); }
 
 void EnemyFireSkeleton::CheckWeaponHit() { enemy::HitModelA(Body(), hp, hitLatch, dead); }
 
