@@ -12,35 +12,14 @@ EnemyGejigeji::EnemyGejigeji(int32_t left_, int32_t right_, int32_t top_, int32_
 void EnemyGejigeji::Move() {
     counter = (counter + 1) % 10;
     frame = counter > 5 ? 1 : 0;
-    switch (side) {
-        case 0:
-            y += kSpeed;
-            if (y > bottom) {
-                y = bottom;
-                side = 1;
-            }
-            break;
-        case 1:
-            x += kSpeed;
-            if (x > right) {
-                x = right;
-                side = 2;
-            }
-            break;
-        case 2:
-            y -= kSpeed;
-            if (y < top) {
-                y = top;
-                side = 3;
-            }
-            break;
-        default:
-            x -= kSpeed;
-            if (x < left) {
-                x = left;
-                side = 0;
-            }
-            break;
+    // Sides 0 and 2 run on y, 1 and 3 on x; 0 and 1 forwards, 2 and 3 back.
+    int32_t& v = side % 2 == 0 ? y : x;
+    const bool forwards = side < 2;
+    const int32_t end = side == 0 ? bottom : side == 1 ? right : side == 2 ? top : left;
+    v += forwards ? kSpeed : -kSpeed;
+    if (forwards ? v > end : v < end) {
+        v = end;
+        side = (side + 1) % 4;
     }
 }
 
