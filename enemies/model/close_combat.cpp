@@ -28,11 +28,4 @@ void TouchWithStrike(const platform::Rect& body, int32_t x, int32_t y, int32_t f
     TouchHero(body, Box(x, y, weapon->left, weapon->top, weapon->right, weapon->bottom), level);
 }
 
-platform::Rect PoseRect(const PoseBoxes& b, int32_t x, int32_t y, int32_t frame) {
-    const int32_t poses = b.poses > 0 && b.poses <= kMaxPoses ? b.poses : 1;
-    const int32_t f = (frame % poses + poses) % poses;
-    const int32_t dx = frame >= 0 && frame < poses ? b.dxRight[f] : b.dxLeft[f];
-    return Box(x, y, dx, b.dy[f], dx + b.width[f], b.dy[f] + b.height[f]);
-}
-
 }  // namespace enemy

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "enemies/model/pose_box.h"
 #include "platform/platform.h"
 
 // The shared rules of the warriors that walk up to the hero, wait within
@@ -45,21 +46,5 @@ struct Strike {
     platform::Rect left;
 };
 void TouchWithStrike(const platform::Rect& body, int32_t x, int32_t y, int32_t frame, const Strike& s, int32_t level);
-
-// A sprite whose size changes from pose to pose: its rectangle
-// (dx, dy, dx + width, dy + height) relative to x, y, with width, height and
-// dy by pose and dx by pose and facing. Frames 0 to poses - 1 face right,
-// the next poses frames left.
-constexpr int32_t kMaxPoses = 8;
-struct PoseBoxes {
-    int32_t poses;
-    int32_t width[kMaxPoses];
-    int32_t height[kMaxPoses];
-    int32_t dy[kMaxPoses];
-    int32_t dxRight[kMaxPoses];
-    int32_t dxLeft[kMaxPoses];
-};
-// A frame outside the two facings is read as its pose facing left.
-platform::Rect PoseRect(const PoseBoxes& b, int32_t x, int32_t y, int32_t frame);
 
 }  // namespace enemy

@@ -16,7 +16,7 @@ constexpr int32_t kAimDivisor = 28;
 constexpr int32_t kMaxVx = 10;
 constexpr int32_t kBowSound = 11;
 
-constexpr enemy::PoseBoxes kBoxes = {{102, 98, 80, 102}, {112, 158, 122, 126}, {46, 0, 36, 32}};
+constexpr enemy::PoseBoxes kBoxes = {4, {102, 98, 80, 102}, {112, 158, 122, 126}, {46, 0, 36, 32}, {}, {}};
 }  // namespace
 
 EnemyArcher::EnemyArcher(int32_t x_, int32_t y_, int32_t facing_, int32_t slotBase_)
@@ -38,7 +38,7 @@ void EnemyArcher::Move() {
     frame = (facing == 1 ? 0 : 4) + counter % kPeriod / 5;
 }
 
-platform::Rect EnemyArcher::Body() const { return enemy::PoseBox(kBoxes, x, y, frame); }
+platform::Rect EnemyArcher::Body() const { return enemy::PoseRect(kBoxes, x, y, frame); }
 
 void EnemyArcher::CheckWeaponHit() { enemy::HitModelA(Body(), hp, hitLatch, dead); }
 

@@ -13,7 +13,7 @@ constexpr int32_t kSpitAt = 15;
 constexpr int32_t kSpeed = 3;
 constexpr int32_t kFlameSpeed = 14;
 
-constexpr enemy::PoseBoxes kBoxes = {{28, 28, 40, 42}, {60, 62, 76, 60}, {16, 14, 0, 16}};
+constexpr enemy::PoseBoxes kBoxes = {4, {28, 28, 40, 42}, {60, 62, 76, 60}, {16, 14, 0, 16}, {}, {}};
 }  // namespace
 
 EnemyFireSkeleton::EnemyFireSkeleton(int32_t x_, int32_t y_, int32_t facing_, int32_t slot_)
@@ -42,7 +42,7 @@ void EnemyFireSkeleton::Move() {
     }
 }
 
-platform::Rect EnemyFireSkeleton::Body() const { return enemy::PoseBox(kBoxes, x, y, frame); }
+platform::Rect EnemyFireSkeleton::Body() const { return enemy::PoseRect(kBoxes, x, y, frame); }
 
 void EnemyFireSkeleton::CheckWeaponHit() { enemy::HitModelA(Body(), hp, hitLatch, dead); }
 
