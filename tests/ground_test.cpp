@@ -1,6 +1,6 @@
 // The ground foes of the later stages: who wakes them, how they chase, leap,
-// crawl and roll, where they stop on the floor, what they drop at their
-// death and the windows that raise the madman again.
+// crawl and roll, where they stop on the floor, how their boxes follow their
+// poses and the windows that raise the madman again.
 #include "enemies/ground/arumajiro.h"
 #include "enemies/ground/bokujin.h"
 #include "enemies/ground/gureibu.h"
@@ -8,7 +8,6 @@
 #include "enemies/ground/kanoke.h"
 #include "enemies/ground/madman.h"
 #include "enemies/ground/noroi.h"
-#include "enemies/ground/rouba.h"
 #include "enemies/ground/sunegusu.h"
 #include "enemies/model/hopping.h"
 #include "enemy_fixture.h"
@@ -246,26 +245,6 @@ TEST_F(GroundFoes, OneHitDestroysTheMadmanAndItsWindowsBringHimBack) {
     for (int i = 0; i < 100; ++i) m.Update();
     EXPECT_EQ(m.dead, 1);
     EXPECT_EQ(m.counter, 0);
-}
-
-TEST_F(GroundFoes, StandingFoesTakeASwingPerHitPoint) {
-    EnemyRouba& crone = g_enemyRouba[0];
-    crone = EnemyRouba(925, 300);
-    Whip(true);
-    crone.Update();
-    EXPECT_EQ(crone.hp, 1);
-    EXPECT_EQ(hero.hp, 16 - Cost(2)) << "touch level 2";
-    Whip(false);
-    crone.Update();
-    Whip(true);
-    crone.Update();
-    EXPECT_EQ(crone.dead, 1);
-
-    EnemyKanoke& coffin = g_enemyKanoke[0];
-    coffin = EnemyKanoke(940, 300, 4);
-    coffin.dormant = 0;
-    coffin.Update();
-    EXPECT_EQ(coffin.dead, 1) << "its one hit point goes with the first swing";
 }
 
 }  // namespace

@@ -65,24 +65,6 @@ TEST_F(LateFoes, FloatersRestThenDriftAtTheHeroInBursts) {
     EXPECT_EQ(skull.vy, -7);
 }
 
-TEST_F(LateFoes, OneSwingEndsTheSkullThreeTheGhost) {
-    EnemyFSukaru& skull = g_enemyFSukaru[0];
-    skull = EnemyFSukaru(960, 330);
-    Whip(true);
-    skull.Update();
-    EXPECT_EQ(skull.dead, 1);
-
-    EnemyDaibourei& ghost = g_enemyDaibourei[0];
-    ghost = EnemyDaibourei(960, 250);
-    for (int swing = 0; swing < 3; ++swing) {
-        Whip(true);
-        ghost.Update();
-        Whip(false);
-        ghost.Update();
-    }
-    EXPECT_EQ(ghost.dead, 1);
-}
-
 TEST_F(LateFoes, TheDiskCreepsToItsLastXSweepsTheScreenAndCannotBeStopped) {
     EnemyDisk& disk = g_enemyDisk[0];
     disk = EnemyDisk();
