@@ -1,5 +1,6 @@
 #include "enemies/ground/gureibu.h"
 
+#include "enemies/model/dropping.h"
 #include "enemies/model/hopping.h"
 #include "engine/graphics.h"
 
@@ -16,13 +17,7 @@ bool EnemyGureibu::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance
 
 void EnemyGureibu::Move() {
     if (Leaping()) {
-        // One that missed every floor is gone for good.
-        if (enemy::InAbyss(y)) {
-            dead = 1;
-            return;
-        }
-        x += state == 1 ? 7 : -7;
-        if (enemy::FallAndLand(x, y, vy, 3, kProbe)) {
+        if (enemy::LeapAndLand(x, y, vy, state == 1 ? 7 : -7, 3, kProbe, dead)) {
             counter = 0;
             state -= 1;
         }

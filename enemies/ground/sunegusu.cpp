@@ -1,6 +1,6 @@
 #include "enemies/ground/sunegusu.h"
 
-#include "enemies/model/hopping.h"
+#include "enemies/model/dropping.h"
 #include "engine/graphics.h"
 
 EnemySunegusu::EnemySunegusu(int32_t x_, int32_t y_) : x(x_), y(y_), hp(2), falling(1), dormant(1) {}
@@ -10,12 +10,7 @@ bool EnemySunegusu::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistanc
 
 void EnemySunegusu::Move() {
     if (falling != 0) {
-        // One that misses every floor is gone for good.
-        if (enemy::InAbyss(y)) {
-            dead = 1;
-            return;
-        }
-        if (enemy::FallAndLand(x, y, vy, 1, 30)) falling = 0;
+        if (enemy::LeapAndLand(x, y, vy, 0, 1, 30, dead)) falling = 0;
         return;
     }
     counter = (counter + 1) % 15;

@@ -1,5 +1,6 @@
 #include "enemies/late/sukea.h"
 
+#include "enemies/model/dropping.h"
 #include "enemies/model/hopping.h"
 #include "engine/graphics.h"
 
@@ -16,13 +17,7 @@ bool EnemySukea::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistance(x
 
 void EnemySukea::Move() {
     if (jumping != 0) {
-        // One that hopped off every floor is gone for good.
-        if (enemy::InAbyss(y)) {
-            dead = 1;
-            return;
-        }
-        x += facing == 1 ? -kSpeed : kSpeed;
-        if (enemy::FallAndLand(x, y, vy, 1, kProbe)) jumping = 0;
+        if (enemy::LeapAndLand(x, y, vy, facing == 1 ? -kSpeed : kSpeed, 1, kProbe, dead)) jumping = 0;
         return;
     }
     if (dashing != 0) {
