@@ -32,13 +32,13 @@ const std::set<std::string> kNotYetBuilt = {
     "EnemyFireB", "EnemyFireSkeleton", "EnemyFyenriru", "EnemyGanseki", "EnemyGejigeji", "EnemyGia",
     "EnemyGureibu", "EnemyGyaiFire1", "EnemyGyaiFire2", "EnemyGyaiGanseki", "EnemyHebi",
     "EnemyHoutai", "EnemyHunmer", "EnemyHuran", "EnemyIdouYari", "EnemyIdouYariV", "EnemyJyuutan",
-    "EnemyKahun", "EnemyKama", "EnemyKaminari", "EnemyKaminarisama", "EnemyKanoke", "EnemyKoumori",
-    "EnemyKyonsi", "EnemyLightning", "EnemyMadman", "EnemyMedama", "EnemyNerysF", "EnemyNoroi",
+    "EnemyKahun", "EnemyKama", "EnemyKanoke",
+    "EnemyLightning", "EnemyMadman", "EnemyMedama", "EnemyNerysF", "EnemyNoroi",
     "EnemyOskerinF", "EnemyOtiruBlock", "EnemyOtiruHonoo", "EnemyRedAxArmor", "EnemyRedWhip",
-    "EnemyRingo", "EnemyRouba", "EnemySBeamer", "EnemySNight", "EnemySaramanda", "EnemySauji",
-    "EnemyShellok", "EnemySpecter", "EnemySukea", "EnemySunegusu", "EnemyTama", "EnemyTanken",
-    "EnemyTori", "EnemyTuti", "EnemyTyinman", "EnemyUpFire", "EnemyVicto", "EnemyWarSkeleton",
-    "EnemyWhiteDHonoo", "EnemyWhiteDHontai", "EnemyYa", "EnemyYukaYari", "EnemyZonbi",
+    "EnemyRouba", "EnemySBeamer", "EnemySNight", "EnemySaramanda",
+    "EnemySpecter", "EnemySukea", "EnemySunegusu", "EnemyTama", "EnemyTanken",
+    "EnemyTuti", "EnemyTyinman", "EnemyUpFire", "EnemyVicto", "EnemyWarSkeleton",
+    "EnemyWhiteDHonoo", "EnemyWhiteDHontai", "EnemyYa", "EnemyYukaYari",
 };
 // clang-format on
 
