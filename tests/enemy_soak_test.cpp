@@ -71,14 +71,7 @@ protected:
             LetGo(kLeft);
             HoldKey(kRight);
         }
-        if (frame % 13 == 0)
-            HoldKey(kAlt);
-        else
-            LetGo(kAlt);
-        if (frame % 7 == 0)
-            HoldKey(kCtrl);
-        else
-            LetGo(kCtrl);
+        MashJumpAndAttack(frame);
     }
     void DropHeroAt(int32_t x) {
         g_playerDoran.x = x;

@@ -422,14 +422,7 @@ protected:
             if (g_stageClear != 0 || (left ? best <= target : best >= target)) return true;
             hero.invulnerable = 40;
             hero.hp = 16;
-            if (f % 13 == 0)
-                HoldKey(kAlt);
-            else
-                LetGo(kAlt);
-            if (f % 7 == 0)
-                HoldKey(kCtrl);
-            else
-                LetGo(kCtrl);
+            MashJumpAndAttack(f);
             Tick();
             const int32_t x = g_playerFront.GetX();
             const bool gained = left ? x < best : x > best;

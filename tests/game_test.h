@@ -22,6 +22,12 @@ protected:
     int Tick(int count = 1);
     void HoldKey(uint8_t code) { backend.SetKey(code, true); }
     void LetGo(uint8_t code) { backend.SetKey(code, false); }
+    // A player mashing the buttons: jump (left Alt) every 13th frame, attack
+    // (left Ctrl) every 7th.
+    void MashJumpAndAttack(int frame) {
+        backend.SetKey(0x38, frame % 13 == 0);
+        backend.SetKey(0x1D, frame % 7 == 0);
+    }
 
     platform::HeadlessBackend backend;
 };

@@ -28,26 +28,10 @@ Color Hsl(double hueDeg, double sat, double light) {
     const double c = (1 - std::fabs(2 * light - 1)) * sat;
     const double hp = hueDeg / 60.0;
     const double x = c * (1 - std::fabs(std::fmod(hp, 2.0) - 1));
-    double r = 0, g = 0, b = 0;
-    if (hp < 1) {
-        r = c;
-        g = x;
-    } else if (hp < 2) {
-        r = x;
-        g = c;
-    } else if (hp < 3) {
-        g = c;
-        b = x;
-    } else if (hp < 4) {
-        g = x;
-        b = c;
-    } else if (hp < 5) {
-        r = x;
-        b = c;
-    } else {
-        r = c;
-        b = x;
-    }
+    // The six sextants of the hue circle, each an order of (c, x, 0).
+    const double sextant[6][3] = {{c, x, 0}, {x, c, 0}, {0, c, x}, {0, x, c}, {x, 0, c}, {c, 0, x}};
+    const double* rgb = sextant[std::clamp(static_cast<int>(std::floor(hp)), 0, 5)];
+    const double r = rgb[0], g = rgb[1], b = rgb[2];
     const double m = light - c / 2;
     auto v = [m](double t) { return static_cast<uint8_t>(std::lround(std::clamp((t + m) * 255.0, 0.0, 255.0))); };
     return Color{v(r), v(g), v(b), 0};
