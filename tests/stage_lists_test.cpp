@@ -21,14 +21,6 @@ namespace {
 
 using C = ObjectClass;
 
-// clang-format off
-// Classes not built yet. Remove a class from here when it lands; the list
-// must end empty.
-const std::set<std::string> kNotYetBuilt = {
-   
-};
-// clang-format on
-
 // Every class's array size, constructor arity and dead-flag argument, as the
 // class's constructor takes them.
 struct RegistryRow {
@@ -254,13 +246,6 @@ TEST(Registry, RowsMatchTheClassConstructors) {
     }
 }
 
-TEST(Registry, NotYetBuiltClassesAreExactlyTheListed) {
-    std::set<std::string> pending;
-    for (const ObjectClassInfo& info : kObjectClasses)
-        if (!info.built) pending.insert(info.name);
-    EXPECT_EQ(pending, kNotYetBuilt);
-}
-
 TEST(Registry, EveryStageCompositionFitsTheArrays) {
     for (int32_t stage = 1; stage <= 50; ++stage) {
         EXPECT_GT(CompositionCount(stage), 0) << "stage " << stage;
@@ -306,7 +291,7 @@ TEST_F(StageLists, IdleEntriesArePlacedDeadAndOwnersPoolsLieInIdleSlots) {
         const Findings pools = CheckPools(stage, list);
         f.insert(f.end(), pools.begin(), pools.end());
         EXPECT_TRUE(f.empty()) << Joined(f);
-        // Placing the stage really leaves the idle slots of built classes dead.
+        // Placing the stage really leaves the idle slots dead.
         g_stageNumber = stage;
         g_stage.PlaceObjects();
         for (const StageObject& o : list) {
@@ -314,9 +299,7 @@ TEST_F(StageLists, IdleEntriesArePlacedDeadAndOwnersPoolsLieInIdleSlots) {
             if (d < 0 || o.args[d] != 1) continue;
             int32_t dead = 0, x = 0, y = 0;
             ASSERT_TRUE(ReadObject(o.cls, o.slot, &dead, &x, &y));
-            if (InfoOf(o.cls).built) {
-                EXPECT_EQ(dead, 1) << NameOf(o.cls) << " " << o.slot << " on stage " << stage;
-            }
+            EXPECT_EQ(dead, 1) << NameOf(o.cls) << " " << o.slot << " on stage " << stage;
         }
     }
 }

@@ -6,21 +6,11 @@
 
 #include "enemies/model/enemy_classes.h"
 #include "enemies/model/enemy_model.h"
-#include "enemies/model/pending.h"
-
-// Built classes define their arrays in their own files.
-#define ENEMY(Class, array, size, arity, deadArg)
-#define PENDING(Class, array, size, arity, deadArg) Class array[size];
-#include "enemies/model/registry.def"
-#undef ENEMY
-#undef PENDING
 
 const ObjectClassInfo kObjectClasses[kObjectClassCount] = {
-#define ENEMY(Class, array, size, arity, deadArg) {#Class, size, arity, deadArg, true},
-#define PENDING(Class, array, size, arity, deadArg) {#Class, size, arity, deadArg, false},
+#define ENEMY(Class, array, size, arity, deadArg) {#Class, size, arity, deadArg},
 #include "enemies/model/registry.def"
 #undef ENEMY
-#undef PENDING
 };
 
 namespace {
@@ -34,10 +24,8 @@ T BuildFrom(const int32_t* args, std::index_sequence<I...>) {
 #define ENEMY(Class, array, size, arity, deadArg)                                  \
     static_assert(sizeof(array) / sizeof(array[0]) == size, #Class " array size"); \
     static_assert(arity <= kMaxObjectArgs, #Class " arity");
-#define PENDING ENEMY
 #include "enemies/model/registry.def"
 #undef ENEMY
-#undef PENDING
 
 // A class without a dead flag is always there; one on a fixed row or at a
 // fixed place reads 0 for what it has not.
@@ -78,12 +66,8 @@ bool PlaceObject(ObjectClass c, int32_t slot, const int32_t* args) {
 #define ENEMY(Class, array, size, arity, deadArg) \
     case ObjectClass::Class:                      \
         return enemy::PoolWrite(array, slot, BuildFrom<Class>(args, std::make_index_sequence<arity>{}));
-#define PENDING(Class, array, size, arity, deadArg) \
-    case ObjectClass::Class:                        \
-        return false;
 #include "enemies/model/registry.def"
 #undef ENEMY
-#undef PENDING
     }
     return false;
 }
@@ -94,12 +78,8 @@ void UpdateObject(ObjectClass c, int32_t slot) {
     case ObjectClass::Class:                                    \
         if (Class* e = enemy::SlotAt(array, slot)) e->Update(); \
         return;
-#define PENDING(Class, array, size, arity, deadArg) \
-    case ObjectClass::Class:                        \
-        return;
 #include "enemies/model/registry.def"
 #undef ENEMY
-#undef PENDING
     }
 }
 
@@ -108,10 +88,8 @@ bool ReadObject(ObjectClass c, int32_t slot, int32_t* dead, int32_t* x, int32_t*
 #define ENEMY(Class, array, size, arity, deadArg) \
     case ObjectClass::Class:                      \
         return ReadRecord(enemy::SlotAt(array, slot), dead, x, y);
-#define PENDING ENEMY
 #include "enemies/model/registry.def"
 #undef ENEMY
-#undef PENDING
     }
     return false;
 }
@@ -121,10 +99,8 @@ bool SetObjectDead(ObjectClass c, int32_t slot) {
 #define ENEMY(Class, array, size, arity, deadArg) \
     case ObjectClass::Class:                      \
         return KillRecord(enemy::SlotAt(array, slot));
-#define PENDING ENEMY
 #include "enemies/model/registry.def"
 #undef ENEMY
-#undef PENDING
     }
     return false;
 }
