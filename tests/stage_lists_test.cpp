@@ -26,19 +26,18 @@ using C = ObjectClass;
 // must end empty.
 const std::set<std::string> kNotYetBuilt = {
     "BossBMedyusa", "BossBeri1", "BossBeri2", "BossDeath1", "BossDeath2", "BossGBat", "BossGyai1",
-    "BossGyai2", "BossHuranken", "BossMiira", "BossMino", "BossQuorth", "BossWWolf", "EnemyAra",
-    "EnemyArcher", "EnemyArumajiro", "EnemyBArmor", "EnemyBGaikotu", "EnemyBara", "EnemyBarukan",
-    "EnemyBeriFire", "EnemyBokujin", "EnemyDaibourei", "EnemyDisk", "EnemyDugalF", "EnemyFSukaru",
+    "BossGyai2", "BossHuranken", "BossMiira", "BossMino", "BossQuorth", "BossWWolf", "EnemyArcher",
+    "EnemyArumajiro", "EnemyBArmor", "EnemyBGaikotu", "EnemyBara", "EnemyBarukan", "EnemyBeriFire",
+    "EnemyBokujin", "EnemyDaibourei", "EnemyDisk", "EnemyDugalF", "EnemyFSukaru",
     "EnemyFireSkeleton", "EnemyFyenriru", "EnemyGanseki", "EnemyGejigeji", "EnemyGia",
     "EnemyGureibu", "EnemyGyaiFire1", "EnemyGyaiFire2", "EnemyGyaiGanseki", "EnemyHebi",
-    "EnemyHoutai", "EnemyHunmer", "EnemyHuran", "EnemyIdouYari", "EnemyIdouYariV", "EnemyJyuutan",
-    "EnemyKahun", "EnemyKama", "EnemyKaminari", "EnemyKaminarisama", "EnemyKanoke", "EnemyKoumori",
-    "EnemyKyonsi", "EnemyLightning", "EnemyMadman", "EnemyMedama", "EnemyNerysF", "EnemyNoroi",
-    "EnemyOskerinF", "EnemyOtiruHonoo", "EnemyRedAxArmor", "EnemyRedWhip",
-    "EnemyRingo", "EnemyRouba", "EnemySBeamer", "EnemySNight", "EnemySaramanda", "EnemySauji",
+    "EnemyHoutai", "EnemyHuran", "EnemyIdouYari", "EnemyIdouYariV", "EnemyJyuutan", "EnemyKahun",
+    "EnemyKama", "EnemyKaminari", "EnemyKaminarisama", "EnemyKanoke", "EnemyKoumori", "EnemyKyonsi",
+    "EnemyLightning", "EnemyMadman", "EnemyMedama", "EnemyNerysF", "EnemyNoroi", "EnemyOskerinF",
+    "EnemyOtiruHonoo", "EnemyRingo", "EnemyRouba", "EnemySBeamer", "EnemySaramanda", "EnemySauji",
     "EnemyShellok", "EnemySpecter", "EnemySukea", "EnemySunegusu", "EnemyTama", "EnemyTanken",
-    "EnemyTori", "EnemyTuti", "EnemyTyinman", "EnemyUpFire", "EnemyVicto", "EnemyWarSkeleton",
-    "EnemyWhiteDHonoo", "EnemyWhiteDHontai", "EnemyYa", "EnemyYukaYari", "EnemyZonbi",
+    "EnemyTori", "EnemyTuti", "EnemyUpFire", "EnemyWarSkeleton", "EnemyWhiteDHonoo",
+    "EnemyWhiteDHontai", "EnemyYa", "EnemyYukaYari", "EnemyZonbi",
 };
 // clang-format on
 
