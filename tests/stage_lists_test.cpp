@@ -27,17 +27,15 @@ using C = ObjectClass;
 const std::set<std::string> kNotYetBuilt = {
     "BossBMedyusa", "BossBeri1", "BossBeri2", "BossDeath1", "BossDeath2", "BossGBat", "BossGyai1",
     "BossGyai2", "BossHuranken", "BossMiira", "BossMino", "BossQuorth", "BossWWolf", "EnemyArcher",
-    "EnemyArumajiro", "EnemyBArmor", "EnemyBGaikotu", "EnemyBara", "EnemyBarukan", "EnemyBeriFire",
-    "EnemyBokujin", "EnemyDaibourei", "EnemyDisk", "EnemyDugalF", "EnemyFSukaru",
-    "EnemyFireSkeleton", "EnemyFyenriru", "EnemyGanseki", "EnemyGejigeji", "EnemyGia",
-    "EnemyGureibu", "EnemyGyaiFire1", "EnemyGyaiFire2", "EnemyGyaiGanseki", "EnemyHebi",
-    "EnemyHoutai", "EnemyHuran", "EnemyIdouYari", "EnemyIdouYariV", "EnemyJyuutan", "EnemyKahun",
-    "EnemyKama", "EnemyKaminari", "EnemyKaminarisama", "EnemyKanoke", "EnemyKoumori", "EnemyKyonsi",
-    "EnemyLightning", "EnemyMadman", "EnemyMedama", "EnemyNerysF", "EnemyNoroi", "EnemyOskerinF",
-    "EnemyOtiruHonoo", "EnemyRingo", "EnemyRouba", "EnemySBeamer", "EnemySaramanda", "EnemySauji",
-    "EnemyShellok", "EnemySpecter", "EnemySukea", "EnemySunegusu", "EnemyTama", "EnemyTanken",
-    "EnemyTori", "EnemyTuti", "EnemyUpFire", "EnemyWarSkeleton", "EnemyWhiteDHonoo",
-    "EnemyWhiteDHontai", "EnemyYa", "EnemyYukaYari", "EnemyZonbi",
+    "EnemyArumajiro", "EnemyBArmor", "EnemyBarukan", "EnemyBeriFire", "EnemyBokujin",
+    "EnemyDaibourei", "EnemyDisk", "EnemyFSukaru", "EnemyFireSkeleton", "EnemyGanseki",
+    "EnemyGejigeji", "EnemyGia", "EnemyGureibu", "EnemyGyaiFire1", "EnemyGyaiFire2",
+    "EnemyGyaiGanseki", "EnemyHebi", "EnemyHoutai", "EnemyHuran", "EnemyIdouYari", "EnemyIdouYariV",
+    "EnemyJyuutan", "EnemyKama", "EnemyKaminari", "EnemyKaminarisama", "EnemyKanoke",
+    "EnemyKoumori", "EnemyKyonsi", "EnemyMadman", "EnemyNoroi", "EnemyRingo", "EnemyRouba",
+    "EnemySBeamer", "EnemySaramanda", "EnemySauji", "EnemyShellok", "EnemySpecter", "EnemySukea",
+    "EnemySunegusu", "EnemyTama", "EnemyTori", "EnemyTuti", "EnemyUpFire", "EnemyWarSkeleton",
+    "EnemyWhiteDHonoo", "EnemyWhiteDHontai", "EnemyYa", "EnemyYukaYari", "EnemyZonbi",
 };
 // clang-format on
 
