@@ -26,16 +26,13 @@ using C = ObjectClass;
 // must end empty.
 const std::set<std::string> kNotYetBuilt = {
     "BossBMedyusa", "BossBeri1", "BossBeri2", "BossDeath1", "BossDeath2", "BossGBat", "BossGyai1",
-    "BossGyai2", "BossHuranken", "BossMiira", "BossMino", "BossQuorth", "BossWWolf", "EnemyArcher",
-    "EnemyArumajiro", "EnemyBArmor", "EnemyBarukan", "EnemyBeriFire", "EnemyBokujin",
-    "EnemyDaibourei", "EnemyDisk", "EnemyFSukaru", "EnemyFireSkeleton", "EnemyGanseki",
-    "EnemyGejigeji", "EnemyGia", "EnemyGureibu", "EnemyGyaiFire1", "EnemyGyaiFire2",
-    "EnemyGyaiGanseki", "EnemyHebi", "EnemyHoutai", "EnemyHuran", "EnemyIdouYari", "EnemyIdouYariV",
-    "EnemyJyuutan", "EnemyKama", "EnemyKaminari", "EnemyKaminarisama", "EnemyKanoke",
-    "EnemyKoumori", "EnemyKyonsi", "EnemyMadman", "EnemyNoroi", "EnemyRingo", "EnemyRouba",
-    "EnemySBeamer", "EnemySaramanda", "EnemySauji", "EnemyShellok", "EnemySpecter", "EnemySukea",
-    "EnemySunegusu", "EnemyTama", "EnemyTori", "EnemyTuti", "EnemyUpFire", "EnemyWarSkeleton",
-    "EnemyWhiteDHonoo", "EnemyWhiteDHontai", "EnemyYa", "EnemyYukaYari", "EnemyZonbi",
+    "BossGyai2", "BossHuranken", "BossMiira", "BossMino", "BossQuorth", "BossWWolf",
+    "EnemyArumajiro", "EnemyBeriFire", "EnemyBokujin", "EnemyDaibourei", "EnemyDisk",
+    "EnemyFSukaru", "EnemyGanseki", "EnemyGureibu", "EnemyGyaiFire1", "EnemyGyaiFire2",
+    "EnemyGyaiGanseki", "EnemyHebi", "EnemyHoutai", "EnemyKama", "EnemyKaminari",
+    "EnemyKaminarisama", "EnemyKanoke", "EnemyKoumori", "EnemyKyonsi", "EnemyMadman", "EnemyNoroi",
+    "EnemyRingo", "EnemyRouba", "EnemySBeamer", "EnemySauji", "EnemyShellok", "EnemySukea",
+    "EnemySunegusu", "EnemyTama", "EnemyTori", "EnemyTuti", "EnemyUpFire", "EnemyZonbi",
 };
 // clang-format on
 
