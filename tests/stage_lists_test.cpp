@@ -27,12 +27,9 @@ using C = ObjectClass;
 const std::set<std::string> kNotYetBuilt = {
     "BossBMedyusa", "BossBeri1", "BossBeri2", "BossDeath1", "BossDeath2", "BossGBat", "BossGyai1",
     "BossGyai2", "BossHuranken", "BossMiira", "BossMino", "BossQuorth", "BossWWolf",
-    "EnemyArumajiro", "EnemyBeriFire", "EnemyBokujin", "EnemyDaibourei", "EnemyDisk",
-    "EnemyFSukaru", "EnemyGanseki", "EnemyGureibu", "EnemyGyaiFire1", "EnemyGyaiFire2",
-    "EnemyGyaiGanseki", "EnemyHebi", "EnemyHoutai", "EnemyKama", "EnemyKaminari",
-    "EnemyKaminarisama", "EnemyKanoke", "EnemyKoumori", "EnemyKyonsi", "EnemyMadman", "EnemyNoroi",
-    "EnemyRingo", "EnemyRouba", "EnemySBeamer", "EnemySauji", "EnemyShellok", "EnemySukea",
-    "EnemySunegusu", "EnemyTama", "EnemyTori", "EnemyTuti", "EnemyUpFire", "EnemyZonbi",
+    "EnemyBeriFire", "EnemyGanseki", "EnemyGyaiFire1", "EnemyGyaiFire2", "EnemyGyaiGanseki",
+    "EnemyHoutai", "EnemyKama", "EnemyKaminari", "EnemyKaminarisama", "EnemyKoumori", "EnemyKyonsi",
+    "EnemyRingo", "EnemySauji", "EnemyShellok", "EnemyTama", "EnemyTori", "EnemyTuti", "EnemyZonbi",
 };
 // clang-format on
 

@@ -1,8 +1,15 @@
 #include "enemies/model/hopping.h"
 
 #include "enemies/model/enemy_model.h"
+#include "stages/stage_floor.h"
 
 namespace enemy {
+
+namespace {
+bool WalksOn(const LeapingWalker& w, int32_t aheadX, int32_t y) {
+    return !w.keepsToFloor || g_stageFloor.TopAt(aheadX, y + w.edgeProbe) != 0;
+}
+}  // namespace
 
 bool FallAndLand(int32_t x, int32_t& y, int32_t& vy, int32_t gravity, int32_t probe) {
     Fall(y, vy, gravity);
@@ -17,13 +24,14 @@ void LeapingWalkerMove(const LeapingWalker& w, int32_t& x, int32_t& y, int32_t& 
     counter += 1;
     const int32_t step = counter % 10;
     if (frame >= 2) {
-        x -= w.speed;
+        if (WalksOn(w, x - w.edgeReach, y)) x -= w.speed;
         frame = step >= 6 ? 3 : 2;
     } else {
-        x += w.speed;
+        if (WalksOn(w, x + w.edgeReach, y)) x += w.speed;
         frame = step > 5 ? 1 : 0;
     }
     if (jumping != 0) {
+        x += frame >= 2 ? -w.airSpeed : w.airSpeed;
         if (FallAndLand(x, y, vy, 1, w.probe)) {
             jumping = 0;
             counter = 0;

@@ -36,11 +36,18 @@ bool HeroOnLeftOf(int32_t x);
 // A walker that leaps at the hero every period frames, flying under gravity
 // 1 until it lands, and does not look for a floor while it walks. Frames 0
 // and 1 face right, 2 and 3 left.
+// One that keeps to its floor walks on only while the floor holds the point
+// edgeReach pixels ahead at y + edgeProbe, and one with an air speed adds
+// it, in the direction it faces, to every frame of a leap.
 struct LeapingWalker {
     int32_t speed;   // pixels a frame
     int32_t leapVy;  // rise speed of each leap
     int32_t period;  // frames on the ground between leaps
     int32_t probe;   // probe depth and standing height
+    bool keepsToFloor = false;
+    int32_t edgeReach = 0;
+    int32_t edgeProbe = 0;
+    int32_t airSpeed = 0;
 };
 void LeapingWalkerMove(const LeapingWalker& w, int32_t& x, int32_t& y, int32_t& frame, int32_t& jumping, int32_t& vy,
                        int32_t& counter);
