@@ -26,10 +26,10 @@ using C = ObjectClass;
 // must end empty.
 const std::set<std::string> kNotYetBuilt = {
     "BossBMedyusa", "BossBeri1", "BossBeri2", "BossDeath1", "BossDeath2", "BossGBat", "BossGyai1",
-    "BossGyai2", "BossHuranken", "BossMiira", "BossMino", "BossQuorth", "BossWWolf",
-    "EnemyBeriFire", "EnemyGanseki", "EnemyGyaiFire1", "EnemyGyaiFire2", "EnemyGyaiGanseki",
-    "EnemyHoutai", "EnemyKama", "EnemyKaminari", "EnemyKaminarisama", "EnemyKoumori", "EnemyKyonsi",
-    "EnemyRingo", "EnemySauji", "EnemyShellok", "EnemyTama", "EnemyTori", "EnemyTuti", "EnemyZonbi",
+    "BossGyai2", "BossHuranken", "BossMiira", "BossQuorth", "EnemyBeriFire", "EnemyGanseki",
+    "EnemyGyaiFire1", "EnemyGyaiFire2", "EnemyGyaiGanseki", "EnemyHoutai", "EnemyKama",
+    "EnemyKaminari", "EnemyKaminarisama", "EnemyKoumori", "EnemyKyonsi", "EnemyRingo", "EnemySauji",
+    "EnemyShellok", "EnemyTama", "EnemyTori", "EnemyZonbi",
 };
 // clang-format on
 

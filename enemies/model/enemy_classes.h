@@ -1,14 +1,17 @@
 #pragma once
 
 // Every built object class; the registry's ENEMY rows.
+#include "enemies/bosses/boss_mino.h"
 #include "enemies/bosses/boss_morvane1.h"
 #include "enemies/bosses/boss_morvane2.h"
 #include "enemies/bosses/boss_morvane3.h"
+#include "enemies/bosses/boss_w_wolf.h"
 #include "enemies/bosses/hell_fire.h"
 #include "enemies/bosses/kokuen.h"
 #include "enemies/bosses/maryoku_orb.h"
 #include "enemies/bosses/medyusa_head.h"
 #include "enemies/bosses/stn_fire.h"
+#include "enemies/bosses/tuti.h"
 #include "enemies/bosses/up_fire_m.h"
 #include "enemies/champions/dugal_f.h"
 #include "enemies/champions/lightning.h"
