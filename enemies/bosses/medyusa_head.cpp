@@ -1,6 +1,7 @@
 #include "enemies/bosses/medyusa_head.h"
 
-#include "enemies/model/pending.h"
+#include "enemies/bosses/boss_b_medyusa.h"
+#include "enemies/model/wave.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
 
@@ -8,8 +9,6 @@ namespace {
 constexpr int32_t kGorgonStage = 43;
 constexpr int32_t kWaveTop = 10;  // |vy| at which the wave turns
 constexpr int32_t kReach = 501;   // beyond this distance from the hero it is gone
-
-bool GorgonOnField() { return g_bossBMedyusa[0].dead == 0 && g_bossBMedyusa[0].dormant == 0; }
 }  // namespace
 
 EnemyMedyusaHead::EnemyMedyusaHead(int32_t x_, int32_t y_, int32_t fromLeft_, int32_t dead_)
@@ -17,7 +16,7 @@ EnemyMedyusaHead::EnemyMedyusaHead(int32_t x_, int32_t y_, int32_t fromLeft_, in
 
 void EnemyMedyusaHead::Respawn() {
     if (g_stageNumber == kGorgonStage) {
-        if (!GorgonOnField()) return;
+        if (!g_bossBMedyusa[0].OnField()) return;
         const int32_t r = GameRand();
         const int32_t headY = GameRand() % 150 + 249;
         if (r % 2 == 1)
@@ -38,9 +37,7 @@ void EnemyMedyusaHead::Respawn() {
 void EnemyMedyusaHead::Move() {
     x += goingLeft != 0 ? -9 : 9;
     if (enemy::HeroDistance(x) < kReach) {
-        y += vy;
-        vy += ay;
-        if (vy == kWaveTop || vy == -kWaveTop) ay = -ay;
+        enemy::Wave(y, vy, ay, kWaveTop);
     } else {
         dead = 1;
     }
