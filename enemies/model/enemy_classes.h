@@ -1,8 +1,15 @@
 #pragma once
 
 // Every built object class; the registry's ENEMY rows.
+#include "enemies/bosses/beri_fire.h"
 #include "enemies/bosses/boss_b_medyusa.h"
+#include "enemies/bosses/boss_beri1.h"
+#include "enemies/bosses/boss_beri2.h"
+#include "enemies/bosses/boss_death1.h"
+#include "enemies/bosses/boss_death2.h"
 #include "enemies/bosses/boss_g_bat.h"
+#include "enemies/bosses/boss_gyai1.h"
+#include "enemies/bosses/boss_gyai2.h"
 #include "enemies/bosses/boss_huranken.h"
 #include "enemies/bosses/boss_miira.h"
 #include "enemies/bosses/boss_mino.h"
@@ -12,8 +19,12 @@
 #include "enemies/bosses/boss_quorth.h"
 #include "enemies/bosses/boss_w_wolf.h"
 #include "enemies/bosses/ganseki.h"
+#include "enemies/bosses/gyai_fire1.h"
+#include "enemies/bosses/gyai_fire2.h"
+#include "enemies/bosses/gyai_ganseki.h"
 #include "enemies/bosses/hell_fire.h"
 #include "enemies/bosses/houtai.h"
+#include "enemies/bosses/kama.h"
 #include "enemies/bosses/kokuen.h"
 #include "enemies/bosses/maryoku_orb.h"
 #include "enemies/bosses/medyusa_head.h"
