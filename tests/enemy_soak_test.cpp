@@ -10,6 +10,7 @@
 
 #include "enemies/model/enemy_model.h"
 #include "enemies/model/registry.h"
+#include "enemies/stage50/kaminarisama.h"
 #include "engine/shell/menu.h"
 #include "engine/shell/shell.h"
 #include "engine/sound.h"
@@ -96,6 +97,8 @@ protected:
     }
     std::vector<uint64_t> Soak(int32_t stage, uint32_t seed, int frames) {
         SeedGameRand(seed);  // before the placement: some kinds draw where they start
+        // Run-long slot counters start as a fresh program starts them.
+        g_kaminariBoltSlot = 0;
         Play(stage);
         std::vector<uint64_t> trace;
         for (int f = 0; f < frames; ++f) {
