@@ -185,8 +185,8 @@ constexpr int16_t kSizes[][2] = {
     {30, 50}, {30, 52}, {30, 50}, {30, 52},
     // Gejigeji
     {30, 30}, {30, 30},
-    // Bara
-    {48, 64},
+    // Bara: the grains leave from across its whole bloom
+    {128, 64},
     // Kahun
     {22, 26}, {22, 26},
     // Bokujin
