@@ -610,7 +610,7 @@ TEST_F(HeroDraws, ProjectilesClipAtTheScreenEdges) {
         {[] { g_graphics.DrawSuzaku(300, 470, 0); }, Box{300, 470, 324, 480}, "suzaku clipped at the bottom"},
         {[] { g_graphics.DrawHato(641, 100, 0); }, Box{0, 0, 0, 0}, "hato past the right edge"},
         {[] { g_graphics.DrawHato(-24, 100, 0); }, Box{0, 0, 0, 0}, "hato ending at column 0"},
-        {[] { g_graphics.DrawLightning(620, 100, 1); }, Box{620, 100, 640, 228}, "lightning clipped right"},
+        {[] { g_graphics.DrawLightning(620, 100, 1); }, Box{620, 100, 640, 132}, "lightning clipped right"},
     };
     for (const auto& c : cases) {
         Clear();

@@ -17,14 +17,26 @@
 #include <utility>
 #include <vector>
 
+#include "enemies/model/registry.h"
+#include "enemies/warriors/hunmer.h"
+#include "enemies/warriors/red_ax_armor.h"
+#include "enemies/warriors/red_whip.h"
+#include "enemies/warriors/s_night.h"
+#include "enemies/warriors/victo.h"
+#include "engine/camera.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
+#include "engine/shell/menu.h"
 #include "engine/sprite_draw_kinds.h"
 #include "engine/sprite_sets.h"
 #include "engine/stage_panels.h"
 #include "game_test.h"
 #include "heroes_test.h"
+#include "players/hero_common.h"
 #include "players/player_doran.h"
+#include "players/player_front.h"
+#include "stages/stage_floor.h"
+#include "stages/stage_lists.h"
 #include "tools/gen_data.h"
 
 namespace {
@@ -299,6 +311,172 @@ TEST_F(Pictures, StandingKindsStandOnTheFloor) {
             ASSERT_FALSE(m.px.empty()) << SpriteDrawSetName(s.kind) << " frame " << f;
             EXPECT_NEAR(m.Lowest(), 300 + s.height - 1, 2) << SpriteDrawSetName(s.kind) << " frame " << f;
         }
+    }
+}
+
+// A foe on a stage it is placed on, updated alone: each update draws it once
+// through its own draw call, onto a fill of a colour its pictures never use.
+class KindOnStage : public heroes::HeroTest {
+protected:
+    struct Shot {
+        std::vector<std::pair<int, int>> px;  // world column and row of every drawn pixel
+        int32_t x = 0, y = 0;
+        bool dead = true;
+        bool still = false;  // its y held over the update: neither leaping nor falling
+    };
+    // Starts the stage and finds the first object of the class in its list.
+    bool Start(int32_t stage, ObjectClass cls, const char* set) {
+        g_playerFront.Select(heroes::kDoran);
+        g_stageNumber = stage;
+        g_menu.StartStage();
+        g_menu.active = 0;
+        cls_ = cls;
+        fill_ = UnusedColour(*FindSpriteSet(set));
+        const StageObjectList list = StageObjectsFor(stage);
+        for (int32_t i = 0; i < list.count; ++i)
+            if (list.objects[i].cls == cls) {
+                slot_ = list.objects[i].slot;
+                return true;
+            }
+        return false;
+    }
+    // One update with the hero a little way off, so the foe wakes and stays on screen.
+    Shot Step() {
+        Shot s;
+        int32_t dead = 1;
+        ReadObject(cls_, slot_, &dead, &s.x, &s.y);
+        g_playerDoran.x = std::max(0, s.x - 120);
+        g_playerDoran.screenX = HeroScreenXFor(g_playerDoran.x);
+        platform::Surface& back = *g_graphics.BackBuffer();
+        platform::Fill(back, nullptr, fill_);
+        UpdateObject(cls_, slot_);
+        const int32_t before = s.y;
+        ReadObject(cls_, slot_, &dead, &s.x, &s.y);
+        s.dead = dead != 0;
+        s.still = s.y == before;
+        const int32_t shift = s.x - WorldToScreenX(s.x);
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 640; ++x)
+                if (back.Row(y)[x] != fill_) s.px.push_back({x + shift, y});
+        return s;
+    }
+    int32_t Slot() const { return slot_; }
+
+private:
+    static uint8_t UnusedColour(const SpriteSet& set) {
+        bool used[256] = {};
+        for (int f = 0; f < set.count; ++f) {
+            const platform::Surface& img = *g_graphics.Slot(set.first + f);
+            for (int y = 0; y < img.Height(); ++y)
+                for (int x = 0; x < img.Width(); ++x) used[img.Row(y)[x]] = true;
+        }
+        int c = 1;
+        while (c < 255 && used[c]) ++c;
+        return static_cast<uint8_t>(c);
+    }
+    ObjectClass cls_{};
+    int32_t slot_ = 0;
+    uint8_t fill_ = 0;
+};
+
+// Ground foes drawn by their own update on a stage that places them: while a
+// foe neither leaps nor falls, the lowest drawn row of its picture is the row
+// above the floor under it.
+TEST_F(KindOnStage, GroundFoesStandOnTheirStagesFloors) {
+    const struct {
+        int32_t stage;
+        ObjectClass cls;
+        const char* set;
+    } foes[] = {
+        {37, ObjectClass::EnemyArumajiro, "Arumajiro"},
+        {47, ObjectClass::EnemyGureibu, "Gureibu"},
+        {37, ObjectClass::EnemyKanoke, "Kanoke"},
+        {33, ObjectClass::EnemyMadman, "Madman"},
+        {38, ObjectClass::EnemyNoroi, "Noroi"},
+        {37, ObjectClass::EnemySaramanda, "Saramanda"},
+        {35, ObjectClass::EnemyFireSkeleton, "Fire_Skeleton"},
+        {29, ObjectClass::EnemyWarSkeleton, "War_Skeleton"},
+        {29, ObjectClass::EnemyRedWhip, "Red_Whip"},
+        {34, ObjectClass::EnemyBArmor, "B_Armor"},
+        {33, ObjectClass::EnemyTyinman, "Tyinman"},
+        {32, ObjectClass::EnemyArcher, "Archer"},
+        {32, ObjectClass::EnemyRedAxArmor, "Red_Ax_Armor"},
+        {32, ObjectClass::EnemySNight, "S_Night"},
+        {34, ObjectClass::EnemyHunmer, "Hunmer"},
+        {32, ObjectClass::EnemyFyenriru, "Fyenriru"},
+        {35, ObjectClass::EnemyBGaikotu, "B_Gaikotu"},
+        {36, ObjectClass::EnemyOskerinF, "Oskerin_F"},
+        {36, ObjectClass::EnemyDugalF, "Dugal_F"},
+        {36, ObjectClass::EnemyNerysF, "Nerys_F"},
+        {41, ObjectClass::EnemyVicto, "Victo"},
+    };
+    for (const auto& foe : foes) {
+        ASSERT_TRUE(Start(foe.stage, foe.cls, foe.set)) << foe.set;
+        int drawn = 0;
+        bool wasStill = true;  // the top of a leap holds y for one update only
+        for (int tick = 0; tick < 150; ++tick) {
+            const Shot s = Step();
+            const bool settled = s.still && wasStill;
+            wasStill = s.still;
+            if (s.dead || s.px.empty() || !settled) continue;
+            int lowest = -1;
+            int64_t sum = 0;
+            for (const auto& [x, y] : s.px) lowest = std::max(lowest, y), sum += x;
+            const int32_t centre = static_cast<int32_t>(sum / static_cast<int64_t>(s.px.size()));
+            // The floor the feet meet: the first top found just below the lowest row.
+            int32_t top = 0;
+            for (int down = 1; down <= 8 && top == 0; ++down) top = g_stageFloor.TopAt(centre, lowest + down);
+            EXPECT_NEAR(top, lowest + 1, 2)
+                << foe.set << " on stage " << foe.stage << " at tick " << tick << " ends on row " << lowest << " (x "
+                << s.x << ", y " << s.y << ", centre " << centre << ")";
+            drawn += 1;
+            if (::testing::Test::HasFailure()) break;
+        }
+        EXPECT_GT(drawn, 0) << foe.set << " never showed";
+    }
+}
+
+// What a foe shows is where it hurts: two fifths or more of the picture's
+// extent lies in the touch box and as much of the box under the picture,
+// whatever pose the update chose (a weapon or a cloak may reach outside).
+TEST_F(KindOnStage, PicturesCoverTheTouchBoxes) {
+    const struct {
+        int32_t stage;
+        ObjectClass cls;
+        const char* set;
+        platform::Rect (*body)(int32_t slot);
+    } foes[] = {
+        {34, ObjectClass::EnemyHunmer, "Hunmer", [](int32_t i) { return g_enemyHunmer[i].Body(); }},
+        {32, ObjectClass::EnemyRedAxArmor, "Red_Ax_Armor", [](int32_t i) { return g_enemyRedAxArmor[i].Body(); }},
+        {32, ObjectClass::EnemySNight, "S_Night", [](int32_t i) { return g_enemySNight[i].Body(); }},
+        {41, ObjectClass::EnemyVicto, "Victo", [](int32_t i) { return g_enemyVicto[i].Body(); }},
+        {29, ObjectClass::EnemyRedWhip, "Red_Whip", [](int32_t i) { return g_enemyRedWhip[i].Body(); }},
+    };
+    for (const auto& foe : foes) {
+        ASSERT_TRUE(Start(foe.stage, foe.cls, foe.set)) << foe.set;
+        int drawn = 0;
+        for (int tick = 0; tick < 150; ++tick) {
+            const Shot s = Step();
+            if (s.dead || s.px.empty()) continue;
+            platform::Rect pic{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+            for (const auto& [x, y] : s.px) {
+                pic.left = std::min(pic.left, x), pic.right = std::max(pic.right, x + 1);
+                pic.top = std::min(pic.top, y), pic.bottom = std::max(pic.bottom, y + 1);
+            }
+            const platform::Rect box = foe.body(Slot());
+            auto area = [](const platform::Rect& r) {
+                return static_cast<int64_t>(std::max(0, r.right - r.left)) * std::max(0, r.bottom - r.top);
+            };
+            const platform::Rect both{std::max(pic.left, box.left), std::max(pic.top, box.top),
+                                      std::min(pic.right, box.right), std::min(pic.bottom, box.bottom)};
+            const int64_t common = area(both);
+            EXPECT_TRUE(common * 5 >= area(pic) * 2 && common * 5 >= area(box) * 2)
+                << foe.set << " at tick " << tick << ": picture " << pic.left << "," << pic.top << "-" << pic.right
+                << "," << pic.bottom << " box " << box.left << "," << box.top << "-" << box.right << "," << box.bottom;
+            drawn += 1;
+            if (::testing::Test::HasFailure()) break;
+        }
+        EXPECT_GT(drawn, 0) << foe.set << " never showed";
     }
 }
 

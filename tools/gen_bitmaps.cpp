@@ -152,7 +152,9 @@ Look LookOf(const SpriteSet& set, int w, int h) {
         look.shape = Shape::kArmor;
     if (fire && set.kind != SpriteKind::kHeroShot) look.shape = Shape::kFlame, look.ramp = kOrange;
     if (bolt) look.shape = Shape::kBeam, look.ramp = kYellow;
-    if (set.kind != SpriteKind::kHero && set.kind != SpriteKind::kBoss && (w > 3 * h || h > 3 * w))
+    // A foe lying flat keeps its body; only shots and traps turn into beams.
+    if (set.kind != SpriteKind::kHero && set.kind != SpriteKind::kBoss && set.kind != SpriteKind::kEnemy &&
+        (w > 3 * h || h > 3 * w))
         look.shape = Shape::kBeam;
     // Shots that fly sideways: a jet of flame, a crackling ball, a spinning cross.
     if (Listed(n, {"Flame"})) look.shape = Shape::kJet;
