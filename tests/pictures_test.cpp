@@ -482,6 +482,32 @@ TEST_F(KindOnStage, PicturesCoverTheTouchBoxes) {
 
 // The five heroes standing, aligned on their bodies and floors: their shapes
 // differ well beyond a change of colour.
+// Opaque pixels of one loaded frame, optionally turned round.
+std::set<std::pair<int, int>> FramePixels(const SpriteSet& set, int frame, bool mirror) {
+    std::set<std::pair<int, int>> out;
+    const platform::Surface* s = g_graphics.Slot(set.first + frame);
+    if (!s) return out;
+    for (int y = 0; y < s->Height(); ++y)
+        for (int x = 0; x < s->Width(); ++x)
+            if (s->Row(y)[x] != set.KeyOf(frame)) out.insert({mirror ? s->Width() - 1 - x : x, y});
+    return out;
+}
+
+// Sets whose frames do not split into two equal facing runs still face the
+// way their kind moves: the wolf's second run is its first turned round, and
+// the two strides of a kind that only ever walks one way face that way.
+TEST_F(Pictures, OddlyLaidOutSetsFaceTheWayTheirKindMoves) {
+    const SpriteSet& wolf = Set("W_Wolf");
+    for (int pose = 0; pose < 11; ++pose) {
+        EXPECT_EQ(FramePixels(wolf, pose + 11, false), FramePixels(wolf, pose, true)) << "W_Wolf pose " << pose;
+    }
+    for (const char* name : {"Zonbi", "Shellok"}) {
+        const SpriteSet& set = Set(name);
+        const auto first = FramePixels(set, 0, false);
+        EXPECT_GT(Overlap(first, FramePixels(set, 1, false)), Overlap(first, FramePixels(set, 1, true))) << name;
+    }
+}
+
 TEST_F(Pictures, EveryHeroHasItsOwnSilhouette) {
     std::vector<std::set<std::pair<int, int>>> shapes;
     const std::vector<Hero> heroes = Heroes();

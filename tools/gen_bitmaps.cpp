@@ -68,6 +68,21 @@ bool Listed(const char* name, std::initializer_list<const char*> names) {
 
 // --- sprite pictures ---------------------------------------------------------------
 
+// How a set's frames split by facing. Sets of an even number of frames hold
+// the right-facing run first; the kinds below are laid out otherwise.
+struct FacingRuns {
+    int perFacing;
+    bool allLeft;
+};
+
+FacingRuns FacingRunsOf(const SpriteSet& set) {
+    if (std::strcmp(set.name, "W_Wolf") == 0) return {11, false};          // 0-10 right, 11-21 left, 22 alone
+    if (std::strcmp(set.name, "Zonbi") == 0) return {set.count, true};     // two strides, walking left
+    if (std::strcmp(set.name, "Shellok") == 0) return {set.count, false};  // two strides, running right
+    const bool twoFacings = set.count >= 2 && set.count % 2 == 0;
+    return {twoFacings ? set.count / 2 : set.count, false};
+}
+
 enum class Shape {
     kHumanoid,
     kSkeleton,
@@ -463,10 +478,9 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
     const int tone = static_cast<int>(hv >> 8) % 3;
     const uint8_t body = Shade(look.ramp, 7 + tone), dark = Shade(look.ramp, 3 + tone),
                   light = Shade(look.ramp, 12 + tone);
-    // Sets of an even number of frames hold the right-facing run first.
-    const bool twoFacings = set.count >= 2 && set.count % 2 == 0;
-    const int perFacing = twoFacings ? set.count / 2 : set.count;
-    const bool left = twoFacings && frame >= perFacing;
+    const FacingRuns runs = FacingRunsOf(set);
+    const int perFacing = runs.perFacing;
+    const bool left = runs.allLeft || (runs.perFacing < set.count && frame >= perFacing && frame < 2 * perFacing);
     const int pose = frame % perFacing;
     const int foot = FootRow(set, frame);
     look.lying = (look.shape == Shape::kHumanoid || look.shape == Shape::kSkeleton || look.shape == Shape::kArmor) &&
