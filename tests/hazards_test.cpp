@@ -10,7 +10,7 @@
 #include "enemies/hazards/idou_yari.h"
 #include "enemies/hazards/idou_yari_v.h"
 #include "enemies/hazards/jyuutan.h"
-#include "enemies/hazards/specter.h"
+#include "enemies/hazards/rising_wraith.h"
 #include "enemies/hazards/yuka_yari.h"
 #include "enemies/model/enemy_model.h"
 #include "enemy_fixture.h"

@@ -1,4 +1,4 @@
-#include "enemies/hazards/specter.h"
+#include "enemies/hazards/rising_wraith.h"
 
 #include "engine/graphics.h"
 
