@@ -1,13 +1,12 @@
 #include "enemies/fliers/porutaa.h"
 
 #include "enemies/model/flight.h"
+#include "enemies/model/waking.h"
 #include "engine/graphics.h"
 
 EnemyPorutaa::EnemyPorutaa(int32_t x_, int32_t y_, int32_t facing_) : x(x_), y(y_), facing(facing_), dormant(1) {}
 
-bool EnemyPorutaa::Awake() {
-    return enemy::WakeOnce(dormant, static_cast<int64_t>(enemy::HeroX()) > static_cast<int64_t>(x) + 700);
-}
+bool EnemyPorutaa::Awake() { return enemy::WakeOnce(dormant, enemy::HeroPassed(x, 700)); }
 
 void EnemyPorutaa::Move() {
     counter = (counter + 1) % 20;

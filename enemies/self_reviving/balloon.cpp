@@ -1,6 +1,7 @@
 #include "enemies/self_reviving/balloon.h"
 
 #include "enemies/model/reviving.h"
+#include "enemies/model/wave.h"
 #include "enemies/self_reviving/housi.h"
 #include "engine/graphics.h"
 
@@ -24,9 +25,7 @@ void EnemyBalloon::Respawn() {
 }
 
 void EnemyBalloon::Move() {
-    y += vy;
-    vy += ay;
-    if (vy == kBobSpeed || vy == -kBobSpeed) ay = -ay;
+    enemy::WaveStep(y, vy, ay, kBobSpeed);
     counter = (counter + 1) % 14;
     frame = counter > 7 ? 1 : 0;
     x += facing == 1 ? 4 : -4;

@@ -1,5 +1,6 @@
 #include "enemies/walkers/armor.h"
 
+#include "enemies/model/close_combat.h"
 #include "engine/graphics.h"
 
 namespace {
@@ -14,14 +15,14 @@ void EnemyArmor::Move() {
     counter = (counter + 1) % 10;
     const int64_t hx = enemy::HeroX();
     if (frame >= 2) {
-        x = x - kSpeed < left ? (x < left ? x : left) : x - kSpeed;
+        enemy::StepClamped(x, 0, kSpeed, left, right);
         frame = counter < 6 ? 2 : 3;
         if (hx - kOverrun > x) {
             frame = 0;
             counter = 0;
         }
     } else {
-        x = x + kSpeed > right ? (x > right ? x : right) : x + kSpeed;
+        enemy::StepClamped(x, 1, kSpeed, left, right);
         frame = counter > 5 ? 1 : 0;
         if (hx + kOverrun < x) {
             frame = 2;
