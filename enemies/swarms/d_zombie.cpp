@@ -1,5 +1,6 @@
 #include "enemies/swarms/d_zombie.h"
 
+#include "enemies/model/dropping.h"
 #include "enemies/model/flight.h"
 #include "enemies/model/reviving.h"
 #include "engine/camera.h"
@@ -27,10 +28,9 @@ void EnemyDZombie::Respawn() {
 }
 
 void EnemyDZombie::Move() {
-    static constexpr int32_t kPose[4] = {0, 1, 2, 1};
     x += facing != 0 ? 7 : -7;
     counter = (counter + 1) % 20;
-    frame = (facing != 0 ? 0 : 3) + kPose[counter / 5];
+    frame = (facing != 0 ? 0 : 3) + enemy::StridePose(counter);
     const int32_t sx = WorldToScreenX(x);
     if (sx < -210 || sx > 850) {
         dead = 1;

@@ -1,5 +1,6 @@
 #include "enemies/swarms/jyuhouten.h"
 
+#include "enemies/model/dropping.h"
 #include "enemies/model/flight.h"
 #include "engine/graphics.h"
 
@@ -9,10 +10,9 @@ bool EnemyJyuhouten::Awake() { return enemy::WakeOnce(dormant, enemy::HeroDistan
 
 void EnemyJyuhouten::Move() {
     if (hovering != 0) {
-        static constexpr int32_t kFlap[4] = {0, 1, 2, 1};
         enemy::Bounce(y, goingDown, 9, 0, 490);
         counter += 1;
-        frame = kFlap[counter % 20 / 5];
+        frame = enemy::StridePose(counter);
     } else if (enemy::DiveAtHero(x, y, counter, 14, 9, 20)) {
         hovering = 1;
     }
