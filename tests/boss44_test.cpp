@@ -235,8 +235,11 @@ TEST_F(Arena44, FlyingGiantTakesTheGiantsHeightAndSpitsFlamesDrawingVyFirst) {
     EXPECT_TRUE(lo < -100 && lo >= -106) << lo;
     EXPECT_TRUE(hi > 227 && hi <= 237) << hi;
 
-    EnemyGyaiFire2 astray(560, 200, 0, -1, 0);
-    EXPECT_LT(Life(astray), 100000) << "one set flying any other way still ends";
+    // Only the left edge ends a flame: one spat low flies on below the screen
+    // until it is past column -22.
+    EnemyGyaiFire2 low(100, 470, -3, 7, 0);
+    EXPECT_EQ(Life(low), 42);
+    EXPECT_GT(low.y, 480);
 }
 
 // --- Rotating slots ---

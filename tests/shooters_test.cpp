@@ -180,6 +180,35 @@ TEST_F(Shooters, SpiderShootsFromTheBottomOfItsRunUnlessTheHeroIsClose) {
     EXPECT_EQ(m.y, 241);
 }
 
+TEST_F(Shooters, ASpiderlingIsSpentOnlyFarOffSidewaysOrBelowTheScreen) {
+    EnemyMSpider& m = g_enemyMSpider[0];
+    // Upward it flies on past any row.
+    m = EnemyMSpider(1000, 200, 0, -9, 0);
+    for (int i = 0; i < 200; ++i) m.Move();
+    EXPECT_EQ(m.dead, 0);
+    EXPECT_EQ(m.y, 200 - 9 * 200);
+
+    // It steps onto row 671 and is spent there.
+    m = EnemyMSpider(1000, 662, 0, 9, 0);
+    m.Move();
+    EXPECT_EQ(m.dead, 1);
+    EXPECT_EQ(m.y, 671);
+    m = EnemyMSpider(1000, 661, 0, 9, 0);
+    m.Move();
+    EXPECT_EQ(m.dead, 0) << "row 670 is still in play";
+
+    // Sideways, 6000 is the last column in play.
+    m = EnemyMSpider(5991, 300, 9, 0, 0);
+    m.Move();
+    EXPECT_EQ(m.dead, 0);
+    m.Move();
+    EXPECT_EQ(m.dead, 1);
+    m = EnemyMSpider(-5991, 300, -9, 0, 0);
+    m.Move();
+    m.Move();
+    EXPECT_EQ(m.dead, 1);
+}
+
 TEST_F(Shooters, SpiderOffTheGridStillTurnsAtBothEnds) {
     EnemySpider& sp = g_enemySpider[0];
     PutHero(1000, 330);

@@ -4,9 +4,8 @@
 #include "engine/graphics.h"
 
 namespace {
-// It turns on reaching row 0 and row 360. Its steps of 10 from row 0 meet
-// both exactly; bounds one step inside them keep those turns and turn a
-// record off that grid too, so it can never run off along its thread.
+// It turns only on landing exactly on row 0 or row 360: its steps of 10 from
+// row 0 meet both.
 constexpr int32_t kTop = 0;
 constexpr int32_t kBottom = 360;
 }  // namespace
@@ -20,7 +19,9 @@ void EnemyKumo::DrawIdle() { g_graphics.DrawKumo(x, 0, 0); }
 void EnemyKumo::Move() {
     counter = (counter + 1) % 6;
     frame = counter > 2 ? 1 : 0;
-    enemy::Bounce(y, goingDown, 10, kTop + 1, kBottom - 1);
+    y += goingDown == 1 ? 10 : -10;
+    if (goingDown == 1 && y == kBottom) goingDown = 0;
+    if (goingDown != 1 && y == kTop) goingDown = 1;
 }
 
 void EnemyKumo::CheckWeaponHit() {
