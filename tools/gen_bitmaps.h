@@ -18,6 +18,9 @@ constexpr uint8_t Grey(int level) { return static_cast<uint8_t>(1 + level); }  /
 std::vector<uint8_t> EncodeBmp(int width, int height, const uint8_t* pixels, const platform::Color (&palette)[256],
                                bool rle = false);
 
+// One 640 x 480 background panel (file) of a stage, top-down.
+std::vector<uint8_t> PanelPicture(int stage, int file);
+
 // Floor and wall rectangles (world x, screen y) that a stage's panels show.
 // Empty until the stages' floor tables are wired in.
 std::vector<platform::Rect> PanelFloorRects(int stage);

@@ -27,6 +27,22 @@ enum Ramp {
     kPink
 };
 
+// FNV-1a of a name: a fixed seed per set or stage.
+inline uint32_t Hash(const char* s) {
+    uint32_t v = 2166136261u;
+    for (; *s; ++s) v = (v ^ static_cast<uint8_t>(*s)) * 16777619u;
+    return v;
+}
+
+// Two numbers stirred into one well-spread value.
+inline uint32_t Mix(uint32_t a, uint32_t b) {
+    uint32_t v = a * 0x9E3779B1u ^ (b + 0x7F4A7C15u + (a << 6) + (a >> 2));
+    v ^= v >> 15;
+    v *= 0x2C1B3C6Du;
+    v ^= v >> 12;
+    return v;
+}
+
 struct Canvas {
     int w, h;
     std::vector<uint8_t> px;
