@@ -14,6 +14,7 @@
 
 #include "engine/sprite_sets.h"
 #include "engine/stage_panels.h"
+#include "gen_art.h"
 #include "gen_canvas.h"
 #include "gen_data.h"
 #include "gen_heroes.h"
@@ -453,6 +454,7 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
         return c.px;
     }
     if (set.kind == SpriteKind::kHero) return HeroPicture(set, frame);
+    if (PaintEarlyFoe(set, frame, c) || PaintLateFoe(set, frame, c) || PaintBossOrFinale(set, frame, c)) return c.px;
     Look look = LookOf(set, w, h);
     int narrowest = w, tallest = 0;
     for (int f = 0; f < set.count; ++f) {
