@@ -97,6 +97,7 @@ std::vector<Fit> FitUpdate(const std::vector<Drawn>& drawn,
               drawn[i].frame,
               static_cast<int32_t>(chosen[i].size()),
               Mismatch{"none", '-', 0, drawn[i].frame, Rect{}, Relative(bounds[i], drawn[i])},
+              {},
               {}};
         if (chosen[i].empty()) {
             out.push_back(f);
@@ -112,6 +113,7 @@ std::vector<Fit> FitUpdate(const std::vector<Drawn>& drawn,
         for (const size_t b : chosen[i]) {
             const auto& [use, box] = boxes[b];
             keep(BoxGap(drawn[i], box, use == draw_probe::BoxUse::kBody ? "body" : "touch"));
+            f.boxesInImage.push_back({use == draw_probe::BoxUse::kBody, Relative(box, drawn[i])});
             lowest = std::max(lowest, box.bottom);
             all = Rect{std::min(all.left, box.left), std::min(all.top, box.top), std::max(all.right, box.right),
                        std::max(all.bottom, box.bottom)};

@@ -40,6 +40,8 @@ struct Fit {
     int32_t boxes;
     Mismatch worst;
     std::vector<Mismatch> checks;  // every check made, the worst among them
+    // The boxes it was paired with, relative to the image: body (true) or touch.
+    std::vector<std::pair<bool, platform::Rect>> boxesInImage;
 };
 
 // Pairs each box with the picture drawn for it (the one whose opaque pixels

@@ -6,6 +6,8 @@
 //
 // MORVANE_FIT=<family folder, set or class> limits the walk and the report to
 // one family (walkers), one set (Red_Whip) or one class (EnemyRedWhip).
+// MORVANE_FIT_SHEETS=<folder> also writes the contact sheets with the boxes
+// the walk met outlined on every frame.
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -33,6 +35,7 @@
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
 #include "stages/stage_lists.h"
+#include "tools/contact_sheets.h"
 
 namespace {
 
@@ -239,7 +242,9 @@ protected:
     std::map<std::pair<ObjectClass, std::string>, Worst> worst_;
     // With a filter: the worst of every frame and check.
     std::map<std::tuple<std::string, std::string, int32_t, std::string>, Worst> detail_;
-    std::map<std::pair<ObjectClass, int32_t>, bool> still_;  // y held over the previous update
+    std::map<std::pair<ObjectClass, int32_t>, bool> still_;
+    // Up to three different boxes of every set, frame and use, for the sheets.
+    std::map<std::tuple<std::string, int32_t, bool>, std::vector<Rect>> sheetBoxes_;  // y held over the previous update
 };
 
 void KindPictures::NoteDetail(ObjectClass c, int32_t stage, const std::string& set, const Mismatch& m) {
@@ -275,6 +280,14 @@ void KindPictures::Measure(int32_t stage, const StageObject& o, int32_t yBefore,
         const std::string set = sprite_draw::SpriteDrawSetName(f.kind);
         if (!Wanted(o.cls, set)) continue;
         Note(o.cls, stage, set, f.worst);
+        for (const auto& paired : f.boxesInImage) {
+            const Rect& box = paired.second;
+            std::vector<Rect>& known = sheetBoxes_[{set, f.frame, paired.first}];
+            const bool again = std::any_of(known.begin(), known.end(), [&box](const Rect& k) {
+                return k.left == box.left && k.top == box.top && k.right == box.right && k.bottom == box.bottom;
+            });
+            if (!again && known.size() < 3) known.push_back(box);
+        }
         if (!only_.empty())
             for (const Mismatch& m : f.checks) NoteDetail(o.cls, stage, set, m);
     }
@@ -510,6 +523,12 @@ TEST_F(KindPictures, EveryKindFitsItsBoxes) {
         for (const std::string& r : rows) table << "  " << r << "\n";
     }
     std::cout << table.str();
+    if (const char* dir = std::getenv("MORVANE_FIT_SHEETS")) {
+        std::vector<SheetBox> boxes;
+        for (const auto& [key, rects] : sheetBoxes_)
+            for (const Rect& r : rects) boxes.push_back({std::get<0>(key), std::get<1>(key), r, std::get<2>(key)});
+        EXPECT_TRUE(WriteContactSheets(dir, &boxes));
+    }
     for (const std::string& set : failing)
         EXPECT_TRUE(kNotYetFitted.count(set)) << set << " does not fit its boxes and is not listed as not yet fitted";
     for (const std::string& set : fitting) {

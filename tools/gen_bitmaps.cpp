@@ -641,6 +641,13 @@ std::string DiskPathFor(const std::string& root, const char* gamePath) {
     return root + "/" + out;
 }
 
+std::vector<uint8_t> FramePicture(const SpriteSet& set, int frame) {
+    if (set.kind != SpriteKind::kLifeBar) return SpritePicture(set, frame);
+    if (std::strcmp(set.name, "Hp\\Life") == 0) return BarPicture(Shade(kRed, 8), Shade(kRed, 12));
+    if (std::strcmp(set.name, "Hp\\boss") == 0) return BarPicture(Shade(kPurple, 8), Shade(kPurple, 12));
+    return EmptyCellPicture();
+}
+
 bool GenerateBitmaps(const std::string& root) {
     Color palette[256];
     BuildPalette(palette);
@@ -655,9 +662,9 @@ bool GenerateBitmaps(const std::string& root) {
                 return false;
         }
     }
-    const std::vector<uint8_t> life = BarPicture(Shade(kRed, 8), Shade(kRed, 12));
-    const std::vector<uint8_t> boss = BarPicture(Shade(kPurple, 8), Shade(kPurple, 12));
-    const std::vector<uint8_t> empty = EmptyCellPicture();
+    const std::vector<uint8_t> life = FramePicture(*FindSpriteSet("Hp\\Life"), 0);
+    const std::vector<uint8_t> boss = FramePicture(*FindSpriteSet("Hp\\boss"), 0);
+    const std::vector<uint8_t> empty = FramePicture(*FindSpriteSet("Hp\\Damage"), 0);
     if (!WriteFile(DiskPathFor(root, "bmp\\Hp\\Life.bmp"), EncodeBmp(126, 12, life.data(), palette)) ||
         !WriteFile(DiskPathFor(root, "bmp\\Hp\\boss.bmp"), EncodeBmp(126, 12, boss.data(), palette)) ||
         !WriteFile(DiskPathFor(root, "bmp\\Hp\\Damage.bmp"), EncodeBmp(6, 12, empty.data(), palette)))
