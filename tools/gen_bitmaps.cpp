@@ -122,7 +122,7 @@ Look LookOf(const SpriteSet& set, int w, int h) {
             look.shape = Listed(n, {"Flame"})                      ? Shape::kFlame
                          : Listed(n, {"Suzaku", "Hato", "Himitu"}) ? Shape::kFlier
                                                                    : Shape::kOrb;
-            if (Listed(n, {"Flame"})) look.ramp = kCyan;
+            if (Listed(n, {"Flame"})) look.ramp = kOrange;  // the spell caster's flame
             break;
         case SpriteKind::kItem:
             look.shape = Shape::kGem;
@@ -160,7 +160,7 @@ Look LookOf(const SpriteSet& set, int w, int h) {
         look.shape = Shape::kBeam;
     // Shots that fly sideways: a jet of flame, a crackling ball, a spinning cross.
     if (Listed(n, {"Flame"})) look.shape = Shape::kJet;
-    if (Listed(n, {"Lightning"})) look.shape = Shape::kBolt, look.ramp = kCyan;
+    if (Listed(n, {"Lightning"})) look.shape = Shape::kBolt, look.ramp = kYellow;
     if (Listed(n, {"Cross"})) look.shape = Shape::kCross, look.ramp = kYellow;
     return look;
 }
@@ -454,6 +454,8 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
         return c.px;
     }
     if (set.kind == SpriteKind::kHero) return HeroPicture(set, frame);
+    if (set.kind == SpriteKind::kHeroShot)
+        if (std::vector<uint8_t> shot = HeroShotPicture(set, frame); !shot.empty()) return shot;
     if (PaintEarlyFoe(set, frame, c) || PaintLateFoe(set, frame, c) || PaintBossOrFinale(set, frame, c)) return c.px;
     Look look = LookOf(set, w, h);
     int narrowest = w, tallest = 0;
