@@ -171,7 +171,8 @@ Rig MakeRig(const Stance& s) {
     const double leg = H * 0.48, thigh = leg * 0.5, shin = leg * 0.5;
     const double hipV = s.floor - leg * (1 - 0.45 * s.crouch);
     r.hip = {s.hipU, hipV};
-    const double torso = H * 0.3;
+    // Legs, torso, neck and head add up to the height: the helm's top is at floor - height.
+    const double torso = H * 0.33;
     r.neck = {s.hipU + s.lean, hipV - torso * (1 - 0.25 * s.crouch)};
     r.head = {r.neck.u + s.lean * 0.25 + r.headR * 0.15, r.neck.v - H * 0.1};
     r.torsoW = H * 0.2 * s.build;
@@ -283,7 +284,7 @@ void PaintSNight(Canvas& c, int frame, uint8_t bg) {
     s.build = 1.25;
     double shield = 1;
     switch (pose) {
-        case 0: s.stepF = 12, s.stepB = -13, s.handF = {16, 8}, s.handB = {-6, 18}; break;
+        case 0: s.stepF = 12, s.stepB = -13, s.handF = {18, 8}, s.handB = {-6, 18}; break;
         case 1: s.hipU = 22, s.stepF = 5, s.stepB = -4, s.liftB = 5, s.handF = {16, 10}, s.handB = {-5, 20}; break;
         case 2: s.stepF = 14, s.stepB = -13, s.handF = {4, -8}, s.handB = {-6, 16}; break;
         case 3: s.stepF = 14, s.stepB = -13, s.handF = {14, -22}, s.handB = {-6, 16}; break;
@@ -310,19 +311,20 @@ void PaintSNight(Canvas& c, int frame, uint8_t bg) {
 
 struct Outfit {
     uint8_t skin, top, topDark, legs, legsDark, boots;
+    uint8_t sleeve = 0, sleeveDark = 0;  // 0: the sleeves are the top's
 };
 
 // The body without the front arm, which the caller draws over its weapon.
 void Figure(Pen& p, const Rig& r, const Outfit& o) {
     const double w = r.limbW;
     Leg(p, r.hipB, r.kneeB, r.footB, w, o.legsDark, o.boots);
-    Arm(p, r.shoulderB, r.elbowB, r.handB, w * 0.85, o.topDark, o.skin);
+    Arm(p, r.shoulderB, r.elbowB, r.handB, w * 0.85, o.sleeveDark ? o.sleeveDark : o.topDark, o.skin);
     Torso(p, r, r.torsoW * 1.1, r.torsoW * 0.9, o.top);
     Leg(p, r.hipF, r.kneeF, r.footF, w, o.legs, o.boots);
     p.Oval(r.head, r.headR, r.headR * 1.1, o.skin);
 }
 void FrontArm(Pen& p, const Rig& r, const Outfit& o) {
-    Arm(p, r.shoulderF, r.elbowF, r.handF, r.limbW * 0.9, o.top, o.skin);
+    Arm(p, r.shoulderF, r.elbowF, r.handF, r.limbW * 0.9, o.sleeve ? o.sleeve : o.top, o.skin);
 }
 
 // A pointed hood over the head with the face in its shadow and two eyes.
@@ -390,11 +392,11 @@ void PaintRedWhip(Canvas& c, int frame, uint8_t bg) {
         case 0: s.stepF = 10, s.stepB = -11, s.handF = {12, 12}, s.handB = {-5, 16}; break;
         case 1: s.stepF = 3, s.stepB = -3, s.liftB = 4, s.handF = {11, 14}, s.handB = {-3, 17}; break;
         case 2: s.stepF = 11, s.stepB = -12, s.lean = -3, s.handF = {-6, -16}, s.handB = {6, 10}; break;
-        default: s.stepF = 14, s.stepB = -15, s.lean = 6, s.handF = {16, 0}, s.handB = {-8, 10}; break;
+        default: s.stepF = 14, s.stepB = -15, s.lean = 6, s.handF = {16, 8}, s.handB = {-8, 10}; break;
     }
     const Rig r = MakeRig(s);
     // The cloak streams back from the shoulders to the back edge.
-    const double back = pose == 2 ? 14 : 1;
+    const double back = 1;
     p.Poly({r.neck + P{-2, -1},
             r.neck + P{-r.torsoW * 0.6, 2},
             {back, floor - 10},
@@ -410,8 +412,8 @@ void PaintRedWhip(Canvas& c, int frame, uint8_t bg) {
             p.Curve({bodyW - 2, r.handF.v + 20}, {bodyW - 8, r.handF.v + 30}, r.handF + P{2, 26}, 2, Shade(kOrange, 3),
                     1.5);
             break;
-        case 2: Whip(p, r.handF, r.handF + P{-10, -8}, {1, 20}); break;
-        default: Whip(p, r.handF, {80, r.handF.v - 1}, {c.w - 2.0, 24}); break;
+        case 2: Whip(p, r.handF, r.handF + P{22, -30}, {c.w - 2.0, 30}); break;  // swinging over the head
+        default: Whip(p, r.handF, Mid(r.handF, {c.w - 2.0, 24.5}), {c.w - 2.0, 24.5}); break;
     }
     FrontArm(p, r, kWhipMaster);
     Finish(c, bg);
@@ -438,7 +440,8 @@ void HeavyPlate(Pen& p, const Rig& r, const Tone& plate) {
             hr * 0.6, Grey(24), hr * 0.2);
     p.Curve(r.head + P{hr * 0.5, -hr * 0.7}, r.head + P{hr * 1.2, -hr * 1.6}, r.head + P{hr * 0.6, -hr * 2.4}, hr * 0.6,
             Grey(24), hr * 0.2);
-    p.Oval(r.head, hr * 1.1, hr * 1.15, plate.mid);
+    p.Oval(r.head, hr * 1.1, hr * 1.15, Grey(7));
+    p.Rect(r.head.u - hr * 1.1, r.head.v + hr * 0.5, r.head.u + hr * 1.1, r.head.v + hr * 0.8, Shade(kYellow, 7));
     p.Rect(r.head.u + hr * 0.1, r.head.v - hr * 0.15, r.head.u + hr * 1.1, r.head.v + hr * 0.15, Shade(kYellow, 12));
     p.Oval(r.shoulderF + P{0, 1}, w * 1.1, w * 0.8, plate.light);
 }
@@ -469,7 +472,7 @@ void PaintRedAxArmor(Canvas& c, int frame, uint8_t bg) {
     double bit = 16;
     switch (pose) {
         case 0:  // on guard: the axe upright before the body
-            s.height = 92, s.hipU = 22, s.stepF = 9, s.stepB = -10, s.handF = {16, 8}, s.handB = {10, 12};
+            s.height = 92, s.hipU = 20, s.stepF = 9, s.stepB = -14, s.handF = {16, 8}, s.handB = {10, 12};
             haftA = {48, 88}, haftB = {48, 18}, bit = 11;
             break;
         case 1:  // charging with the axe raised high
@@ -502,8 +505,8 @@ void PaintRedAxArmor(Canvas& c, int frame, uint8_t bg) {
 
 // --- warriors: the hammer giant ---------------------------------------------------------
 
-constexpr Outfit kGiant = {Shade(kOrange, 8), Shade(kOrange, 4), Shade(kOrange, 2),
-                           Shade(kYellow, 3), Shade(kYellow, 2), Grey(5)};
+constexpr Outfit kGiant = {Shade(kOrange, 9), Shade(kRed, 3), Shade(kRed, 2),    Shade(kYellow, 3),
+                           Shade(kYellow, 2), Grey(5),        Shade(kOrange, 8), Shade(kOrange, 6)};
 
 // A great maul: haft from a to b, a banded block of iron at b.
 void Hammer(Pen& p, P a, P b, double head) {
@@ -536,36 +539,36 @@ void PaintHunmer(Canvas& c, int frame, uint8_t bg) {
     // Where the body's own box (walking width 84) begins in each frame.
     constexpr double kBody[6] = {0, 0, 40, 34, 0, 0};
     const double b = kBody[pose];
-    Stance s{130, b + 42, floor};
+    Stance s{c.h - 2.0, b + 44, floor};
     s.build = 1.5;
     P ha{}, hb{};
     double head = 26;
     bool hammerFirst = true;
     switch (pose) {
-        case 0:
-            s.stepF = 16, s.stepB = -16, s.handF = {8, -10}, s.handB = {-4, 30};
-            ha = {b + 54, 58}, hb = {b + 14, 6}, head = 24;
+        case 0:  // the maul over the shoulder, its haft held low in front
+            s.stepF = 16, s.stepB = -18, s.handF = {20, 26}, s.handB = {-8, 30};
+            ha = {b + 82, 78}, hb = {b + 14, 8}, head = 24;
             break;
         case 1:
-            s.height = 126, s.stepF = 5, s.stepB = -5, s.liftB = 6, s.handF = {8, -8}, s.handB = {-2, 30};
-            ha = {b + 54, 60}, hb = {b + 14, 8}, head = 24;
+            s.stepF = 6, s.stepB = -6, s.liftB = 6, s.handF = {20, 28}, s.handB = {-4, 30};
+            ha = {b + 82, 80}, hb = {b + 14, 8}, head = 24;
             break;
-        case 2:  // the hammer swung back behind the giant
-            s.stepF = 18, s.stepB = -18, s.lean = -6, s.handF = {-18, 10}, s.handB = {-22, 14};
-            ha = {b + 34, 64}, hb = {14, 40}, head = 26;
+        case 2:  // swung back behind the giant
+            s.height = c.h + 2.0, s.stepF = 22, s.stepB = -18, s.lean = -6, s.handF = {-20, 10}, s.handB = {-24, 14};
+            ha = {b + 34, 66}, hb = {14, 40}, head = 26;
             break;
         case 3:  // up over the shoulder
-            s.height = 170, s.stepF = 18, s.stepB = -20, s.lean = -8, s.handF = {-10, -28}, s.handB = {-14, -22};
-            ha = {b + 30, 62}, hb = {18, 18}, head = 30;
+            s.stepF = 22, s.stepB = -22, s.lean = -8, s.handF = {-10, -26}, s.handB = {-14, -22};
+            ha = {b + 30, 64}, hb = {18, 18}, head = 30;
             break;
         case 4:  // straight up over the head
-            s.height = 172, s.hipU = 48, s.stepF = 22, s.stepB = -22, s.handF = {0, -34}, s.handB = {-4, -32};
-            ha = {50, 74}, hb = {52, 14}, head = 28;
+            s.hipU = 50, s.stepF = 24, s.stepB = -24, s.handF = {0, -32}, s.handB = {-4, -30};
+            ha = {50, 76}, hb = {52, 14}, head = 28;
             break;
         default:  // slammed into the floor ahead
-            s.height = 108, s.hipU = 40, s.stepF = 26, s.stepB = -28, s.lean = 14, s.crouch = 0.35, s.handF = {30, 20},
+            s.height = 112, s.hipU = 40, s.stepF = 26, s.stepB = -30, s.lean = 12, s.crouch = 0.05, s.handF = {30, 20},
             s.handB = {28, 22};
-            ha = {60, 50}, hb = {c.w - 29.0, 84}, head = 34;
+            ha = {62, 56}, hb = {c.w - 25.0, 84}, head = 34;
             hammerFirst = false;
             break;
     }
@@ -579,39 +582,46 @@ void PaintHunmer(Canvas& c, int frame, uint8_t bg) {
 
 // --- warriors: the charging brute --------------------------------------------------------
 
-// A hulking automaton of riveted brass that charges head down.
+// A hulking automaton of riveted brass that charges head down, fists swinging.
 void PaintTyinman(Canvas& c, int frame, uint8_t bg) {
     const bool left = frame >= 2, b = frame % 2 == 1;
     Pen p(c, left ? c.w : 0, 0, left);
     const Tone brass = RampTone(kYellow, 6), iron = GreyTone(12);
-    Stance s{116, 38, static_cast<double>(c.h)};
-    s.build = 1.9, s.lean = 14, s.crouch = 0.15;
-    s.stepF = b ? 8 : 30, s.stepB = b ? -10 : -34, s.liftF = b ? 14 : 0, s.liftB = b ? 0 : 6;
-    s.handF = b ? P{24, 10} : P{26, 24}, s.handB = b ? P{-22, 20} : P{4, 26};
-    const Rig r = MakeRig(s);
-    const double w = r.limbW;
-    Leg(p, r.hipB, r.kneeB, r.footB, w, iron.dark, iron.ink);
-    Arm(p, r.shoulderB, r.elbowB, r.handB, w, brass.dark, iron.mid);
-    // A barrel chest with rivets, low before the hips.
-    p.Oval(Mid(r.neck, r.hip, 0.45) + P{3, 0}, r.torsoW * 0.7, r.torsoW * 0.85, brass.mid);
-    for (int k = 0; k < 3; ++k)
-        p.Rect(r.neck.u - 12 + k * 11, r.neck.v + 10 + k * 6, r.neck.u - 9 + k * 11, r.neck.v + 13 + k * 6,
-               brass.shine);
-    Leg(p, r.hipF, r.kneeF, r.footF, w * 1.05, iron.mid, iron.dark);
-    // A pot helm with a funnel on top and red eyes, low between the shoulders.
-    const P h = r.head + P{10, 10};
-    p.Poly({h + P{-5, -12}, h + P{5, -12}, h + P{2, -20}, h + P{-2, -20}}, iron.light);
-    p.Rect(0, 0, 0, 0, bg);
-    p.Oval(h, 14, 12, iron.mid);
-    p.Rect(h.u + 2, h.v - 2, h.u + 13, h.v + 2, Shade(kRed, 11));
-    p.Oval(r.shoulderF, w * 1.2, w, brass.light);
-    Arm(p, r.shoulderF, r.elbowF, r.handF, w * 1.05, brass.mid, iron.light);
-    p.Disc(r.handF, w * 0.9, iron.light);
-    // Steam blown back from the funnel.
-    p.Disc(h + P{-12, -22}, 4, Grey(22));
-    p.Disc(h + P{-20, -24}, 3, Grey(19));
+    const double fl = c.h - 1;
+    // Legs: a long running stride, then the passing step.
+    const P hip{40, 78};
+    const P footF = b ? P{54, fl} : P{84, fl}, footB = b ? P{22, fl - 14} : P{2, fl - 4};
+    const P kneeF = Joint(hip, footF, 26, 26, 1), kneeB = Joint(hip, footB, 26, 26, 1);
+    p.Stroke(hip, kneeB, 15, iron.dark, 13);
+    p.Stroke(kneeB, footB, 12, iron.dark, 11);
+    p.Oval(footB + P{2, -3}, 8, 4, iron.ink);
+    // The arms swing against the legs.
+    const P shB{30, 34}, handB = b ? P{6, 58} : P{14, 70};
+    p.Stroke(shB, Joint(shB, handB, 24, 24, -1), 13, brass.dark, 12);
+    p.Stroke(Joint(shB, handB, 24, 24, -1), handB, 12, brass.dark, 11);
+    p.Disc(handB, 9, iron.mid);
+    // A barrel body leaning into the charge, rivets in rows.
+    p.Poly({{16, 26}, {56, 14}, {74, 40}, {64, 84}, {26, 88}, {12, 60}}, brass.mid);
+    p.Poly({{22, 30}, {54, 20}, {64, 38}, {24, 44}}, brass.light);
+    for (int row = 0; row < 3; ++row)
+        for (int k = 0; k < 3; ++k) p.Rect(26.0 + k * 12, 50.0 + row * 11, 29.0 + k * 12, 53.0 + row * 11, brass.shine);
+    p.Rect(22, 78, 64, 84, iron.mid);
+    p.Stroke(hip, kneeF, 16, iron.mid, 14);
+    p.Stroke(kneeF, footF, 13, iron.mid, 12);
+    p.Oval(footF + P{-1, -3}, 9, 4, iron.dark);
+    // The pot helm sunk between the shoulders, a funnel on top, eyes aglow.
+    p.Poly({{52, 8}, {60, 8}, {58, 0}, {54, 0}}, iron.light);
+    p.Oval({58, 22}, 16, 14, iron.mid);
+    p.Rect(58, 18, 74, 24, iron.ink);
+    p.Rect(62, 19, 66, 23, Shade(kRed, 12));
+    p.Rect(68, 19, 72, 23, Shade(kRed, 12));
+    // The front arm punching ahead.
+    const P shF{56, 36}, handF = b ? P{78, 52} : P{70, 66};
+    p.Oval(shF, 10, 9, brass.light);
+    p.Stroke(shF, Joint(shF, handF, 22, 22, -1), 13, brass.mid, 12);
+    p.Stroke(Joint(shF, handF, 22, 22, -1), handF, 12, brass.mid, 11);
+    p.Disc(handF, 9, iron.light);
     Finish(c, bg);
-    (void)brass;
 }
 
 // --- warriors: the serpent swordsman and what crawls out of it ---------------------------
@@ -649,7 +659,7 @@ void Naga(Pen& p, P hip, P neck, double size, P hand, P backHand) {
     p.Poly({neck + P{-size * 0.1, 2}, neck + P{size * 0.12, 2}, Mid(neck, hip, 0.55)}, kPlate.light);
     p.Rect(hip.u - size * 0.13, hip.v - 4, hip.u + size * 0.12, hip.v, Shade(kYellow, 8));
     const P head = neck + P{size * 0.03, -size * 0.1};
-    const double hr = size * 0.075;
+    const double hr = size * 0.08;
     p.Curve(head + P{-hr * 0.5, -hr * 0.5}, head + P{-hr * 2.0, -hr * 1.2}, head + P{-hr * 2.6, -hr * 0.2}, hr * 0.7,
             Grey(25), hr * 0.2);
     p.Oval(head, hr * 1.1, hr * 1.2, kPlate.mid);
@@ -662,48 +672,54 @@ void Naga(Pen& p, P hip, P neck, double size, P hand, P backHand) {
 void PaintVicto(Canvas& c, int frame, uint8_t bg) {
     const int pose = frame % 8;
     const bool left = frame >= 8;
-    const double H = c.h;
-    // The lunges face left with their body 14 columns nearer the blade.
+    const double H = c.h, W = c.w;
+    // The lunges facing left hold their body 14 columns nearer the blade.
     const bool lunge = pose >= 5;
-    Pen p(c, left ? (lunge ? 168 : c.w) : 0, 0, left);
+    Pen p(c, left ? (lunge ? 168 : W) : 0, 0, left);
     const double bladeFrom = left && lunge ? 82 : 96, bladeTo = left && lunge ? 168 : 182;
     double size = 120;
     P hip{}, neck{}, hand{}, backHand{}, tip{};
     switch (pose) {
         case 0:
         case 1: {  // gliding: the torso at the front, the tail laid back along the floor
-            const double front = c.w - 42.0, swayV = pose == 1 ? -4 : 0;
-            hip = {front - 10, H - 30}, neck = {front, H - 84 + swayV};
-            Tail(p, hip, {front - 80, H - 2}, {2, H - 5}, 30);
-            p.Oval({front - 70, H - 7}, 50, 6.5, kScales.mid);
-            hand = neck + P{32, 14}, backHand = neck + P{-20, 36}, tip = {c.w - 2.0, 2};
+            const double front = W - 40, bob = pose == 1 ? -3 : 0;
+            hip = {front - 8, H - 34}, neck = {front + 2, 30 + bob};
+            Tail(p, hip, {front - 70, H - 2}, {2, H - 5}, 30);
+            p.Oval({front - 64, H - 7}, front - 66, 6.5, kScales.mid);
+            hand = neck + P{30, 10}, backHand = neck + P{-22, 34}, tip = {W - 2, 2};
             break;
         }
         case 2: {  // the sword drawn back over the tail
-            hip = {150, H - 30}, neck = {156, H - 86};
-            Tail(p, hip, {90, H - 6}, {30, H - 8}, 30);
-            hand = neck + P{-30, -4}, backHand = neck + P{-18, 34}, tip = {2, 22};
+            hip = {W - 40, H - 34}, neck = {W - 30, 25};
+            Tail(p, hip, {W - 110, H - 2}, {2, H - 6}, 30);
+            p.Oval({W - 104, H - 7}, W - 106, 6.5, kScales.mid);
+            hand = neck + P{-26, 4}, backHand = neck + P{24, 30}, tip = {2, 24};
             break;
         }
         case 3:
         case 4: {  // reared up on the coils, the sword high
-            const double cu = c.w / 2.0;
-            hip = {cu, H - 96}, neck = {cu + 4, H - 160};
-            Tail(p, hip, {cu - 50, H - 40}, {cu + 30, H - 5}, 32);
-            p.Oval({cu - 6, H - 18}, cu - 4, 16, kScales.mid);
+            const double cu = W / 2;
+            hip = {cu, H - 92}, neck = {cu + 4, H - 156};
+            p.Oval({cu, H - 20}, cu - 0.5, 19.5, kScales.mid);
+            Tail(p, hip, {cu - 46, H - 40}, {cu + 36, H - 12}, 34);
             size = 130;
             if (pose == 3)
-                hand = neck + P{-16, -30}, backHand = neck + P{-24, -26}, tip = {4, 2};
+                hand = neck + P{-14, -34}, backHand = neck + P{-24, -28}, tip = {4, 1};
             else
-                hand = neck + P{36, -18}, backHand = neck + P{26, -10}, tip = {c.w - 2.0, 2};
+                hand = neck + P{34, -22}, backHand = neck + P{26, -12}, tip = {W - 2, 2};
             break;
         }
-        default: {  // the lunge: coiled low, the blade thrust out
-            const double body = 104;
-            hip = {body * 0.55, pose == 7 ? H - 40 : H - 52}, neck = {body * 0.68, hip.v - 56};
-            Tail(p, hip, {6, H - 16}, {body - 4, H - 5}, 28);
-            p.Oval({body * 0.45, H - 12}, body * 0.45, 11, kScales.mid);
-            hand = {bladeFrom - 8, 30}, backHand = neck + P{-22, 30}, tip = {bladeTo - 1, 30};
+        default: {  // the lunge: coiled low, the blade thrust out at the hero
+            // Mid-lunge the body rides high on a coil that still touches the floor.
+            const double body = 104, ground = pose == 6 ? H - 22 : H;
+            hip = {58, ground - 46}, neck = {70, 26};
+            if (pose == 6) {
+                p.Oval({body * 0.5, H - 10}, body * 0.38, 9.5, kScales.mid);
+                p.Stroke({body * 0.5, H - 12}, {body * 0.4, ground - 12}, 22, kScales.mid, 26);
+            }
+            p.Oval({body / 2, ground - 12}, body / 2 - 0.5, 11.5, kScales.mid);
+            Tail(p, hip, {4, ground - 30}, {body - 6, ground - 10}, 28);
+            hand = {bladeFrom - 6, 30}, backHand = neck + P{-24, 30}, tip = {bladeTo - 1, 30};
             break;
         }
     }
@@ -766,33 +782,34 @@ void PaintOskerinF(Canvas& c, int frame, uint8_t bg) {
     const bool left = frame >= 7;
     Pen p(c, left ? c.w : 0, 0, left);
     const double floor = c.h;
-    Stance s{46, 16, floor};
-    s.build = 1.05;
+    Stance s{47, 16, floor};
+    s.build = 1.3;
     switch (pose) {
-        case 0: s.height = 58, s.hipU = 17, s.stepF = 5, s.stepB = -6, s.handF = {2, -16}, s.handB = {-2, -16}; break;
-        case 1: s.crouch = 0.2, s.stepF = 7, s.stepB = -8, s.handF = {6, 4}, s.handB = {-6, 6}; break;
+        case 0:  // drawn up tall, both fists high
+            s.height = 66, s.hipU = 17, s.stepF = 7, s.stepB = -10, s.handF = {3, -24}, s.handB = {-2, -24};
+            break;
+        case 1: s.crouch = 0.1, s.stepF = 7, s.stepB = -8, s.handF = {8, -2}, s.handB = {-6, -6}; break;
         case 2:
-            s.hipU = 22, s.crouch = 0.3, s.lean = 2, s.stepF = 14, s.stepB = -16, s.handF = {8, 2}, s.handB = {-10, -2};
+            s.hipU = 22, s.crouch = 0.15, s.lean = 2, s.stepF = 14, s.stepB = -16, s.handF = {18, -6},
+            s.handB = {-10, -14};
             break;
         case 3:
-            s.hipU = 30, s.crouch = 0.45, s.lean = 4, s.stepF = 26, s.stepB = -26, s.handF = {14, 0},
-            s.handB = {-12, -4};
+            s.hipU = 32, s.crouch = 0.35, s.lean = 3, s.stepF = 24, s.stepB = -26, s.handF = {16, -14},
+            s.handB = {-14, -16};
             break;
         case 4:
-            s.hipU = 24, s.crouch = 0.55, s.lean = 8, s.stepF = 24, s.stepB = -20, s.handF = {12, 6},
-            s.handB = {-14, 0};
+            s.hipU = 26, s.crouch = 0.4, s.lean = 8, s.stepF = 24, s.stepB = -22, s.handF = {16, 2},
+            s.handB = {-10, -18};
             break;
         case 5:
-            s.hipU = 28, s.crouch = 0.5, s.lean = 14, s.stepF = 28, s.stepB = -26, s.liftB = 4, s.handF = {18, 2},
-            s.handB = {-16, -6};
+            s.hipU = 30, s.crouch = 0.4, s.lean = 12, s.stepF = 28, s.stepB = -28, s.liftB = 4, s.handF = {20, -2},
+            s.handB = {-12, -18};
             break;
         default:  // the dash: bent low into the run, fists first
-            s.hipU = 12, s.crouch = 0.35, s.lean = 10, s.stepF = 12, s.stepB = -10, s.liftB = 8, s.handF = {12, -2},
-            s.handB = {-10, 4};
+            s.hipU = 13, s.crouch = 0.2, s.lean = 8, s.stepF = 12, s.stepB = -12, s.liftB = 8, s.handF = {12, -6},
+            s.handB = {-8, -10};
             break;
     }
-    // The raised arms of the first pose reach 28 rows above the others.
-    if (pose == 0) s.floor = floor;
     const Rig r = MakeRig(s);
     Figure(p, r, kDasher);
     p.Rect(r.hip.u - r.torsoW * 0.5, r.hip.v - 3, r.hip.u + r.torsoW * 0.5, r.hip.v, Grey(3));  // belt
@@ -840,7 +857,10 @@ void PaintDugalF(Canvas& c, int frame, uint8_t bg) {
     }
     const Rig r = MakeRig(s);
     // A short cape behind.
-    p.Poly({r.neck + P{-1, 0}, r.neck + P{-r.torsoW * 0.9, r.torsoW * 0.3}, r.hip + P{-r.torsoW * 1.1, 2},
+    p.Poly({r.neck + P{-1, 0},
+            r.neck + P{-r.torsoW * 0.9, r.torsoW * 0.3},
+            {1, r.hip.v + 4},
+            {3, r.hip.v + 10},
             r.hip + P{0, 2}},
            Shade(kGreen, 4));
     Figure(p, r, kRogue);
@@ -975,31 +995,32 @@ void PaintBGaikotu(Canvas& c, int frame, uint8_t bg) {
     Pen p(c, left ? c.w : 0, 0, left);
     const double floor = c.h;
     // The crouch after a landing rises pose by pose; pose 4 is the leap.
-    Stance s{112, c.w * 0.5, floor};
+    Stance s{112, c.w * 0.44, floor};
     s.build = 1.6;
     switch (pose) {
         case 0:
-            s.height = 100, s.crouch = 1, s.lean = 34, s.stepF = 56, s.stepB = -58, s.handF = {30, 26},
-            s.handB = {-20, 30};
+            s.height = 100, s.crouch = 1, s.lean = 34, s.stepF = 60, s.stepB = -60, s.handF = {30, 26},
+            s.handB = {-30, 30};
             break;
         case 1:
-            s.height = 104, s.crouch = 0.8, s.lean = 26, s.stepF = 50, s.stepB = -54, s.handF = {28, 22},
-            s.handB = {-16, 26};
+            s.height = 104, s.crouch = 0.8, s.lean = 26, s.stepF = 56, s.stepB = -58, s.handF = {28, 22},
+            s.handB = {-28, 26};
             break;
         case 2:
-            s.height = 104, s.crouch = 0.55, s.lean = 18, s.stepF = 44, s.stepB = -50, s.handF = {26, 14},
-            s.handB = {-18, 20};
+            s.height = 104, s.crouch = 0.55, s.lean = 18, s.stepF = 52, s.stepB = -56, s.handF = {28, 14},
+            s.handB = {-26, 20};
             break;
         case 3:
-            s.height = 104, s.crouch = 0.3, s.lean = 10, s.stepF = 34, s.stepB = -40, s.handF = {24, 4},
-            s.handB = {-16, 10};
+            s.height = 110, s.crouch = 0.3, s.lean = 10, s.stepF = 40, s.stepB = -46, s.handF = {26, 4},
+            s.handB = {-24, 10};
             break;
         case 4:
-            s.height = 108, s.crouch = 0.25, s.lean = 8, s.stepF = 24, s.stepB = -26, s.liftF = 14, s.liftB = 6,
-            s.handF = {18, -26}, s.handB = {-14, -26};
+            // the leap: pushing off, legs straight down past the floor line, arms flung up
+            s.height = 110, s.floor = floor - 8, s.lean = 8, s.stepF = 34, s.stepB = -36, s.handF = {48, -28},
+            s.handB = {-24, -30};
             break;
         default:
-            s.height = 100, s.crouch = 0.2, s.lean = 8, s.stepF = 30, s.stepB = -34, s.handF = {24, 0},
+            s.height = 106, s.crouch = 0.2, s.lean = 8, s.stepF = 38, s.stepB = -42, s.handF = {26, 0},
             s.handB = {-16, 6};
             break;
     }
@@ -1032,8 +1053,8 @@ void DrawWolf(Pen& p, const Wolf& w) {
     leg(w.hip, w.feet[0], fur.ink, -1);
     leg(w.shoulder, w.feet[2], fur.ink, 1);
     // The tail sweeps up and back from the hips.
-    p.Curve(w.hip + P{-w.bodyW * 0.3, -w.bodyW * 0.1}, w.hip + P{-w.bodyW * 1.1, -w.bodyW * 0.2},
-            w.hip + P{-w.bodyW * 1.3, w.bodyW * 0.5}, w.bodyW * 0.35, fur.mid, w.bodyW * 0.15);
+    p.Curve(w.hip + P{-w.bodyW * 0.3, -w.bodyW * 0.1}, Mid(w.hip, {2, w.hip.v}) + P{0, -w.bodyW * 0.3},
+            {2, w.hip.v + w.bodyW * 0.5}, w.bodyW * 0.35, fur.mid, w.bodyW * 0.15);
     p.Stroke(w.hip, w.shoulder, w.bodyW, fur.mid, w.bodyW * 1.15);
     p.Stroke(w.hip + P{0, w.bodyW * 0.3}, w.shoulder + P{0, w.bodyW * 0.35}, w.bodyW * 0.3, belly.mid);
     // A shaggy mane over the shoulders.
@@ -1078,14 +1099,14 @@ void PaintFyenriru(Canvas& c, int frame, uint8_t bg) {
         }
         case 3:  // the howl: sat back, the head thrown up
             w.hip = {W * 0.3, H * 0.62}, w.shoulder = {W * 0.55, H * 0.38}, w.head = {W * 0.62, H * 0.16};
-            w.feet[0] = {W * 0.18, fl}, w.feet[1] = {W * 0.36, fl}, w.feet[2] = {W * 0.7, fl},
-            w.feet[3] = {W * 0.8, fl};
+            w.feet[0] = {W * 0.18, fl}, w.feet[1] = {W * 0.36, fl}, w.feet[2] = {W * 0.8, fl},
+            w.feet[3] = {W * 0.92, fl};
             w.headTilt = 1.0, w.bodyW = 48;
             break;
         default:  // reared up to stamp
             w.hip = {W * 0.36, H * 0.62}, w.shoulder = {W * 0.5, H * 0.3}, w.head = {W * 0.64, H * 0.14};
-            w.feet[0] = {W * 0.24, fl}, w.feet[1] = {W * 0.42, fl}, w.feet[2] = {W * 0.84, H * 0.36},
-            w.feet[3] = {W * 0.78, H * 0.5};
+            w.feet[0] = {W * 0.24, fl}, w.feet[1] = {W * 0.42, fl}, w.feet[2] = {W * 0.92, H * 0.36},
+            w.feet[3] = {W * 0.86, H * 0.5};
             w.headTilt = 0.35, w.bodyW = 46, w.rearing = true;
             break;
     }
@@ -1112,13 +1133,14 @@ void PaintMedama(Canvas& c, int frame, uint8_t bg) {
     Pen p(c, left ? c.w : 0, 0, left);
     const double h = c.h;
     const Tone wing = RampTone(kRed, 5);
-    const double tipV = pose == 0 ? 1 : pose == 1 ? h - 2 : 6;
+    const double tipV = pose == 0 ? 0.5 : pose == 1 ? h - 1 : 4;
     for (const double side : {1.0, 29.0}) {
         const double inner = side < 15 ? 8 : 22;
         p.Poly({{inner, h * 0.4}, {side, tipV}, {side < 15 ? 3.0 : 27.0, h * 0.55}, {inner, h * 0.65}}, wing.mid);
     }
-    const double open = pose == 0 || pose == 1 ? 1 : 1.15;
-    p.Oval({15, h / 2}, 10 * open, 10 * open, Grey(27));
+    const double open = pose == 0 || pose == 1 ? 1.1 : 1.2;
+    p.Curve({15, h / 2 + 8}, {12, h - 6}, {16, h - 1}, 3, Shade(kRed, 6), 1.5);  // the nerve trailing below
+    p.Oval({15, h / 2 - 1}, 10 * open, 10.5 * open, Grey(27));
     p.Curve({8, h / 2 - 4}, {11, h / 2 - 1}, {12, h / 2 + 3}, 1, Shade(kRed, 8));
     p.Curve({9, h / 2 + 6}, {12, h / 2 + 4}, {14, h / 2 + 7}, 1, Shade(kRed, 8));
     p.Disc({18, h / 2 + (pose >= 2 ? 3 : 1)}, 5, Shade(kRed, 9));
@@ -1207,39 +1229,47 @@ void PaintArcher(Canvas& c, int frame, uint8_t bg) {
     const int pose = frame % 4;
     const bool left = frame >= 4;
     Pen p(c, left ? c.w : 0, 0, left);
-    const double floor = c.h;
+    const double floor = c.h, W = c.w;
     Stance s{110, 40, floor};
-    s.build = 1.2;
+    s.build = 1.25;
     double bowDeg = 60, bowHalf = 52;
-    bool drawn = false;
     switch (pose) {
-        case 0:
-            s.stepF = 14, s.stepB = -14, s.handF = {18, 20}, s.handB = {-8, 22};
-            bowDeg = 100, bowHalf = 48;
+        case 0:  // an arrow on the string, the bow held low
+            s.stepF = 16, s.stepB = -18, s.handF = {26, 20}, s.handB = {6, 18}, bowDeg = 70, bowHalf = 46;
             break;
         case 1:  // the bow raised high to aim up
-            s.stepF = 16, s.stepB = -14, s.handF = {22, -36}, s.handB = {12, -20}, bowDeg = 40, bowHalf = 64;
+            s.stepF = 16, s.stepB = -18, s.handF = {22, -36}, s.handB = {12, -20}, bowDeg = 40, bowHalf = 64;
             break;
-        case 2:
-            s.height = 112, s.stepF = 16, s.stepB = -16, s.handF = {24, -12}, s.handB = {-6, 0}, bowDeg = 55,
-            drawn = true;
+        case 2:  // drawn to the ear
+            s.height = 112, s.hipU = 38, s.stepF = 16, s.stepB = -18, s.handF = {28, -12}, s.handB = {-4, -2},
+            bowDeg = 55;
             break;
-        default:
-            s.height = 116, s.hipU = 42, s.stepF = 18, s.stepB = -18, s.handF = {30, -18}, s.handB = {-14, -6},
+        default:  // loosed: the string hand flung back
+            s.height = 116, s.hipU = 44, s.stepF = 18, s.stepB = -20, s.handF = {32, -18}, s.handB = {-20, -10},
             bowDeg = 50;
             break;
     }
     const Rig r = MakeRig(s);
-    // A quiver of arrows on the back.
+    // A cloak down the back to the floor, a quiver of arrows on it.
+    p.Poly({r.neck + P{2, -2}, r.neck + P{-10, 0}, {1, floor - 8}, {6, floor - 2}, r.hip + P{6, 10}}, Shade(kGreen, 3));
     p.Poly({r.neck + P{-4, -8}, r.neck + P{-14, -6}, r.hip + P{-14, -10}, r.hip + P{-6, -12}}, Shade(kOrange, 3));
     for (int k = 0; k < 3; ++k)
         p.Stroke(r.neck + P{-7.0 - 3 * k, -6}, r.neck + P{-12.0 - 3 * k, -16}, 2, Shade(kRed, 9));
     Figure(p, r, kBowman);
     Hood(p, r, Shade(kGreen, 6), Shade(kYellow, 11));
     const P grip = r.handF;
-    Longbow(p, grip, bowDeg, bowHalf,
-            drawn ? r.handB : grip + P{-std::sin(bowDeg * kPi / 180) * 16, -std::cos(bowDeg * kPi / 180) * 16});
-    if (drawn) p.Stroke(r.handB, grip + P{14, -10}, 2, Shade(kOrange, 6));
+    const bool nocked = pose != 3;
+    const P draw = nocked ? r.handB : grip + P{-std::sin(bowDeg * kPi / 180) * 16, -std::cos(bowDeg * kPi / 180) * 16};
+    Longbow(p, grip, bowDeg, bowHalf, draw);
+    if (nocked) {
+        // The arrow from the string through the grip, its head out to the frame's edge.
+        const P d = grip - draw;
+        const P n = d * (1 / Len(d));
+        const double reach = pose == 1 ? (grip.v - 1) / -n.v : (W - 2 - grip.u) / n.u;
+        const P tip = grip + n * reach;
+        p.Stroke(draw, tip - n * 6, 2, Shade(kOrange, 6));
+        p.Poly({tip, tip - n * 8 + P{-n.v, n.u} * 4, tip - n * 8 - P{-n.v, n.u} * 4}, Grey(24));
+    }
     FrontArm(p, r, kBowman);
     Finish(c, bg);
 }
@@ -1254,8 +1284,8 @@ void PaintYa(Canvas& c, int frame, uint8_t bg) {
     P tail{}, head{};
     switch (pose) {
         case 0: tail = {4, h - 4}, head = {63, 1}; break;
-        case 1: tail = {2, h - 8}, head = {63, 6}; break;
-        case 2: tail = {2, 8}, head = {63, h - 6}; break;
+        case 1: tail = {2, h - 5}, head = {63, 2}; break;
+        case 2: tail = {2, 5}, head = {63, h - 2}; break;
         default: tail = {4, 4}, head = {63, h - 1}; break;
     }
     const P d = head - tail;
@@ -1277,6 +1307,10 @@ void PaintBArmor(Canvas& c, int frame, uint8_t bg) {
     s.build = 1.5, s.stepF = 18, s.stepB = -20, s.handF = {20, 16}, s.handB = {24, 22};
     const Rig r = MakeRig(s);
     const double w = r.limbW;
+    // The ammunition drum on its back, fed to the cannon.
+    p.Oval({13, r.neck.v + 26}, 12.5, 20, Grey(10));
+    p.Oval({13, r.neck.v + 26}, 8, 15, Grey(14));
+    p.Curve({20, r.neck.v + 44}, {40, r.neck.v + 56}, {60, r.neck.v + 30}, 3, Shade(kYellow, 8));
     Leg(p, r.hipB, r.kneeB, r.footB, w, bronze.dark, Grey(4));
     Torso(p, r, r.torsoW * 1.3, r.torsoW * 1.1, bronze.mid);
     p.Rect(r.neck.u - r.torsoW * 0.55, r.neck.v + 14, r.neck.u + r.torsoW * 0.6, r.neck.v + 18, bronze.light);
@@ -1313,8 +1347,8 @@ void PaintWarSkeleton(Canvas& c, int frame, uint8_t bg) {
     const bool left = frame >= 2, thrown = frame % 2 == 1;
     Pen p(c, left ? c.w : 0, 0, left);
     Stance s{92, 30, static_cast<double>(c.h)};
-    s.build = 1.3, s.stepF = 14, s.stepB = -16;
-    s.handF = thrown ? P{22, -26} : P{-10, -20}, s.handB = thrown ? P{-16, 10} : P{16, 8};
+    s.build = 1.3, s.stepF = 20, s.stepB = -18;
+    s.handF = thrown ? P{22, -26} : P{-10, -20}, s.handB = thrown ? P{-16, 10} : P{30, 8};
     const Rig r = MakeRig(s);
     // A rusted breastplate and a horned helm on the bones, a sack of bones behind.
     p.Oval(r.hip + P{-16, -14}, 12, 14, Shade(kOrange, 3));
@@ -1338,11 +1372,11 @@ void PaintFireSkeleton(Canvas& c, int frame, uint8_t bg) {
     const double floor = c.h;
     Stance s{58, 14, floor};
     switch (pose) {
-        case 0: s.stepF = 6, s.stepB = -6, s.handF = {6, 12}, s.handB = {-4, 12}; break;
+        case 0: s.stepF = 8, s.stepB = -10, s.handF = {8, 12}, s.handB = {-6, 12}; break;
         case 1: s.height = 60, s.stepF = 2, s.stepB = -2, s.liftB = 3, s.handF = {5, 12}, s.handB = {-2, 12}; break;
         case 2:
-            s.height = 60, s.hipU = 16, s.lean = -4, s.stepF = 8, s.stepB = -8, s.handF = {10, -12},
-            s.handB = {-8, -10};
+            s.height = 60, s.hipU = 16, s.lean = -4, s.stepF = 10, s.stepB = -10, s.handF = {22, -10},
+            s.handB = {-10, -12};
             break;
         default: s.hipU = 14, s.lean = 6, s.stepF = 10, s.stepB = -10, s.handF = {14, 2}, s.handB = {-8, 6}; break;
     }
@@ -1607,7 +1641,7 @@ void PaintArumajiro(Canvas& c, int frame, uint8_t bg) {
     const Tone shell = RampTone(kOrange, 6), skin = RampTone(kPink, 7);
     if (pose >= 2) {
         const double r = std::min(c.w, c.h) / 2.0 - 0.5, cx = c.w / 2.0, cy = c.h / 2.0;
-        p.Disc({cx, cy}, r, shell.mid);
+        p.Oval({cx, cy}, c.w / 2.0 - 0.5, r, shell.mid);
         // The shell's bands wrap round the ball and turn as it rolls.
         const double turn = pose == 4 ? 0.35 : 0;
         for (int k = -2; k <= 2; ++k) {
@@ -1649,10 +1683,12 @@ void PaintBokujin(Canvas& c, int frame, uint8_t bg) {
         p.Stroke({cu + 3, 16}, {W - 1, 2}, 3, wood.mid);
         p.Oval({W - 3, 3}, 3, 2.5, leaf.mid);
         p.Oval({cu - 4, 10}, 4, 3, leaf.mid);
+        p.Stroke({cu - 4, 24}, {1, 18}, 2, wood.mid);
+        p.Oval({2.5, 17}, 2.5, 2, leaf.mid);
         Finish(c, bg, wood.ink);
         return;
     }
-    const double top = frame == 1 ? 10 : 2;
+    const double top = frame == 1 ? 2 : 1;
     p.Poly({{cu - 10, H - 1}, {cu - 9, top + 10}, {cu + 9, top + 10}, {cu + 10, H - 1}}, wood.mid);
     p.Oval({cu, top + 10}, 10, 9, wood.mid);
     // The carved face.
@@ -1682,9 +1718,9 @@ void PaintGureibu(Canvas& c, int frame, uint8_t bg) {
     s.build = 1.0;
     if (leap)
         s.height = 82, s.lean = 8, s.stepF = 14, s.stepB = -12, s.liftF = 10, s.liftB = 2, s.handF = {14, -22},
-        s.handB = {-4, -24};
+        s.handB = {-18, -16};
     else
-        s.crouch = 0.3, s.lean = 6, s.stepF = 14, s.stepB = -14, s.handF = {8, 24}, s.handB = {-2, 26};
+        s.height = 86, s.crouch = 0.1, s.lean = 6, s.stepF = 14, s.stepB = -16, s.handF = {10, 24}, s.handB = {-18, 2};
     const Rig r = MakeRig(s);
     Figure(p, r, ghoul);
     p.Poly({r.hip + P{-7, -2}, r.hip + P{8, -2}, r.hip + P{6, 10}, r.hip + P{-2, 8}, r.hip + P{-8, 12}},
@@ -1782,7 +1818,7 @@ void PaintMadman(Canvas& c, int frame, uint8_t bg) {
     }
     Stance s{76, 24, H};
     s.lean = 5, s.stepF = pose == 3 ? 12 : 4, s.stepB = pose == 3 ? -12 : -4, s.liftB = pose == 4 ? 3 : 0;
-    s.handF = {20, 2}, s.handB = {14, 6};
+    s.handF = {20, 2}, s.handB = {-22, 10};
     const Rig r = MakeRig(s);
     Figure(p, r, rags);
     p.Poly({r.hip + P{-8, 0}, r.hip + P{8, 0}, r.hip + P{10, 8}, r.hip + P{4, 5}, r.hip + P{0, 10}, r.hip + P{-6, 6}},
@@ -1801,7 +1837,7 @@ void PaintNoroi(Canvas& c, int frame, uint8_t bg) {
     const double W = c.w, H = c.h;
     p.Oval({W / 2, H - 8}, W / 2 - 0.5, 8, ooze.mid);
     for (int k = 0; k < 5; ++k) {
-        const double u = W * (0.12 + 0.19 * k), hgt = 10 + ((k + frame) % 3) * 6;
+        const double u = W * (0.12 + 0.19 * k), hgt = 14 + ((k + frame) % 3) * 7;
         p.Oval({u, H - hgt * 0.5 - 2}, 6, hgt * 0.5 + 1, ooze.mid);
     }
     p.Oval({W * 0.5, H - 9}, W * 0.3, 5, ooze.dark);
@@ -1817,7 +1853,7 @@ void PaintRouba(Canvas& c, int, uint8_t bg) {
     Pen p(c, 0, 0, false);
     const Tone shawl = RampTone(kPurple, 4), brew = RampTone(kLime, 8), skin = RampTone(kOrange, 9);
     const Outfit crone = {skin.mid, shawl.mid, shawl.dark, shawl.dark, shawl.ink, Grey(4)};
-    Stance s{120, 34, 144};
+    Stance s{136, 34, 144};
     s.lean = 16, s.crouch = 0.15, s.stepF = 10, s.stepB = -12, s.handF = {30, 16}, s.handB = {-12, 34};
     const Rig r = MakeRig(s);
     // Her cane behind, the cloak to the floor.
@@ -1838,7 +1874,7 @@ void PaintRouba(Canvas& c, int, uint8_t bg) {
     for (const P b : {P{80, 80}, P{96, 76}, P{110, 82}, P{88, 70}}) p.Disc(b, 4, brew.light);
     p.Stroke({70, 141}, {74, 133}, 4, Grey(5));
     p.Stroke({118, 141}, {114, 133}, 4, Grey(5));
-    p.Stroke({100, 34}, {127, 6}, 2, Shade(kOrange, 4));  // her ladle
+    p.Stroke({100, 34}, {127, 1}, 2, Shade(kOrange, 4));  // her ladle
     p.Oval({94, 40}, 7, 4, Shade(kOrange, 4));
     FrontArm(p, r, crone);
     Finish(c, bg);
@@ -1851,7 +1887,7 @@ void PaintSunegusu(Canvas& c, int frame, uint8_t bg) {
     const Tone shell = RampTone(kOrange, 3), mark = RampTone(kYellow, 8);
     const double W = c.w, H = c.h;
     const bool hang = frame == 0;
-    const double body = hang ? 16 : H - 12;
+    const double body = hang ? 16 : H - 15;
     for (int k = 0; k < 3; ++k) {
         const double u = 16 + k * 14, kick = hang ? 0 : ((k + frame) % 2 ? 4 : -4);
         if (hang)
@@ -1982,12 +2018,14 @@ void PaintUpFire(Canvas& c, int frame, uint8_t bg) {
 // A beam cannon: a turret on its base, then the same turret firing a long beam.
 void Cannon(Pen& p, double top, double w, bool firing) {
     const Tone steel = GreyTone(12), glow = RampTone(kMagenta, 9);
-    p.Poly({{4, 64.5 + top - 6}, {10, 46 + top - 6}, {44, 46 + top - 6}, {w - 4, 64.5 + top - 6}}, steel.dark);
-    p.Disc({26, 30 + top}, 20, steel.mid);
-    p.Rect(26, 18 + top, w - 1, 34 + top, steel.light);
-    p.Rect(w - 8, 14 + top, w - 1, 38 + top, steel.mid);
-    p.Disc({22, 26 + top}, 7, firing ? glow.shine : glow.mid);
-    p.Disc({22, 26 + top}, 3, Grey(29));
+    p.Poly({{3, 64.5 + top}, {10, 44 + top}, {44, 44 + top}, {w - 3, 64.5 + top}}, steel.dark);
+    p.Rect(16, 40 + top, 38, 48 + top, steel.mid);
+    p.Disc({26, 26 + top}, 22, steel.mid);
+    p.Rect(26, 16 + top, w - 1, 32 + top, steel.light);
+    p.Rect(w - 8, 12 + top, w - 1, 36 + top, steel.mid);
+    p.Rect(20, 0.5 + top, 32, 6 + top, steel.dark);  // a vent on the dome
+    p.Disc({22, 24 + top}, 7, firing ? glow.shine : glow.mid);
+    p.Disc({22, 24 + top}, 3, Grey(29));
 }
 
 void PaintSBeamer(Canvas& c, int frame, uint8_t bg) {
