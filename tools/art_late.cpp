@@ -162,6 +162,7 @@ struct Stance {
     double liftF = 0, liftB = 0;
     P handF = {8, 20}, handB = {-6, 20};
     double build = 1;  // stockiness
+    double bow = 0;    // the torso bent forward from upright, in degrees
 };
 
 Rig MakeRig(const Stance& s) {
@@ -173,7 +174,8 @@ Rig MakeRig(const Stance& s) {
     r.hip = {s.hipU, hipV};
     // Legs, torso, neck and head add up to the height: the helm's top is at floor - height.
     const double torso = H * 0.33;
-    r.neck = {s.hipU + s.lean, hipV - torso * (1 - 0.25 * s.crouch)};
+    const double rise = torso * (1 - 0.25 * s.crouch), bow = s.bow * kPi / 180;
+    r.neck = {s.hipU + s.lean + rise * std::sin(bow), hipV - rise * std::cos(bow)};
     r.head = {r.neck.u + s.lean * 0.25 + r.headR * 0.15, r.neck.v - H * 0.1};
     r.torsoW = H * 0.2 * s.build;
     r.limbW = std::max(2.0, H * 0.075 * s.build);
@@ -520,15 +522,20 @@ void Hammer(Pen& p, P a, P b, double head) {
     p.Stroke(h0 - n * (head * 0.45), h1 - n * (head * 0.45), 2, Grey(20));
 }
 
-void Giant(Pen& p, const Rig& r) {
-    Figure(p, r, kGiant);
-    // A fur mantle, a bald head with a beard and small angry eyes.
-    p.Oval(r.neck + P{-2, 4}, r.torsoW * 0.75, r.torsoW * 0.35, Shade(kOrange, 5));
+// A bald head with a beard and small angry eyes.
+void GiantHead(Pen& p, const Rig& r) {
     const double hr = r.headR;
+    p.Oval(r.head, hr, hr * 1.1, kGiant.skin);
     p.Poly({r.head + P{-hr * 0.2, hr * 0.3}, r.head + P{hr * 1.1, hr * 0.3}, r.head + P{hr * 0.6, hr * 1.7}},
            Shade(kOrange, 3));
     p.Rect(r.head.u + hr * 0.35, r.head.v - hr * 0.2, r.head.u + hr * 0.8, r.head.v + hr * 0.05, kInk);
     p.Rect(r.head.u - hr * 0.2, r.head.v - hr * 0.45, r.head.u + hr * 0.95, r.head.v - hr * 0.3, Shade(kOrange, 3));
+}
+
+void Giant(Pen& p, const Rig& r) {
+    Figure(p, r, kGiant);
+    p.Oval(r.neck + P{-2, 4}, r.torsoW * 0.75, r.torsoW * 0.35, Shade(kOrange, 5));  // a fur mantle
+    GiantHead(p, r);
 }
 
 void PaintHunmer(Canvas& c, int frame, uint8_t bg) {
@@ -577,6 +584,7 @@ void PaintHunmer(Canvas& c, int frame, uint8_t bg) {
     Giant(p, r);
     if (!hammerFirst) Hammer(p, ha, hb, head);
     FrontArm(p, r, kGiant);
+    if (pose == 3 || pose == 4) GiantHead(p, r);  // the face between the raised arms
     Finish(c, bg);
 }
 
@@ -766,8 +774,8 @@ void PaintAra(Canvas& c, int frame, uint8_t bg) {
 
 // --- champions ----------------------------------------------------------------------------
 
-constexpr Outfit kDasher = {Shade(kOrange, 10), Shade(kOrange, 7), Shade(kOrange, 5),
-                            Shade(kOrange, 6),  Shade(kOrange, 4), Shade(kOrange, 9)};
+constexpr Outfit kDasher = {Shade(kOrange, 10), Shade(kOrange, 7), Shade(kOrange, 5), Grey(6), Grey(4),
+                            Shade(kOrange, 9)};
 
 void DasherHead(Pen& p, const Rig& r) {
     const double hr = r.headR;
@@ -783,7 +791,7 @@ void PaintOskerinF(Canvas& c, int frame, uint8_t bg) {
     Pen p(c, left ? c.w : 0, 0, left);
     const double floor = c.h;
     Stance s{47, 16, floor};
-    s.build = 1.3;
+    s.build = 1.6;
     switch (pose) {
         case 0:  // drawn up tall, both fists high
             s.height = 66, s.hipU = 17, s.stepF = 7, s.stepB = -10, s.handF = {3, -24}, s.handB = {-2, -24};
@@ -999,12 +1007,12 @@ void PaintBGaikotu(Canvas& c, int frame, uint8_t bg) {
     s.build = 1.6;
     switch (pose) {
         case 0:
-            s.height = 100, s.crouch = 1, s.lean = 34, s.stepF = 60, s.stepB = -60, s.handF = {30, 26},
-            s.handB = {-30, 30};
+            s.height = 100, s.crouch = 1, s.bow = 62, s.stepF = 60, s.stepB = -60, s.handF = {24, 16},
+            s.handB = {-34, 22};
             break;
         case 1:
-            s.height = 104, s.crouch = 0.8, s.lean = 26, s.stepF = 56, s.stepB = -58, s.handF = {28, 22},
-            s.handB = {-28, 26};
+            s.height = 104, s.crouch = 0.8, s.bow = 48, s.stepF = 56, s.stepB = -58, s.handF = {24, 18},
+            s.handB = {-30, 24};
             break;
         case 2:
             s.height = 104, s.crouch = 0.55, s.lean = 18, s.stepF = 52, s.stepB = -56, s.handF = {28, 14},
@@ -1350,8 +1358,14 @@ void PaintWarSkeleton(Canvas& c, int frame, uint8_t bg) {
     s.build = 1.3, s.stepF = 20, s.stepB = -18;
     s.handF = thrown ? P{22, -26} : P{-10, -20}, s.handB = thrown ? P{-16, 10} : P{30, 8};
     const Rig r = MakeRig(s);
-    // A rusted breastplate and a horned helm on the bones, a sack of bones behind.
-    p.Oval(r.hip + P{-16, -14}, 12, 14, Shade(kOrange, 3));
+    // A torn cloak behind, a rusted breastplate and a horned helm on the bones.
+    p.Poly({r.neck + P{2, -2},
+            r.neck + P{-10, 0},
+            {1, r.hip.v + 20},
+            {5, r.hip.v + 14},
+            {8, r.hip.v + 24},
+            r.hip + P{0, 6}},
+           Shade(kRed, 3));
     Skeleton(p, r, Shade(kYellow, 12), thrown ? 2 : 0);
     Torso(p, r, r.torsoW * 0.9, r.torsoW * 0.6, Shade(kOrange, 4));
     p.Poly({r.head + P{-r.headR * 1.2, -r.headR * 0.2}, r.head + P{r.headR * 1.2, -r.headR * 0.2},
@@ -1474,19 +1488,14 @@ void PaintWhiteDHonoo(Canvas& c, int frame, uint8_t bg) {
 void PaintFireB(Canvas& c, int frame, uint8_t bg) {
     Pen p(c, frame == 1 ? c.w : 0, 0, frame == 1);
     const Tone t = RampTone(kOrange, 8), r = RampTone(kRed, 7);
-    for (int k = 0; k < 4; ++k) {
-        const double u = 6 + k * 8, spread = 4 + k * 2.5;
-        p.Poly({{u - 6, 17.0 - spread * 0.4 - (k % 2) * 4},
-                {u + 10, 17 - spread},
-                {u + 10, 17 + spread},
-                {u - 6, 17.0 + spread * 0.4 + (k % 2) * 4}},
-               k < 2 ? r.mid : t.mid);
-    }
-    p.Poly({{0, 4}, {14, 9}, {14, 12}}, r.mid);
-    p.Poly({{0, 30}, {14, 22}, {14, 25}}, r.mid);
-    p.Disc({39, 17}, 15, t.mid);
-    p.Disc({42, 17}, 10, t.light);
-    p.Disc({45, 17}, 5.5, Grey(29));
+    // Three tongues streaming back from the head, the outer ones red.
+    p.Poly({{1, 9}, {14, 11}, {30, 6}, {40, 17}, {30, 28}, {14, 23}, {1, 25}, {10, 17}}, r.mid);
+    p.Poly({{4, 17}, {18, 12}, {34, 10}, {40, 17}, {34, 24}, {18, 22}}, t.mid);
+    p.Poly({{0, 1}, {22, 8}, {28, 11}, {16, 12}}, r.mid);
+    p.Poly({{0, 33}, {22, 26}, {28, 23}, {16, 22}}, r.mid);
+    p.Disc({38, 17}, 15.5, t.mid);
+    p.Disc({41, 17}, 10.5, t.light);
+    p.Disc({44, 17}, 5.5, Grey(29));
     (void)bg;
 }
 
