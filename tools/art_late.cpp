@@ -108,6 +108,18 @@ private:
     bool left_;
 };
 
+// A frame's pose in a set of two facings of poses frames each (the right
+// run first), with a pen facing its way.
+struct Posed {
+    int pose;
+    bool left;
+    Pen pen;
+};
+Posed PoseOf(Canvas& c, int frame, int poses) {
+    const bool left = frame >= poses;
+    return {frame % poses, left, Pen(c, left ? c.w : 0, 0, left)};
+}
+
 // The elbow or knee of a limb from root a to end c with the given segment
 // lengths, bent to the side bend (+1 forward, -1 back) of the line a-c.
 P Joint(P a, P c, double l1, double l2, double bend) {
@@ -153,9 +165,9 @@ struct Rig {
 // Where a figure stands and what it does with its hands. Hands are given
 // relative to their shoulder; feet on the floor at u stepF and stepB.
 struct Stance {
-    double height;      // top of the head to the soles
-    double hipU;        // the hips' u
-    double floor;       // the soles' v
+    double height = 0;  // top of the head to the soles
+    double hipU = 0;    // the hips' u
+    double floor = 0;   // the soles' v
     double lean = 0;    // the shoulders ahead of the hips
     double crouch = 0;  // hips lowered by this share of the leg
     double stepF = 6, stepB = -6;
@@ -464,9 +476,7 @@ void Axe(Pen& p, P a, P b, double bit) {
 }
 
 void PaintRedAxArmor(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 4;
-    const bool left = frame >= 4;
-    Pen p(c, left ? c.w : 0, 0, left);
+    auto [pose, left, p] = PoseOf(c, frame, 4);
     const double floor = c.h;
     Stance s{94, 24, floor};
     s.build = 1.45;
@@ -539,9 +549,7 @@ void Giant(Pen& p, const Rig& r) {
 }
 
 void PaintHunmer(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 6;
-    const bool left = frame >= 6;
-    Pen p(c, left ? c.w : 0, 0, left);
+    auto [pose, left, p] = PoseOf(c, frame, 6);
     const double floor = c.h;
     // Where the body's own box (walking width 84) begins in each frame.
     constexpr double kBody[6] = {0, 0, 40, 34, 0, 0};
@@ -785,39 +793,59 @@ void DasherHead(Pen& p, const Rig& r) {
     p.Rect(r.head.u + hr * 0.4, r.head.v + hr * 0.05, r.head.u + hr * 0.75, r.head.v + hr * 0.35, kInk);
 }
 
+// Drawn up tall with both fists high, then ever lower and wider into the
+// dash: bent low into the run, fists first.
+constexpr Stance kDasherPoses[7] = {
+    {.height = 66, .hipU = 17, .stepF = 7, .stepB = -10, .handF = {3, -24}, .handB = {-2, -24}},
+    {.height = 47, .hipU = 16, .crouch = 0.1, .stepF = 7, .stepB = -8, .handF = {8, -2}, .handB = {-6, -6}},
+    {.height = 47,
+     .hipU = 22,
+     .lean = 2,
+     .crouch = 0.15,
+     .stepF = 14,
+     .stepB = -16,
+     .handF = {18, -6},
+     .handB = {-10, -14}},
+    {.height = 47,
+     .hipU = 32,
+     .lean = 3,
+     .crouch = 0.35,
+     .stepF = 24,
+     .stepB = -26,
+     .handF = {16, -14},
+     .handB = {-14, -16}},
+    {.height = 47,
+     .hipU = 26,
+     .lean = 8,
+     .crouch = 0.4,
+     .stepF = 24,
+     .stepB = -22,
+     .handF = {16, 2},
+     .handB = {-10, -18}},
+    {.height = 47,
+     .hipU = 30,
+     .lean = 12,
+     .crouch = 0.4,
+     .stepF = 28,
+     .stepB = -28,
+     .liftB = 4,
+     .handF = {20, -2},
+     .handB = {-12, -18}},
+    {.height = 47,
+     .hipU = 13,
+     .lean = 8,
+     .crouch = 0.2,
+     .stepF = 12,
+     .stepB = -12,
+     .liftB = 8,
+     .handF = {12, -6},
+     .handB = {-8, -10}},
+};
+
 void PaintOskerinF(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 7;
-    const bool left = frame >= 7;
-    Pen p(c, left ? c.w : 0, 0, left);
-    const double floor = c.h;
-    Stance s{47, 16, floor};
-    s.build = 1.6;
-    switch (pose) {
-        case 0:  // drawn up tall, both fists high
-            s.height = 66, s.hipU = 17, s.stepF = 7, s.stepB = -10, s.handF = {3, -24}, s.handB = {-2, -24};
-            break;
-        case 1: s.crouch = 0.1, s.stepF = 7, s.stepB = -8, s.handF = {8, -2}, s.handB = {-6, -6}; break;
-        case 2:
-            s.hipU = 22, s.crouch = 0.15, s.lean = 2, s.stepF = 14, s.stepB = -16, s.handF = {18, -6},
-            s.handB = {-10, -14};
-            break;
-        case 3:
-            s.hipU = 32, s.crouch = 0.35, s.lean = 3, s.stepF = 24, s.stepB = -26, s.handF = {16, -14},
-            s.handB = {-14, -16};
-            break;
-        case 4:
-            s.hipU = 26, s.crouch = 0.4, s.lean = 8, s.stepF = 24, s.stepB = -22, s.handF = {16, 2},
-            s.handB = {-10, -18};
-            break;
-        case 5:
-            s.hipU = 30, s.crouch = 0.4, s.lean = 12, s.stepF = 28, s.stepB = -28, s.liftB = 4, s.handF = {20, -2},
-            s.handB = {-12, -18};
-            break;
-        default:  // the dash: bent low into the run, fists first
-            s.hipU = 13, s.crouch = 0.2, s.lean = 8, s.stepF = 12, s.stepB = -12, s.liftB = 8, s.handF = {12, -6},
-            s.handB = {-8, -10};
-            break;
-    }
+    auto [pose, left, p] = PoseOf(c, frame, 7);
+    Stance s = kDasherPoses[pose];
+    s.floor = c.h, s.build = 1.6;
     const Rig r = MakeRig(s);
     Figure(p, r, kDasher);
     p.Rect(r.hip.u - r.torsoW * 0.5, r.hip.v - 3, r.hip.u + r.torsoW * 0.5, r.hip.v, Grey(3));  // belt
@@ -838,9 +866,7 @@ void Dagger(Pen& p, P hilt, P tip) {
 }
 
 void PaintDugalF(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 4;
-    const bool left = frame >= 4;
-    Pen p(c, left ? c.w : 0, 0, left);
+    auto [pose, left, p] = PoseOf(c, frame, 4);
     const double floor = c.h;
     Stance s{46, 16, floor};
     P daggerTip{};
@@ -891,22 +917,20 @@ void PaintTanken(Canvas& c, int frame, uint8_t bg) {
 constexpr Outfit kSorceress = {Shade(kPink, 12),  Shade(kPurple, 5), Shade(kPurple, 3),
                                Shade(kPurple, 4), Shade(kPurple, 2), Grey(4)};
 
+// Three steps of a walk, then the cast: hands thrust out, then raised high.
+constexpr Stance kSorceressPoses[5] = {
+    {.height = 56, .hipU = 14, .stepF = 6, .stepB = -6, .handF = {6, 12}, .handB = {-4, 14}},
+    {.height = 58, .hipU = 12, .stepF = 2, .stepB = -2, .liftB = 3, .handF = {5, 13}, .handB = {-2, 14}},
+    {.height = 56, .hipU = 13, .stepF = 6, .stepB = -6, .handF = {6, 12}, .handB = {-4, 14}},
+    {.height = 56, .hipU = 14, .stepF = 6, .stepB = -6, .handF = {18, -2}, .handB = {16, 2}},
+    {.height = 56, .hipU = 15, .stepF = 5, .stepB = -5, .handF = {6, -18}, .handB = {-6, -18}},
+};
+
 void PaintNerysF(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 5;
-    const bool left = frame >= 5;
-    Pen p(c, left ? c.w : 0, 0, left);
+    auto [pose, left, p] = PoseOf(c, frame, 5);
     const double floor = c.h;
-    Stance s{56, 14, floor};
-    s.build = 0.9;
-    switch (pose) {
-        case 0: s.stepF = 6, s.stepB = -6, s.handF = {6, 12}, s.handB = {-4, 14}; break;
-        case 1:
-            s.height = 58, s.hipU = 12, s.stepF = 2, s.stepB = -2, s.liftB = 3, s.handF = {5, 13}, s.handB = {-2, 14};
-            break;
-        case 2: s.hipU = 13, s.stepF = 6, s.stepB = -6, s.handF = {6, 12}, s.handB = {-4, 14}; break;
-        case 3: s.hipU = 14, s.stepF = 6, s.stepB = -6, s.handF = {18, -2}, s.handB = {16, 2}; break;
-        default: s.hipU = 15, s.stepF = 5, s.stepB = -5, s.handF = {6, -18}, s.handB = {-6, -18}; break;
-    }
+    Stance s = kSorceressPoses[pose];
+    s.floor = floor, s.build = 0.9;
     const Rig r = MakeRig(s);
     const double base = floor - 1;
     // A long robe to the floor; white hair falling behind.
@@ -997,41 +1021,22 @@ void SkeletonArm(Pen& p, const Rig& r) {
     p.Disc(r.handF, w * 0.9, kBone);
 }
 
+// The crouch after a landing rises pose by pose; pose 4 is the leap, pushing
+// off with its legs straight down past the floor line (floor here is the
+// soles' rise above the frame's bottom).
+constexpr Stance kGiantBones[6] = {
+    {.height = 100, .crouch = 1, .stepF = 60, .stepB = -60, .handF = {24, 16}, .handB = {-34, 22}, .bow = 62},
+    {.height = 104, .crouch = 0.8, .stepF = 56, .stepB = -58, .handF = {24, 18}, .handB = {-30, 24}, .bow = 48},
+    {.height = 104, .lean = 18, .crouch = 0.55, .stepF = 52, .stepB = -56, .handF = {28, 14}, .handB = {-26, 20}},
+    {.height = 110, .lean = 10, .crouch = 0.3, .stepF = 40, .stepB = -46, .handF = {26, 4}, .handB = {-24, 10}},
+    {.height = 110, .floor = 8, .lean = 8, .stepF = 34, .stepB = -36, .handF = {48, -28}, .handB = {-24, -30}},
+    {.height = 106, .lean = 8, .crouch = 0.2, .stepF = 38, .stepB = -42, .handF = {26, 0}, .handB = {-16, 6}},
+};
+
 void PaintBGaikotu(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 6;
-    const bool left = frame >= 6;
-    Pen p(c, left ? c.w : 0, 0, left);
-    const double floor = c.h;
-    // The crouch after a landing rises pose by pose; pose 4 is the leap.
-    Stance s{112, c.w * 0.44, floor};
-    s.build = 1.6;
-    switch (pose) {
-        case 0:
-            s.height = 100, s.crouch = 1, s.bow = 62, s.stepF = 60, s.stepB = -60, s.handF = {24, 16},
-            s.handB = {-34, 22};
-            break;
-        case 1:
-            s.height = 104, s.crouch = 0.8, s.bow = 48, s.stepF = 56, s.stepB = -58, s.handF = {24, 18},
-            s.handB = {-30, 24};
-            break;
-        case 2:
-            s.height = 104, s.crouch = 0.55, s.lean = 18, s.stepF = 52, s.stepB = -56, s.handF = {28, 14},
-            s.handB = {-26, 20};
-            break;
-        case 3:
-            s.height = 110, s.crouch = 0.3, s.lean = 10, s.stepF = 40, s.stepB = -46, s.handF = {26, 4},
-            s.handB = {-24, 10};
-            break;
-        case 4:
-            // the leap: pushing off, legs straight down past the floor line, arms flung up
-            s.height = 110, s.floor = floor - 8, s.lean = 8, s.stepF = 34, s.stepB = -36, s.handF = {48, -28},
-            s.handB = {-24, -30};
-            break;
-        default:
-            s.height = 106, s.crouch = 0.2, s.lean = 8, s.stepF = 38, s.stepB = -42, s.handF = {26, 0},
-            s.handB = {-16, 6};
-            break;
-    }
+    auto [pose, left, p] = PoseOf(c, frame, 6);
+    Stance s = kGiantBones[pose];
+    s.hipU = c.w * 0.44, s.floor = c.h - s.floor, s.build = 1.6;
     const Rig r = MakeRig(s);
     Skeleton(p, r, Shade(kRed, 12), pose == 4 ? 3 : 0);
     SkeletonArm(p, r);
@@ -1088,9 +1093,7 @@ void DrawWolf(Pen& p, const Wolf& w) {
 }
 
 void PaintFyenriru(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 5;
-    const bool left = frame >= 5;
-    Pen p(c, left ? c.w : 0, 0, left);
+    auto [pose, left, p] = PoseOf(c, frame, 5);
     const double H = c.h, W = c.w, fl = H - 1;
     Wolf w{};
     w.bodyW = 52;
@@ -1136,9 +1139,7 @@ void PaintOtiruBlock(Canvas& c, int, uint8_t bg) {
 
 // A flying eye: a veined eyeball between two bat wings, the pupil on the way it flies.
 void PaintMedama(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 4;
-    const bool left = frame >= 4;
-    Pen p(c, left ? c.w : 0, 0, left);
+    auto [pose, left, p] = PoseOf(c, frame, 4);
     const double h = c.h;
     const Tone wing = RampTone(kRed, 5);
     const double tipV = pose == 0 ? 0.5 : pose == 1 ? h - 1 : 4;
@@ -1234,9 +1235,7 @@ void Longbow(Pen& p, P grip, double deg, double half, P draw) {
 }
 
 void PaintArcher(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 4;
-    const bool left = frame >= 4;
-    Pen p(c, left ? c.w : 0, 0, left);
+    auto [pose, left, p] = PoseOf(c, frame, 4);
     const double floor = c.h, W = c.w;
     Stance s{110, 40, floor};
     s.build = 1.25;
@@ -1379,21 +1378,18 @@ void PaintWarSkeleton(Canvas& c, int frame, uint8_t bg) {
     Finish(c, bg, Grey(5));
 }
 
+// Two strides, then reared back and spitting forward.
+constexpr Stance kBurningPoses[4] = {
+    {.height = 58, .hipU = 14, .stepF = 8, .stepB = -10, .handF = {8, 12}, .handB = {-6, 12}},
+    {.height = 60, .hipU = 14, .stepF = 2, .stepB = -2, .liftB = 3, .handF = {5, 12}, .handB = {-2, 12}},
+    {.height = 60, .hipU = 16, .lean = -4, .stepF = 10, .stepB = -10, .handF = {22, -10}, .handB = {-10, -12}},
+    {.height = 58, .hipU = 14, .lean = 6, .stepF = 10, .stepB = -10, .handF = {14, 2}, .handB = {-8, 6}},
+};
+
 void PaintFireSkeleton(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 4;
-    const bool left = frame >= 4;
-    Pen p(c, left ? c.w : 0, 0, left);
-    const double floor = c.h;
-    Stance s{58, 14, floor};
-    switch (pose) {
-        case 0: s.stepF = 8, s.stepB = -10, s.handF = {8, 12}, s.handB = {-6, 12}; break;
-        case 1: s.height = 60, s.stepF = 2, s.stepB = -2, s.liftB = 3, s.handF = {5, 12}, s.handB = {-2, 12}; break;
-        case 2:
-            s.height = 60, s.hipU = 16, s.lean = -4, s.stepF = 10, s.stepB = -10, s.handF = {22, -10},
-            s.handB = {-10, -12};
-            break;
-        default: s.hipU = 14, s.lean = 6, s.stepF = 10, s.stepB = -10, s.handF = {14, 2}, s.handB = {-8, 6}; break;
-    }
+    auto [pose, left, p] = PoseOf(c, frame, 4);
+    Stance s = kBurningPoses[pose];
+    s.floor = c.h;
     const Rig r = MakeRig(s);
     Skeleton(p, r, Shade(kYellow, 14), pose == 3 ? 3 : 0);
     SkeletonArm(p, r);
@@ -1644,9 +1640,7 @@ void PaintYukaYari(Canvas& c, int, uint8_t bg) {
 
 // An armadillo: a banded shell on short legs, or curled into a ball.
 void PaintArumajiro(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 5;
-    const bool left = frame >= 5;
-    Pen p(c, left ? c.w : 0, 0, left);
+    auto [pose, left, p] = PoseOf(c, frame, 5);
     const Tone shell = RampTone(kOrange, 6), skin = RampTone(kPink, 7);
     if (pose >= 2) {
         const double r = std::min(c.w, c.h) / 2.0 - 0.5, cx = c.w / 2.0, cy = c.h / 2.0;
@@ -1771,9 +1765,7 @@ void PaintHebi(Canvas& c, int frame, uint8_t bg) {
 
 // A coffin that hops after the hero; its lid slides open on a pair of eyes.
 void PaintKanoke(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 4;
-    const bool left = frame >= 4;
-    Pen p(c, left ? c.w : 0, 0, left);
+    auto [pose, left, p] = PoseOf(c, frame, 4);
     const Tone wood = RampTone(kOrange, 4), brass = RampTone(kYellow, 8);
     const double tilt = (pose == 1 ? 3 : pose == 3 ? -2 : 0);
     auto at = [&](double u, double v) { return P{u + tilt * (1 - v / 112), v}; };
@@ -1798,9 +1790,7 @@ void PaintKanoke(Canvas& c, int frame, uint8_t bg) {
 
 // A madman clawing his way out of the ground, then shambling on.
 void PaintMadman(Canvas& c, int frame, uint8_t bg) {
-    const int pose = frame % 5;
-    const bool left = frame >= 5;
-    Pen p(c, left ? c.w : 0, 0, left);
+    auto [pose, left, p] = PoseOf(c, frame, 5);
     const Outfit rags = {Shade(kLime, 7),   Shade(kIndigo, 3), Shade(kIndigo, 2),
                          Shade(kOrange, 3), Shade(kOrange, 2), Grey(4)};
     const double H = c.h, W = c.w;
