@@ -140,8 +140,8 @@ void BareTrees(Scene& s, int base, int height, uint8_t c, int step) {
         const double cx = x + static_cast<double>(r % static_cast<uint32_t>(step));
         const double h = height * (0.7 + ((r >> 8) % 30) / 100.0);
         s.c.Line(cx, base, cx + 3, base - h, 7, c);
-        for (int b = 0; b < 4; ++b) {
-            const double by = base - h * (0.45 + 0.14 * b);
+        for (int b = 0; b < 3; ++b) {
+            const double by = base - h * (0.45 + 0.18 * b);
             const double dir = ((r >> (12 + b)) & 1) ? 1 : -1;
             const double len = h * (0.35 - 0.06 * b);
             s.c.Line(cx + 2, by, cx + 2 + dir * len, by - len * 0.6, 3, c);
@@ -282,12 +282,15 @@ void Niches(Scene& s, int y, int h, int step, int offset, int w, uint8_t recess,
         s.c.Box(nx, y + w / 2, nx + w, y + h, recess);
         const double cx = nx + w / 2.0, by = y + h;
         switch (content) {
-            case 0: {  // a heap of bones with a skull on top
-                s.c.Ellipse(cx, by, w / 2.0 - 2, 12, thingDark);
-                s.c.Ellipse(cx, by - 17, 9, 8, thing);
-                s.c.Box(Lround(cx - 5), Lround(by - 19), Lround(cx - 1), Lround(by - 15), thingDark);
-                s.c.Box(Lround(cx + 1), Lround(by - 19), Lround(cx + 5), Lround(by - 15), thingDark);
-                s.c.Box(Lround(cx - 4), Lround(by - 10), Lround(cx + 4), Lround(by - 7), thing);
+            case 0: {  // a heap of bones crowned with skulls
+                s.c.Ellipse(cx, by, w / 2.0 - 2, 16, thingDark);
+                for (int i = 0; i < 3; ++i) {
+                    const double sx = cx + (i - 1) * 22, sy = by - 18 - (i == 1 ? 14 : 0);
+                    s.c.Ellipse(sx, sy, 10, 9, thing);
+                    s.c.Box(Lround(sx - 6), Lround(sy - 2), Lround(sx - 1), Lround(sy + 2), thingDark);
+                    s.c.Box(Lround(sx + 1), Lround(sy - 2), Lround(sx + 6), Lround(sy + 2), thingDark);
+                    s.c.Box(Lround(sx - 4), Lround(sy + 6), Lround(sx + 4), Lround(sy + 9), thing);
+                }
                 break;
             }
             case 1:  // an urn
@@ -362,15 +365,15 @@ void Webs(Scene& s, int step, int r, uint8_t c) {
         const bool left = k % 2 == 0;
         const double cx = x + (left ? 0 : step), cy = 0;
         (void)rnd;
-        for (int i = 0; i <= 6; ++i) {
-            const double a = std::numbers::pi / 2 * i / 6;
+        for (int i = 0; i <= 4; ++i) {
+            const double a = std::numbers::pi / 2 * i / 4;
             const double dx = std::cos(a) * r * (left ? 1 : -1), dy = std::sin(a) * r;
             s.c.Line(cx, cy, cx + dx, cy + dy, 1, c);
         }
-        for (int ring = 1; ring <= 4; ++ring) {
-            const double rr = r * ring / 4.0;
-            for (int i = 0; i < 6; ++i) {
-                const double a0 = std::numbers::pi / 2 * i / 6, a1 = std::numbers::pi / 2 * (i + 1) / 6;
+        for (int ring = 1; ring <= 3; ++ring) {
+            const double rr = r * ring / 3.0;
+            for (int i = 0; i < 4; ++i) {
+                const double a0 = std::numbers::pi / 2 * i / 4, a1 = std::numbers::pi / 2 * (i + 1) / 4;
                 const double sgn = left ? 1 : -1;
                 s.c.Line(cx + sgn * std::cos(a0) * rr, cy + std::sin(a0) * rr, cx + sgn * std::cos(a1) * rr,
                          cy + std::sin(a1) * rr, 1, c);

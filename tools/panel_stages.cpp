@@ -146,7 +146,7 @@ FloorStyle StatueHall(Scene& s) {  // 4
     HallWall(s, 480, G(8), G(6));
     Niches(s, 130, 170, 320, 110, 84, G(4), G(12), 2, G(19), G(11));
     Niches(s, 130, 170, 320, 270, 84, G(4), G(12), 2, G(19), G(11));
-    Pillars(s, 30, 480, 320, 0, 26, G(13), G(18), G(9));
+    Pillars(s, 30, 480, 640, 0, 26, G(13), G(18), G(9));
     Vault(s, G(11), G(6), 320);
     return Floor(Material::kMarble, G(27), G(22), G(16), G(10), G(12), G(9));
 }
@@ -213,7 +213,7 @@ FloorStyle Ossuary(Scene& s) {  // 9
 
 FloorStyle NeedleShaft(Scene& s) {  // 10
     Blocks(s, 0, 480, S(kSky, 1), S(kSky, 0), 64, 320);
-    EachCell(s, 320, 20, [&](int x, int, uint32_t) {  // the lift's rails and its counterweight
+    EachCell(s, 640, 20, [&](int x, int, uint32_t) {  // the lift's rails and its counterweight
         s.c.Box(x + 100, 0, x + 106, 480, G(8));
         s.c.Box(x + 196, 0, x + 202, 480, G(8));
         s.c.Box(x + 140, 0, x + 142, 90, G(6));
@@ -242,12 +242,17 @@ FloorStyle Courtyard(Scene& s) {  // 12
     // A ruined arcade: piers and arches of old stone, some fallen, ivy over them.
     s.c.Box(0, 70, kPanelW, 285, G(12));
     Arcade(s, 100, 185, 160, 30, 100, S(kSky, 6), G(12));
-    EachCell(s, 160, 20, [&](int x, int k, uint32_t r) {
-        if (k % 3 == 1) s.c.Box(x + 8, 60, x + 160, 100, S(kSky, 7));  // a broken stretch of the top
-        s.c.Ellipse(x + 20 + static_cast<int>(r % 100), 80, 26, 10, S(kGreen, 3));
-        s.c.Box(x + 14 + static_cast<int>(r % 100), 80, x + 18 + static_cast<int>(r % 100), 150, S(kGreen, 3));
+    EachCell(s, 160, 40, [&](int x, int k, uint32_t r) {
+        if (k % 3 == 1) {  // a stretch of the top fallen away
+            s.c.Triangle(x + 40, 70, x + 150, 70, x + 100, 96, S(kSky, 7));
+            s.c.Box(x + 40, 60, x + 150, 70, S(kSky, 7));
+        }
+        for (int i = 0; i < 4; ++i) {  // ivy hanging over the arches
+            const int ix = x + static_cast<int>((r >> (i * 6)) % 150);
+            s.c.Ellipse(ix, 74, 10 + i * 2, 7, S(kGreen, 3));
+            s.c.Ellipse(ix + 3, 74 + 12 + i * 9, 5, 10 + i * 5, S(kGreen, 3));
+        }
     });
-    Bands(s, 70, 76, kSky, 7, 7);
     Abyss(s, 332, S(kGreen, 1));
     Ridge(s, 360, 40, 90, S(kGreen, 2), 480, 14, true);
     return Floor(Material::kStone, G(26), G(20), G(14), G(8), G(10), G(9));
@@ -265,8 +270,7 @@ FloorStyle BatCave(Scene& s) {  // 13
 
 FloorStyle CandleHall(Scene& s) {  // 14
     HallWall(s, 480, S(kRed, 1), S(kRed, 0));
-    ArchWindows(s, 60, 170, 320, 60, 60, S(kBlue, 3), S(kYellow, 3), S(kBlue, 6));
-    ArchWindows(s, 60, 170, 320, 220, 60, S(kBlue, 3), S(kYellow, 3), S(kBlue, 6));
+    ArchWindows(s, 60, 170, 320, 130, 64, S(kBlue, 3), S(kYellow, 3), S(kBlue, 6));
     // Tall candelabras against the wall, their flames far above the floor.
     EachCell(s, 320, 30, [&](int x, int, uint32_t) { Candelabra(s, x + 300, 230, 425, S(kYellow, 3), kOrange); });
     Curtains(s, 120, 320, S(kRed, 3), S(kRed, 1));
@@ -355,7 +359,6 @@ FloorStyle SpiderDen(Scene& s) {  // 20
 FloorStyle KnightHall(Scene& s) {  // 21
     HallWall(s, 480, S(kBlue, 1), S(kBlue, 0));
     ArchWindows(s, 60, 190, 320, 120, 56, S(kIndigo, 4), S(kBlue, 0), S(kSky, 8));
-    Banners(s, 50, 150, 320, 30, 44, S(kBlue, 4), G(18), G(22));
     Banners(s, 50, 150, 320, 246, 44, S(kBlue, 4), G(18), G(22));
     Torches(s, 270, 160, 80, G(6), kOrange);
     Vault(s, S(kBlue, 2), S(kBlue, 0), 320);
@@ -401,7 +404,7 @@ FloorStyle UndergroundLake(Scene& s) {  // 25
 FloorStyle MadCorridor(Scene& s) {  // 26
     s.c.Box(0, 0, kPanelW, 480, S(kMagenta, 1));
     EachCell(s, 320, 140, [&](int x, int, uint32_t) {
-        for (int r = 130; r > 10; r -= 30) Ring(s, x + 160, 190, r, 5, S(kMagenta, 3));
+        for (int r = 130; r > 40; r -= 40) Ring(s, x + 160, 190, r, 5, S(kMagenta, 3));
     });
     EachCell(s, 320, 40, [&](int x, int k, uint32_t) {  // pillars leaning this way and that
         const double lean = (k % 2 ? 1 : -1) * 30;
@@ -468,16 +471,19 @@ FloorStyle SnakeLair(Scene& s) {  // 30
 }
 
 FloorStyle RoseGarden(Scene& s) {  // 31
-    Bands(s, 0, 300, kPink, 9, 12);
+    Bands(s, 0, 340, kPink, 9, 12);
     Clouds(s, 60, 80, S(kPink, 11), S(kPink, 13), 640);
     Ridge(s, 250, 60, 160, S(kGreen, 2), 438, 12, false);
     EachCell(s, 320, 60, [&](int x, int, uint32_t r) {
         s.c.Box(x + 100, 200, x + 106, 330, G(18));  // a trellis arch on its posts
         s.c.Box(x + 214, 200, x + 220, 330, G(18));
         Arch(s, x + 160, 200, 57, 6, G(18));
-        for (int i = 0; i < 9; ++i)  // roses climbing it and on the hedge
-            s.c.Ellipse(x + 96 + ((r >> (i * 3)) % 130), 150 + ((r >> (i * 2 + 5)) % 170), 5, 4,
-                        i % 3 ? S(kRed, 6) : S(kPink, 8));
+        for (int i = 0; i < 9; ++i) {  // roses climbing the arch
+            const double a = std::numbers::pi * (0.1 + 0.1 * i);
+            s.c.Ellipse(x + 160 - std::cos(a) * 57, 200 - std::sin(a) * 57, 5, 4, i % 3 ? S(kRed, 6) : S(kPink, 8));
+        }
+        for (int i = 0; i < 6; ++i)  // and on the hedge below it
+            s.c.Ellipse(x + 20 + ((r >> (i * 4)) % 280), 345 + ((r >> (i * 3 + 2)) % 60), 5, 4, S(kRed, 6));
     });
     return Floor(Material::kEarth, S(kYellow, 12), G(20), S(kOrange, 5), S(kOrange, 2), S(kOrange, 3), S(kOrange, 2));
 }
@@ -520,7 +526,7 @@ FloorStyle Smithy(Scene& s) {  // 34
 
 FloorStyle Dungeon(Scene& s) {  // 35
     Blocks(s, 0, 480, G(4), G(2), 32, 320);
-    Bars(s, 220, 150, 320, 100, 110, S(kOrange, 6), G(9));
+    Bars(s, 220, 150, 320, 100, 96, S(kOrange, 6), G(9));
     Chains(s, 0, 180, 320, 60, G(8));
     Chains(s, 0, 140, 320, 260, G(8));
     Torches(s, 170, 320, 40, G(8), kOrange);
@@ -549,9 +555,9 @@ FloorStyle Arena(Scene& s) {  // 36
 }
 
 FloorStyle GhostValley(Scene& s) {  // 37
-    Bands(s, 0, 416, kTeal, 0, 3);
-    Stars(s, 200, S(kTeal, 8), 16);
-    Mountains(s, 330, 220, S(kTeal, 1), S(kTeal, 4), 320);
+    Bands(s, 0, 330, kTeal, 1, 4);
+    Stars(s, 160, S(kTeal, 8), 16);
+    Mountains(s, 330, 220, S(kTeal, 0), S(kTeal, 5), 320);
     Mist(s, 300, S(kTeal, 2), S(kTeal, 4));
     Wisps(s, 120, 280, S(kTeal, 6), 160);
     return Floor(Material::kRock, G(22), G(14), S(kTeal, 2), S(kTeal, 0), S(kTeal, 1), S(kTeal, 1));
@@ -702,12 +708,14 @@ FloorStyle DemonLord(Scene& s) {  // 49
 FloorStyle ThunderVillage(Scene& s) {  // 50
     GreyBands(s, 0, 443, 4, 9);
     Clouds(s, 20, 60, G(3), G(6), 160);
-    EachCell(s, 320, 60, [&](int x, int, uint32_t r) {  // a flash far off in the clouds
-        const double lx = x + 60 + (r % 200);
-        s.c.Line(lx, 40, lx + 14, 70, 2, S(kYellow, 9));
-        s.c.Line(lx + 14, 70, lx + 4, 90, 2, S(kYellow, 9));
+    EachCell(s, 640, 60, [&](int x, int, uint32_t r) {  // a flash far off in the clouds
+        const double lx = x + 100 + (r % 400);
+        s.c.Line(lx, 30, lx - 8, 52, 2, S(kYellow, 12));
+        s.c.Line(lx - 8, 52, lx + 4, 60, 2, S(kYellow, 12));
+        s.c.Line(lx + 4, 60, lx - 6, 86, 2, S(kYellow, 12));
     });
-    Mountains(s, 340, 120, G(5), G(5), 320);
+    Mountains(s, 340, 120, G(3), G(3), 320);
+    s.c.Box(0, 340, kPanelW, 443, S(kGreen, 1));  // the fields the village stands in
     Village(s, 400, S(kOrange, 2), S(kRed, 2), S(kYellow, 9));
     return Floor(Material::kEarth, S(kLime, 9), S(kGreen, 5), S(kOrange, 3), S(kOrange, 1), S(kOrange, 2),
                  S(kOrange, 1));
