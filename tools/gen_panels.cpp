@@ -42,6 +42,48 @@ void DrawExitDoor(Scene& s, const FloorStyle& f) {
     Door(s, left - panel * kPanelW, 48, top, 112, f.face, Grey(1), Shade(kYellow, 6));
 }
 
+// Courses of blocks, bricks or planks: a seam along the bottom of each
+// course and a joint every `joint` pixels, shifted by `stagger` each course.
+bool CourseSeam(int r, int wx, int course, int joint, int stagger) {
+    return r % course == course - 1 || (wx + r / course * stagger) % joint == 0;
+}
+
+// The face of a floor at world column wx, r rows under its edge.
+uint8_t FaceColour(const Scene& s, const FloorStyle& f, int wx, int r) {
+    switch (f.material) {
+        case Material::kStone: return CourseSeam(r, wx, 14, 128, 64) ? f.seam : f.face;
+        case Material::kBrick: return CourseSeam(r, wx, 10, 64, 32) ? f.seam : f.face;
+        case Material::kWood: return CourseSeam(r, wx, 7, 128, 48) ? f.seam : f.face;
+        case Material::kMarble: {  // slabs with a vein across each
+            const int sx = (wx + r / 22 * 80) % 160;
+            if (CourseSeam(r, wx, 22, 160, 80)) return f.seam;
+            return sx / 2 == (r % 22) * 3 ? f.faceDark : f.face;
+        }
+        case Material::kMetal: {  // riveted plates
+            const int px = (wx + r / 16 * 32) % 64;
+            const bool rivet = (r % 16 == 3 || r % 16 == 12) && (px == 4 || px == 5 || px == 59 || px == 60);
+            if (CourseSeam(r, wx, 16, 64, 32)) return f.seam;
+            return rivet ? f.faceDark : f.face;
+        }
+        case Material::kBone: {  // courses of skulls, their sockets showing
+            const int bx = (wx + r / 12 * 20) % 40;
+            const bool socket = (r % 12 == 4 || r % 12 == 5) && (bx == 16 || bx == 17 || bx == 22 || bx == 23);
+            if (r % 12 == 11) return f.seam;
+            return socket ? f.faceDark : f.face;
+        }
+        case Material::kEarth:
+        case Material::kRock: {  // stones set in it, one to a cell
+            const int cell = wx / 40, cx = cell * 40 + static_cast<int>(Mix(s.seed, cell) % 28) + 6;
+            const int cy = 6 + static_cast<int>((Mix(s.seed, cell) >> 8) % 30);
+            const bool rock = f.material == Material::kRock;
+            const double ex = (wx - cx) / (rock ? 12.0 : 5.0), ey = (r - cy) / (rock ? 6.0 : 3.0);
+            if (ex * ex + ey * ey < 1) return f.faceDark;
+            return r == 12 || r == 28 ? f.seam : f.face;
+        }
+    }
+    return f.face;
+}
+
 }  // namespace
 
 std::vector<uint8_t> PanelPicture(int stage, int file) {
@@ -85,53 +127,7 @@ void DrawFloors(Scene& s, const FloorStyle& f) {
             } else if (f.open && d >= f.faceDepth - 2) {
                 c = f.faceDark;
             } else {
-                const int r = d - 3;
-                switch (f.material) {
-                    case Material::kStone: {
-                        const int course = r / 14;
-                        c = r % 14 == 13 || (wx + course * 64) % 128 == 0 ? f.seam : f.face;
-                        break;
-                    }
-                    case Material::kBrick: {
-                        const int course = r / 10;
-                        c = r % 10 == 9 || (wx + course * 32) % 64 == 0 ? f.seam : f.face;
-                        break;
-                    }
-                    case Material::kWood: {
-                        const int plank = r / 7;
-                        c = r % 7 == 6 || (wx + plank * 48) % 128 == 0 ? f.seam : f.face;
-                        break;
-                    }
-                    case Material::kMarble: {
-                        const int slab = r / 22;
-                        const int sx = (wx + slab * 80) % 160;
-                        c = r % 22 == 21 || sx == 0 ? f.seam : (sx / 2 == (r % 22) * 3 ? f.faceDark : f.face);
-                        break;
-                    }
-                    case Material::kMetal: {
-                        const int plate = r / 16, px = (wx + plate * 32) % 64;
-                        const bool rivet =
-                            (r % 16 == 3 || r % 16 == 12) && (px == 4 || px == 5 || px == 59 || px == 60);
-                        c = r % 16 == 15 || px == 0 ? f.seam : (rivet ? f.faceDark : f.face);
-                        break;
-                    }
-                    case Material::kBone: {
-                        const int course = r / 12, bx = (wx + course * 20) % 40;
-                        const bool socket =
-                            (r % 12 == 4 || r % 12 == 5) && (bx == 16 || bx == 17 || bx == 22 || bx == 23);
-                        c = r % 12 == 11 ? f.seam : (socket ? f.faceDark : f.face);
-                        break;
-                    }
-                    case Material::kEarth:
-                    case Material::kRock: {
-                        const int cell = wx / 40, cx = cell * 40 + static_cast<int>(Mix(s.seed, cell) % 28) + 6;
-                        const int cy = 6 + static_cast<int>((Mix(s.seed, cell) >> 8) % 30);
-                        const double ex = (wx - cx) / (f.material == Material::kRock ? 12.0 : 5.0),
-                                     ey = (r - cy) / (f.material == Material::kRock ? 6.0 : 3.0);
-                        c = ex * ex + ey * ey < 1 ? f.faceDark : (r == 12 || r == 28 ? f.seam : f.face);
-                        break;
-                    }
-                }
+                c = FaceColour(s, f, wx, d - 3);
                 if (leftEdge) c = f.seam;
                 if (rightEdge) c = f.faceDark;
             }

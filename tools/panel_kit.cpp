@@ -102,7 +102,7 @@ void CastleSkyline(Scene& s, int base, uint8_t c, uint8_t window, int step) {
         s.c.Box(x, top, x + w, base, c);
         for (int bx = x; bx + 6 <= x + w; bx += 12) s.c.Box(bx, top - 6, bx + 6, top, c);  // battlements
         if ((r >> 14) % 3 == 0) {                                                          // a spire
-            s.c.Triangle(x + w / 2 - 10, top - 6, x + w / 2 + 10, top - 6, x + w / 2, top - 40, c);
+            s.c.Triangle(x + w / 2.0 - 10, top - 6, x + w / 2.0 + 10, top - 6, x + w / 2.0, top - 40, c);
         }
         if ((r >> 17) % 2 == 0) s.c.Box(x + w / 2 - 2, top + 14, x + w / 2 + 2, top + 22, window);
         // A low curtain wall to the next tower.
@@ -127,7 +127,7 @@ void Village(Scene& s, int base, uint8_t wall, uint8_t roof, uint8_t window) {
         const int w = 46 + static_cast<int>(r % 22), h = 34 + static_cast<int>((r >> 5) % 30);
         const int lx = x + static_cast<int>((r >> 10) % 8);
         s.c.Box(lx, base - h, lx + w, base, wall);
-        s.c.Triangle(lx - 6, base - h, lx + w + 6, base - h, lx + w / 2,
+        s.c.Triangle(lx - 6, base - h, lx + w + 6, base - h, lx + w / 2.0,
                      base - h - 26 - static_cast<int>((r >> 13) % 14), roof);
         if ((r >> 18) % 3 != 0) s.c.Box(lx + 8, base - h + 10, lx + 16, base - h + 20, window);
         if ((r >> 20) % 2 == 0) s.c.Box(lx + w - 18, base - h + 10, lx + w - 10, base - h + 20, window);
@@ -155,7 +155,7 @@ void Forest(Scene& s, int base, uint8_t trunk, uint8_t canopy, uint8_t canopyDar
         const int cx = x + static_cast<int>(r % static_cast<uint32_t>(step));
         const int w = 14 + static_cast<int>((r >> 8) % 12);
         s.c.Box(cx - w / 2, canopyY, cx + w / 2, base, trunk);
-        s.c.Triangle(cx - w / 2 - 10, base, cx + w / 2 + 10, base, cx, base - 30, trunk);  // roots
+        s.c.Triangle(cx - w / 2.0 - 10, base, cx + w / 2.0 + 10, base, cx, base - 30, trunk);  // roots
         const int cr = 60 + static_cast<int>((r >> 14) % 30);
         s.c.Ellipse(cx, canopyY - 10, cr, 48, canopyDark);
         s.c.Ellipse(cx - cr * 0.4, canopyY - 30, cr * 0.6, 36, canopy);
@@ -479,12 +479,12 @@ void Ring(Scene& s, double cx, double cy, double r, double thick, uint8_t c) {
 void Throne(Scene& s, int cx, int base, int h, uint8_t c, uint8_t trim, uint8_t cushion) {
     const int w = h / 2;
     s.c.Box(cx - w / 2, base - h, cx + w / 2, base - h / 3, c);  // back
-    s.c.Triangle(cx - w / 2, base - h, cx + w / 2, base - h, cx, base - h - w / 2, c);
+    s.c.Triangle(cx - w / 2.0, base - h, cx + w / 2.0, base - h, cx, base - h - w / 2.0, c);
     s.c.Box(cx - w / 2 - 10, base - h / 2, cx + w / 2 + 10, base, c);  // seat and arms
     s.c.Box(cx - w / 2 + 6, base - h + 10, cx + w / 2 - 6, base - h / 2 - 4, cushion);
     s.c.Box(cx - w / 2 - 10, base - h / 2, cx + w / 2 + 10, base - h / 2 + 4, trim);
     s.c.Box(cx - w / 2, base - h, cx + w / 2, base - h + 4, trim);
-    s.c.Ellipse(cx, base - h - w / 4, 6, 6, trim);
+    s.c.Ellipse(cx, base - h - w / 4.0, 6, 6, trim);
 }
 
 void Door(Scene& s, int x, int w, int base, int h, uint8_t frame, uint8_t dark, uint8_t glow) {

@@ -204,7 +204,7 @@ FloorStyle Ossuary(Scene& s) {  // 9
     HallWall(s, 480, S(kOrange, 2), S(kOrange, 1));
     SkullFrieze(s, 6, S(kYellow, 6), S(kOrange, 1), S(kOrange, 3));
     Niches(s, 60, 100, 320, 100, 120, S(kOrange, 0), S(kOrange, 4), 0, S(kYellow, 7), S(kOrange, 3));
-    Niches(s, 290, 130, 320, 20, 120, S(kOrange, 0), S(kOrange, 4), 0, S(kYellow, 7), S(kOrange, 3));
+    Niches(s, 262, 110, 320, 20, 120, S(kOrange, 0), S(kOrange, 4), 0, S(kYellow, 7), S(kOrange, 3));
     Pillars(s, 230, 480, 320, 170, 22, S(kOrange, 3), S(kOrange, 5), S(kOrange, 1));
     Abyss(s, 456, G(0));
     return Floor(Material::kBone, S(kYellow, 13), S(kYellow, 9), S(kYellow, 6), S(kOrange, 2), S(kOrange, 3),
@@ -321,8 +321,8 @@ FloorStyle Barracks(Scene& s) {  // 17
 FloorStyle DemonChapel(Scene& s) {  // 18
     HallWall(s, 480, S(kPurple, 1), S(kPurple, 0));
     ArchWindows(s, 10, 170, 320, 40, 50, S(kRed, 4), S(kPurple, 0), S(kRed, 7));
-    Niches(s, 30, 150, 320, 180, 60, S(kPurple, 0), S(kPurple, 3), 3, G(9), G(5));
-    Abyss(s, 260, S(kPurple, 0));
+    Niches(s, 16, 130, 320, 180, 60, S(kPurple, 0), S(kPurple, 3), 3, G(9), G(5));
+    Abyss(s, 213, S(kPurple, 0));
     Mist(s, 440, S(kPurple, 2), S(kPurple, 4));
     return Floor(Material::kStone, G(24), G(17), G(10), G(4), G(6), G(5));
 }
@@ -386,8 +386,9 @@ FloorStyle Armoury(Scene& s) {  // 23
 FloorStyle Kennel(Scene& s) {  // 24
     s.c.Box(0, 0, kPanelW, 480, S(kOrange, 2));
     for (int y = 0; y < 425; y += 16) s.c.Box(0, y, kPanelW, y + 1, S(kOrange, 1));
-    Arcade(s, 220, 160, 320, 40, 90, S(kOrange, 0), S(kOrange, 3));
-    Bars(s, 260, 110, 320, 46, 78, S(kOrange, 0), G(8));
+    // Kennel doors, barred, opening onto the floor.
+    Arcade(s, 290, 135, 320, 40, 90, S(kOrange, 0), S(kOrange, 3));
+    Bars(s, 334, 91, 320, 46, 78, S(kOrange, 0), G(8));
     Chains(s, 0, 160, 160, 130, G(6));
     return Floor(Material::kEarth, S(kYellow, 10), S(kOrange, 7), S(kOrange, 4), S(kOrange, 1), S(kOrange, 2),
                  S(kOrange, 1));
@@ -421,7 +422,7 @@ FloorStyle MadCorridor(Scene& s) {  // 26
 FloorStyle CoffinCrypt(Scene& s) {  // 27
     HallWall(s, 480, G(6), G(4));
     Niches(s, 40, 110, 160, 15, 50, G(2), G(10), 4, S(kOrange, 6), S(kOrange, 2));
-    Niches(s, 210, 140, 320, 200, 60, G(2), G(10), 1, S(kOrange, 7), S(kOrange, 3));
+    Niches(s, 200, 120, 320, 200, 60, G(2), G(10), 1, S(kOrange, 7), S(kOrange, 3));
     Vault(s, G(9), G(3), 160);
     Torches(s, 260, 320, 90, G(4), kOrange);
     return Floor(Material::kStone, S(kYellow, 11), S(kOrange, 7), S(kOrange, 3), S(kOrange, 1), S(kOrange, 2),
@@ -505,7 +506,7 @@ FloorStyle ArcherRamparts(Scene& s) {  // 32
 FloorStyle Treasury(Scene& s) {  // 33
     HallWall(s, 480, S(kYellow, 1), S(kYellow, 0));
     Niches(s, 20, 110, 320, 50, 70, S(kYellow, 0), S(kYellow, 4), 1, S(kYellow, 8), S(kYellow, 3));
-    Niches(s, 250, 150, 320, 130, 70, S(kYellow, 0), S(kYellow, 4), 1, S(kYellow, 8), S(kYellow, 3));
+    Niches(s, 250, 120, 320, 130, 70, S(kYellow, 0), S(kYellow, 4), 1, S(kYellow, 8), S(kYellow, 3));
     Banners(s, 240, 120, 320, 20, 40, S(kRed, 3), S(kYellow, 7), S(kYellow, 10));
     Abyss(s, 456, G(0));
     return Floor(Material::kMarble, S(kYellow, 13), S(kYellow, 9), S(kYellow, 5), S(kYellow, 2), S(kYellow, 3),
@@ -657,7 +658,7 @@ FloorStyle DeadCathedral(Scene& s) {  // 45
     s.c.Box(0, 0, kPanelW, 480, S(kBlue, 1));
     ArchWindows(s, 0, 190, 320, 40, 70, S(kSky, 4), G(4), S(kSky, 7));
     Pillars(s, 0, 480, 320, 125, 26, G(7), G(11), G(3));
-    Bands(s, 260, 480, kBlue, 1, 0);
+    Bands(s, 213, 480, kBlue, 1, 0);
     Mist(s, 430, G(8), G(12));
     return Floor(Material::kStone, G(24), G(17), G(8), G(3), G(5), G(4));
 }
