@@ -21,6 +21,7 @@
 #include "players/player_front.h"
 #include "stages/stage.h"
 #include "stages/stage_floor.h"
+#include "tools/gen_panels.h"
 
 namespace {
 
@@ -220,6 +221,49 @@ TEST_F(StagePictures, NoTwoStagesLookAlike) {
             for (int c = 0; c < 256; ++c) apart += std::fabs(share[a][c] - share[b][c]) / 2;
             EXPECT_GT(apart, 0.3) << "stages " << a << " and " << b << " are drawn in much the same colours";
         }
+}
+
+// The scenery alone, as the generator paints it for the view whose left edge
+// is world x x0.
+std::vector<uint8_t> Scenery(int stage, int x0) {
+    Scene s;
+    SetUpScene(s, stage, 0);
+    s.x0 = x0;
+    PaintStageScenery(s);
+    return s.c.px;
+}
+
+int Differing(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    int n = 0;
+    for (size_t i = 0; i < a.size(); ++i) n += a[i] != b[i];
+    return n;
+}
+
+// The scenery is one picture of world x: the view half a panel on from any
+// panel is the right half of that panel and the left half of the next, so
+// the panels join without a seam; and a picture that several panels share is
+// the scenery of each of them.
+TEST(StageScenery, RunsOnAcrossEveryPanelJoin) {
+    for (int number = 1; number <= 50; ++number) {
+        const int64_t width = StageEndX(number) + 40;
+        std::vector<std::vector<uint8_t>> panels;
+        for (int i = 0; i < StagePanelCount(number) && int64_t{i} * kW < width; ++i) {
+            panels.push_back(Scenery(number, i * kW));
+            if (StagePanelFile(number, i) != i) {
+                EXPECT_EQ(Differing(panels.back(), Scenery(number, StagePanelFile(number, i) * kW)), 0)
+                    << "stage " << number << ": panel " << i << " is not the picture it loads";
+            }
+        }
+        for (size_t i = 0; i + 1 < panels.size(); ++i) {
+            std::vector<uint8_t> joined(panels[i].size());
+            for (int y = 0; y < kH; ++y)
+                for (int x = 0; x < kW; ++x)
+                    joined[y * kW + x] =
+                        x < kW / 2 ? panels[i][y * kW + x + kW / 2] : panels[i + 1][y * kW + x - kW / 2];
+            EXPECT_EQ(Differing(Scenery(number, static_cast<int>(i) * kW + kW / 2), joined), 0)
+                << "stage " << number << ": the join of panels " << i << " and " << i + 1;
+        }
+    }
 }
 
 }  // namespace

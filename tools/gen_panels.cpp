@@ -86,14 +86,18 @@ uint8_t FaceColour(const Scene& s, const FloorStyle& f, int wx, int r) {
 
 }  // namespace
 
-std::vector<uint8_t> PanelPicture(int stage, int file) {
-    Scene s;
+void SetUpScene(Scene& s, int stage, int file) {
     s.stage = stage;
     s.file = file;
     s.x0 = file * kPanelW;
     s.period = std::max(1, StagePanelFileCount(stage)) * kPanelW;
     s.repeats = StagePanelFileCount(stage) < StagePanelCount(stage);
     s.seed = Mix(static_cast<uint32_t>(stage), 0x5EEDu);
+}
+
+std::vector<uint8_t> PanelPicture(int stage, int file) {
+    Scene s;
+    SetUpScene(s, stage, file);
     FindPanelFloors(s);
     const FloorStyle f = PaintStageScenery(s);
     DrawExitDoor(s, f);

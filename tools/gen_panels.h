@@ -40,8 +40,18 @@ struct Scene {
     std::vector<uint8_t> solid = std::vector<uint8_t>(static_cast<size_t>(kPanelW) * kPanelH, 0);
     std::array<int16_t, kPanelW> surface{};  // first solid row per column, 480 for none
     bool Solid(int x, int y) const { return solid[static_cast<size_t>(y) * kPanelW + x] != 0; }
+
+    // Shapes at coordinates rounded to a fine grid first, so that a shape
+    // comes out the same, pixel for pixel, wherever in the panel it lies: a
+    // panel and its neighbour then paint the same scenery where they meet.
+    void Ellipse(double cx, double cy, double rx, double ry, uint8_t colour);
+    void Line(double x0, double y0, double x1, double y1, double thick, uint8_t colour);
+    void Triangle(double ax, double ay, double bx, double by, double cx, double cy, uint8_t colour);
     bool Surface(int x, int y) const { return solid[static_cast<size_t>(y) * kPanelW + x] == 2; }
 };
+
+// A blank picture of `file` of `stage`, its column 0 at world x 640 * file.
+void SetUpScene(Scene& s, int stage, int file);
 
 // The common floors of the panels that load `file` of `stage`.
 void FindPanelFloors(Scene& s);
@@ -57,16 +67,17 @@ void DrawFloors(Scene& s, const FloorStyle& f);
 int FloorDiv(int a, int b);
 int WrapX(const Scene& s, int wx);  // world x within the period
 
-// Calls paint(x, k, r) for every cell of `step` world pixels whose reach
-// meets the panel: x the cell's left column in the panel, k the cell's index
-// within the period, r a random number fixed for that index. step divides 640.
+// Calls paint(x, k, r) for every cell of `step` world pixels near the panel
+// (anything a cell draws stays within a panel's width of it): x the cell's
+// left column in the panel, k the cell's index within the period, r a random
+// number fixed for that index and salt. step divides 640.
 template <class F>
-void EachCell(const Scene& s, int step, int reach, F&& paint) {
+void EachCell(const Scene& s, int step, int salt, F&& paint) {
     const int n = s.period / step;
-    const int first = FloorDiv(s.x0 - reach - step, step), last = FloorDiv(s.x0 + kPanelW + reach, step);
+    const int first = FloorDiv(s.x0 - kPanelW, step), last = FloorDiv(s.x0 + 2 * kPanelW, step);
     for (int cell = first; cell <= last; ++cell) {
         const int k = ((cell % n) + n) % n;
-        paint(cell * step - s.x0, k, Mix(s.seed ^ static_cast<uint32_t>(step * 7 + reach), static_cast<uint32_t>(k)));
+        paint(cell * step - s.x0, k, Mix(s.seed ^ static_cast<uint32_t>(step * 7 + salt), static_cast<uint32_t>(k)));
     }
 }
 

@@ -11,6 +11,8 @@ namespace {
 
 int Lround(double v) { return static_cast<int>(std::lround(v)); }
 
+double Grid(double v) { return std::round(v * 256) / 256; }
+
 // A smooth value between 0 and 1 that repeats every period pixels.
 double Wave(const Scene& s, int wx, int width, uint32_t salt) {
     const int n = std::max(1, s.period / width);
@@ -24,6 +26,30 @@ double Wave(const Scene& s, int wx, int width, uint32_t salt) {
 }
 
 }  // namespace
+
+void Scene::Ellipse(double cx, double cy, double rx, double ry, uint8_t colour) {
+    cx = Grid(cx), cy = Grid(cy), rx = Grid(std::max(rx, 0.5)), ry = Grid(std::max(ry, 0.5));
+    for (int y = static_cast<int>(std::floor(cy - ry)); y <= static_cast<int>(std::ceil(cy + ry)); ++y) {
+        const double dy = (y + 0.5 - cy) / ry;
+        if (dy * dy > 1) continue;
+        const double half = Grid(rx * std::sqrt(1 - dy * dy));
+        c.Box(Lround(cx - half), y, Lround(cx + half), y + 1, colour);
+    }
+}
+
+void Scene::Line(double x0, double y0, double x1, double y1, double thick, uint8_t colour) {
+    x0 = Grid(x0), y0 = Grid(y0), x1 = Grid(x1), y1 = Grid(y1);  // exact differences from here on
+    const int steps = std::max(1, static_cast<int>(std::max(std::fabs(x1 - x0), std::fabs(y1 - y0))));
+    const double r = Grid(std::max(0.5, thick / 2));
+    for (int i = 0; i <= steps; ++i) {
+        const double x = Grid(x0 + (x1 - x0) * i / steps), y = Grid(y0 + (y1 - y0) * i / steps);
+        c.Box(Lround(x - r), Lround(y - r), Lround(x + r), Lround(y + r), colour);
+    }
+}
+
+void Scene::Triangle(double ax, double ay, double bx, double by, double cx, double cy, uint8_t colour) {
+    c.Triangle(Grid(ax), Grid(ay), Grid(bx), Grid(by), Grid(cx), Grid(cy), colour);
+}
 
 int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
@@ -57,11 +83,11 @@ void Stars(Scene& s, int y1, uint8_t c, int perPanel) {
 
 void Moon(Scene& s, int wx, int y, int r, uint8_t c, uint8_t shadow, bool crescent) {
     AtWorld(s, wx, r + 2, [&](int x) {
-        s.c.Ellipse(x, y, r, r, c);
+        s.Ellipse(x, y, r, r, c);
         if (crescent)
-            s.c.Ellipse(x + r * 0.45, y - r * 0.2, r * 0.85, r * 0.85, shadow);
+            s.Ellipse(x + r * 0.45, y - r * 0.2, r * 0.85, r * 0.85, shadow);
         else
-            s.c.Ellipse(x - r * 0.3, y + r * 0.2, r * 0.25, r * 0.2, shadow);
+            s.Ellipse(x - r * 0.3, y + r * 0.2, r * 0.25, r * 0.2, shadow);
     });
 }
 
@@ -87,10 +113,10 @@ void Clouds(Scene& s, int y, int spread, uint8_t c, uint8_t light, int step) {
         const int cx = x + static_cast<int>(r % static_cast<uint32_t>(step));
         const int cy = y + static_cast<int>((r >> 8) % static_cast<uint32_t>(std::max(1, spread)));
         const int w = 40 + static_cast<int>((r >> 16) % 50);
-        s.c.Ellipse(cx, cy, w, 12, c);
-        s.c.Ellipse(cx - w * 0.4, cy + 2, w * 0.5, 9, c);
-        s.c.Ellipse(cx + w * 0.2, cy - 7, w * 0.45, 10, c);
-        s.c.Ellipse(cx + w * 0.2, cy - 10, w * 0.3, 4, light);
+        s.Ellipse(cx, cy, w, 12, c);
+        s.Ellipse(cx - w * 0.4, cy + 2, w * 0.5, 9, c);
+        s.Ellipse(cx + w * 0.2, cy - 7, w * 0.45, 10, c);
+        s.Ellipse(cx + w * 0.2, cy - 10, w * 0.3, 4, light);
     });
 }
 
@@ -102,7 +128,7 @@ void CastleSkyline(Scene& s, int base, uint8_t c, uint8_t window, int step) {
         s.c.Box(x, top, x + w, base, c);
         for (int bx = x; bx + 6 <= x + w; bx += 12) s.c.Box(bx, top - 6, bx + 6, top, c);  // battlements
         if ((r >> 14) % 3 == 0) {                                                          // a spire
-            s.c.Triangle(x + w / 2.0 - 10, top - 6, x + w / 2.0 + 10, top - 6, x + w / 2.0, top - 40, c);
+            s.Triangle(x + w / 2.0 - 10, top - 6, x + w / 2.0 + 10, top - 6, x + w / 2.0, top - 40, c);
         }
         if ((r >> 17) % 2 == 0) s.c.Box(x + w / 2 - 2, top + 14, x + w / 2 + 2, top + 22, window);
         // A low curtain wall to the next tower.
@@ -116,9 +142,9 @@ void Mountains(Scene& s, int base, int height, uint8_t c, uint8_t snow, int step
         const int cx = x + static_cast<int>(r % static_cast<uint32_t>(step));
         const int h = height / 2 + static_cast<int>((r >> 8) % static_cast<uint32_t>(height / 2 + 1));
         const int half = h + static_cast<int>((r >> 16) % 40);
-        s.c.Triangle(cx - half, base, cx + half, base, cx, base - h, c);
+        s.Triangle(cx - half, base, cx + half, base, cx, base - h, c);
         if (snow != c)
-            s.c.Triangle(cx - half * 0.25, base - h * 0.75, cx + half * 0.25, base - h * 0.75, cx, base - h, snow);
+            s.Triangle(cx - half * 0.25, base - h * 0.75, cx + half * 0.25, base - h * 0.75, cx, base - h, snow);
     });
 }
 
@@ -127,8 +153,8 @@ void Village(Scene& s, int base, uint8_t wall, uint8_t roof, uint8_t window) {
         const int w = 46 + static_cast<int>(r % 22), h = 34 + static_cast<int>((r >> 5) % 30);
         const int lx = x + static_cast<int>((r >> 10) % 8);
         s.c.Box(lx, base - h, lx + w, base, wall);
-        s.c.Triangle(lx - 6, base - h, lx + w + 6, base - h, lx + w / 2.0,
-                     base - h - 26 - static_cast<int>((r >> 13) % 14), roof);
+        s.Triangle(lx - 6, base - h, lx + w + 6, base - h, lx + w / 2.0,
+                   base - h - 26 - static_cast<int>((r >> 13) % 14), roof);
         if ((r >> 18) % 3 != 0) s.c.Box(lx + 8, base - h + 10, lx + 16, base - h + 20, window);
         if ((r >> 20) % 2 == 0) s.c.Box(lx + w - 18, base - h + 10, lx + w - 10, base - h + 20, window);
         if ((r >> 22) % 3 == 0) s.c.Box(lx + w - 16, base - h - 30, lx + w - 9, base - h - 12, roof);  // chimney
@@ -139,13 +165,13 @@ void BareTrees(Scene& s, int base, int height, uint8_t c, int step) {
     EachCell(s, step, 70, [&](int x, int, uint32_t r) {
         const double cx = x + static_cast<double>(r % static_cast<uint32_t>(step));
         const double h = height * (0.7 + ((r >> 8) % 30) / 100.0);
-        s.c.Line(cx, base, cx + 3, base - h, 7, c);
+        s.Line(cx, base, cx + 3, base - h, 7, c);
         for (int b = 0; b < 3; ++b) {
             const double by = base - h * (0.45 + 0.18 * b);
             const double dir = ((r >> (12 + b)) & 1) ? 1 : -1;
             const double len = h * (0.35 - 0.06 * b);
-            s.c.Line(cx + 2, by, cx + 2 + dir * len, by - len * 0.6, 3, c);
-            s.c.Line(cx + 2 + dir * len * 0.6, by - len * 0.36, cx + 2 + dir * len * 0.9, by - len * 0.9, 2, c);
+            s.Line(cx + 2, by, cx + 2 + dir * len, by - len * 0.6, 3, c);
+            s.Line(cx + 2 + dir * len * 0.6, by - len * 0.36, cx + 2 + dir * len * 0.9, by - len * 0.9, 2, c);
         }
     });
 }
@@ -155,11 +181,11 @@ void Forest(Scene& s, int base, uint8_t trunk, uint8_t canopy, uint8_t canopyDar
         const int cx = x + static_cast<int>(r % static_cast<uint32_t>(step));
         const int w = 14 + static_cast<int>((r >> 8) % 12);
         s.c.Box(cx - w / 2, canopyY, cx + w / 2, base, trunk);
-        s.c.Triangle(cx - w / 2.0 - 10, base, cx + w / 2.0 + 10, base, cx, base - 30, trunk);  // roots
+        s.Triangle(cx - w / 2.0 - 10, base, cx + w / 2.0 + 10, base, cx, base - 30, trunk);  // roots
         const int cr = 60 + static_cast<int>((r >> 14) % 30);
-        s.c.Ellipse(cx, canopyY - 10, cr, 48, canopyDark);
-        s.c.Ellipse(cx - cr * 0.4, canopyY - 30, cr * 0.6, 36, canopy);
-        s.c.Ellipse(cx + cr * 0.35, canopyY - 40, cr * 0.55, 30, canopy);
+        s.Ellipse(cx, canopyY - 10, cr, 48, canopyDark);
+        s.Ellipse(cx - cr * 0.4, canopyY - 30, cr * 0.6, 36, canopy);
+        s.Ellipse(cx + cr * 0.35, canopyY - 40, cr * 0.55, 30, canopy);
     });
 }
 
@@ -169,7 +195,7 @@ void Graves(Scene& s, int base, uint8_t c, uint8_t light, int step) {
         switch ((r >> 12) % 3) {
             case 0:  // a rounded stone
                 s.c.Box(gx, base - 16, gx + 12, base, c);
-                s.c.Ellipse(gx + 6, base - 16, 6, 5, c);
+                s.Ellipse(gx + 6, base - 16, 6, 5, c);
                 s.c.Box(gx + 2, base - 14, gx + 4, base - 4, light);
                 break;
             case 1:  // a cross
@@ -212,21 +238,21 @@ void ArchWindows(Scene& s, int y, int h, int step, int offset, int w, uint8_t gl
     EachCell(s, step, w + 8, [&](int x, int k, uint32_t) {
         const int wx = x + offset;
         s.c.Box(wx - 4, y + w / 2, wx + w + 4, y + h + 4, frame);
-        s.c.Ellipse(wx + w / 2.0, y + w / 2.0, w / 2.0 + 4, w / 2.0 + 4, frame);
+        s.Ellipse(wx + w / 2.0, y + w / 2.0, w / 2.0 + 4, w / 2.0 + 4, frame);
         s.c.Box(wx, y + w / 2, wx + w, y + h, glass);
-        s.c.Ellipse(wx + w / 2.0, y + w / 2.0, w / 2.0, w / 2.0, glass);
+        s.Ellipse(wx + w / 2.0, y + w / 2.0, w / 2.0, w / 2.0, glass);
         if (w >= 56) s.c.Box(wx + w / 2 - 1, y, wx + w / 2 + 2, y + h, frame);  // mullion
         s.c.Box(wx, y + h / 2, wx + w, y + h / 2 + 3, frame);
-        s.c.Ellipse(wx + w / 2.0, y + w / 2.0, w / 5.0, w / 5.0, k % 2 ? light : frame);
+        s.Ellipse(wx + w / 2.0, y + w / 2.0, w / 5.0, w / 5.0, k % 2 ? light : frame);
     });
 }
 
 void Arcade(Scene& s, int y, int h, int step, int offset, int w, uint8_t recess, uint8_t rim) {
     EachCell(s, step, w + 8, [&](int x, int, uint32_t) {
         const int ax = x + offset;
-        s.c.Ellipse(ax + w / 2.0, y + w / 2.0, w / 2.0 + 3, w / 2.0 + 3, rim);
+        s.Ellipse(ax + w / 2.0, y + w / 2.0, w / 2.0 + 3, w / 2.0 + 3, rim);
         s.c.Box(ax - 3, y + w / 2, ax + w + 3, y + h, rim);
-        s.c.Ellipse(ax + w / 2.0, y + w / 2.0, w / 2.0, w / 2.0, recess);
+        s.Ellipse(ax + w / 2.0, y + w / 2.0, w / 2.0, w / 2.0, recess);
         s.c.Box(ax, y + w / 2, ax + w, y + h, recess);
     });
 }
@@ -236,13 +262,13 @@ void Banners(Scene& s, int y, int h, int step, int offset, int w, uint8_t cloth,
         const int bx = x + offset;
         s.c.Box(bx - 4, y - 3, bx + w + 4, y, trim);  // the pole
         s.c.Box(bx, y, bx + w, y + h, cloth);
-        s.c.Triangle(bx, y + h, bx + w, y + h, bx + w / 2.0, y + h + w / 2.0, cloth);
+        s.Triangle(bx, y + h, bx + w, y + h, bx + w / 2.0, y + h + w / 2.0, cloth);
         s.c.Box(bx, y + 6, bx + w, y + 9, trim);
         const double ey = y + h * 0.4;
         if (r % 2 == 0) {
-            s.c.Ellipse(bx + w / 2.0, ey, w * 0.22, w * 0.22, emblem);
+            s.Ellipse(bx + w / 2.0, ey, w * 0.22, w * 0.22, emblem);
         } else {
-            s.c.Triangle(bx + w * 0.25, ey - w * 0.2, bx + w * 0.75, ey - w * 0.2, bx + w / 2.0, ey + w * 0.3, emblem);
+            s.Triangle(bx + w * 0.25, ey - w * 0.2, bx + w * 0.75, ey - w * 0.2, bx + w / 2.0, ey + w * 0.3, emblem);
         }
     });
 }
@@ -252,14 +278,14 @@ void Torches(Scene& s, int y, int step, int offset, uint8_t bracket, int flameRa
         const int tx = x + offset;
         s.c.Box(tx - 2, y, tx + 3, y + 18, bracket);
         s.c.Box(tx - 5, y - 2, tx + 6, y + 1, bracket);
-        s.c.Ellipse(tx + 0.5, y - 8, 5, 8, Shade(flameRamp, 9));
-        s.c.Ellipse(tx + 0.5, y - 6, 2.5, 4, Shade(kYellow, 14));
+        s.Ellipse(tx + 0.5, y - 8, 5, 8, Shade(flameRamp, 9));
+        s.Ellipse(tx + 0.5, y - 6, 2.5, 4, Shade(kYellow, 14));
     });
 }
 
 void Candelabra(Scene& s, int x, int top, int base, uint8_t metal, int flameRamp) {
     s.c.Box(x - 2, top + 10, x + 2, base, metal);
-    s.c.Ellipse(x, base - 2, 10, 3, metal);  // a flat foot: nothing pointed at floor height
+    s.Ellipse(x, base - 2, 10, 3, metal);  // a flat foot: nothing pointed at floor height
     for (int arm = -2; arm <= 2; ++arm) {
         const int ax = x + arm * 16;
         if (arm != 0) {
@@ -268,7 +294,7 @@ void Candelabra(Scene& s, int x, int top, int base, uint8_t metal, int flameRamp
             s.c.Box(ax - 1, top + 12, ax + 2, top + 25 + drop, metal);
         }
         s.c.Box(ax - 2, top + 4, ax + 3, top + 12, Grey(24));  // candle
-        s.c.Ellipse(ax + 0.5, top - 1, 2.5, 5, Shade(flameRamp, 11));
+        s.Ellipse(ax + 0.5, top - 1, 2.5, 5, Shade(flameRamp, 11));
     }
 }
 
@@ -276,17 +302,17 @@ void Niches(Scene& s, int y, int h, int step, int offset, int w, uint8_t recess,
             uint8_t thing, uint8_t thingDark) {
     EachCell(s, step, w + 8, [&](int x, int, uint32_t r) {
         const int nx = x + offset;
-        s.c.Ellipse(nx + w / 2.0, y + w / 2.0, w / 2.0 + 3, w / 2.0 + 3, rim);
+        s.Ellipse(nx + w / 2.0, y + w / 2.0, w / 2.0 + 3, w / 2.0 + 3, rim);
         s.c.Box(nx - 3, y + w / 2, nx + w + 3, y + h + 3, rim);
-        s.c.Ellipse(nx + w / 2.0, y + w / 2.0, w / 2.0, w / 2.0, recess);
+        s.Ellipse(nx + w / 2.0, y + w / 2.0, w / 2.0, w / 2.0, recess);
         s.c.Box(nx, y + w / 2, nx + w, y + h, recess);
         const double cx = nx + w / 2.0, by = y + h;
         switch (content) {
             case 0: {  // a heap of bones crowned with skulls
-                s.c.Ellipse(cx, by, w / 2.0 - 2, 16, thingDark);
+                s.Ellipse(cx, by, w / 2.0 - 2, 16, thingDark);
                 for (int i = 0; i < 3; ++i) {
                     const double sx = cx + (i - 1) * 22, sy = by - 18 - (i == 1 ? 14 : 0);
-                    s.c.Ellipse(sx, sy, 10, 9, thing);
+                    s.Ellipse(sx, sy, 10, 9, thing);
                     s.c.Box(Lround(sx - 6), Lround(sy - 2), Lround(sx - 1), Lround(sy + 2), thingDark);
                     s.c.Box(Lround(sx + 1), Lround(sy - 2), Lround(sx + 6), Lround(sy + 2), thingDark);
                     s.c.Box(Lround(sx - 4), Lround(sy + 6), Lround(sx + 4), Lround(sy + 9), thing);
@@ -294,25 +320,25 @@ void Niches(Scene& s, int y, int h, int step, int offset, int w, uint8_t recess,
                 break;
             }
             case 1:  // an urn
-                s.c.Ellipse(cx, by - 12, 8, 11, thing);
+                s.Ellipse(cx, by - 12, 8, 11, thing);
                 s.c.Box(Lround(cx - 4), Lround(by - 28), Lround(cx + 4), Lround(by - 20), thing);
                 s.c.Box(Lround(cx - 8), Lround(by - 14), Lround(cx + 8), Lround(by - 12), thingDark);
                 break;
             case 2: {  // a robed figure on a plinth
                 const double top = y + w * 0.35;
                 s.c.Box(Lround(cx - w * 0.3), Lround(by - 14), Lround(cx + w * 0.3), Lround(by), thingDark);
-                s.c.Triangle(cx - w * 0.26, by - 14, cx + w * 0.26, by - 14, cx, top + 12, thing);
+                s.Triangle(cx - w * 0.26, by - 14, cx + w * 0.26, by - 14, cx, top + 12, thing);
                 s.c.Box(Lround(cx - w * 0.12), Lround(top + 12), Lround(cx + w * 0.12), Lround(by - 40), thing);
-                s.c.Ellipse(cx, top + 6, w * 0.1, w * 0.12, thing);
-                s.c.Line(cx + w * 0.1, top + 24, cx + w * 0.24, top + 6, 4, thing);  // a raised arm
+                s.Ellipse(cx, top + 6, w * 0.1, w * 0.12, thing);
+                s.Line(cx + w * 0.1, top + 24, cx + w * 0.24, top + 6, 4, thing);  // a raised arm
                 break;
             }
             case 3:  // a demon statue: horns and folded wings
                 s.c.Box(Lround(cx - 10), Lround(by - 10), Lround(cx + 10), Lround(by), thingDark);
-                s.c.Triangle(cx - 14, by - 10, cx + 14, by - 10, cx, by - 44, thing);
-                s.c.Ellipse(cx, by - 46, 6, 6, thing);
-                s.c.Triangle(cx - 6, by - 50, cx - 3, by - 50, cx - 8, by - 60, thing);
-                s.c.Triangle(cx + 3, by - 50, cx + 6, by - 50, cx + 8, by - 60, thing);
+                s.Triangle(cx - 14, by - 10, cx + 14, by - 10, cx, by - 44, thing);
+                s.Ellipse(cx, by - 46, 6, 6, thing);
+                s.Triangle(cx - 6, by - 50, cx - 3, by - 50, cx - 8, by - 60, thing);
+                s.Triangle(cx + 3, by - 50, cx + 6, by - 50, cx + 8, by - 60, thing);
                 s.c.Box(Lround(cx - 3), Lround(by - 48), Lround(cx - 1), Lround(by - 46), Shade(kRed, 10));
                 break;
             case 4:  // a sealed tomb plaque
@@ -322,7 +348,7 @@ void Niches(Scene& s, int y, int h, int step, int offset, int w, uint8_t recess,
                 break;
             default:  // a sarcophagus standing
                 s.c.Box(nx + 5, y + 10, nx + w - 5, Lround(by), thing);
-                s.c.Ellipse(cx, y + 12, (w - 10) / 2.0, 6, thing);
+                s.Ellipse(cx, y + 12, (w - 10) / 2.0, 6, thing);
                 s.c.Box(Lround(cx - 1), y + 16, Lround(cx + 2), Lround(by - 4), thingDark);
                 s.c.Box(nx + 9, y + 26, nx + w - 9, y + 29, thingDark);
                 break;
@@ -334,15 +360,15 @@ void Niches(Scene& s, int y, int h, int step, int offset, int w, uint8_t recess,
 void Gear(Scene& s, int cx, int cy, int r, int teeth, uint8_t c, uint8_t hole, double turn) {
     for (int t = 0; t < teeth; ++t) {
         const double a = turn + t * 2 * std::numbers::pi / teeth;
-        s.c.Line(cx + std::cos(a) * r * 0.8, cy + std::sin(a) * r * 0.8, cx + std::cos(a) * (r + 8),
-                 cy + std::sin(a) * (r + 8), 9, c);
+        s.Line(cx + std::cos(a) * r * 0.8, cy + std::sin(a) * r * 0.8, cx + std::cos(a) * (r + 8),
+               cy + std::sin(a) * (r + 8), 9, c);
     }
-    s.c.Ellipse(cx, cy, r, r, c);
-    s.c.Ellipse(cx, cy, r * 0.55, r * 0.55, hole);
-    s.c.Ellipse(cx, cy, r * 0.2, r * 0.2, c);
+    s.Ellipse(cx, cy, r, r, c);
+    s.Ellipse(cx, cy, r * 0.55, r * 0.55, hole);
+    s.Ellipse(cx, cy, r * 0.2, r * 0.2, c);
     for (int t = 0; t < 4; ++t) {
         const double a = turn + t * std::numbers::pi / 2;
-        s.c.Line(cx, cy, cx + std::cos(a) * r * 0.6, cy + std::sin(a) * r * 0.6, 5, c);
+        s.Line(cx, cy, cx + std::cos(a) * r * 0.6, cy + std::sin(a) * r * 0.6, 5, c);
     }
 }
 
@@ -368,15 +394,15 @@ void Webs(Scene& s, int step, int r, uint8_t c) {
         for (int i = 0; i <= 4; ++i) {
             const double a = std::numbers::pi / 2 * i / 4;
             const double dx = std::cos(a) * r * (left ? 1 : -1), dy = std::sin(a) * r;
-            s.c.Line(cx, cy, cx + dx, cy + dy, 1, c);
+            s.Line(cx, cy, cx + dx, cy + dy, 1, c);
         }
         for (int ring = 1; ring <= 3; ++ring) {
             const double rr = r * ring / 3.0;
             for (int i = 0; i < 4; ++i) {
                 const double a0 = std::numbers::pi / 2 * i / 4, a1 = std::numbers::pi / 2 * (i + 1) / 4;
                 const double sgn = left ? 1 : -1;
-                s.c.Line(cx + sgn * std::cos(a0) * rr, cy + std::sin(a0) * rr, cx + sgn * std::cos(a1) * rr,
-                         cy + std::sin(a1) * rr, 1, c);
+                s.Line(cx + sgn * std::cos(a0) * rr, cy + std::sin(a0) * rr, cx + sgn * std::cos(a1) * rr,
+                       cy + std::sin(a1) * rr, 1, c);
             }
         }
     });
@@ -396,16 +422,16 @@ void Racks(Scene& s, int y, int step, int offset, uint8_t wood, uint8_t steel, u
                 }
                 break;
             case 1:  // a round shield with crossed axes
-                s.c.Line(rx + 6, y + 10, rx + 58, y + 74, 3, wood);
-                s.c.Line(rx + 58, y + 10, rx + 6, y + 74, 3, wood);
-                s.c.Triangle(rx + 2, y + 4, rx + 16, y + 2, rx + 6, y + 22, steel);
-                s.c.Triangle(rx + 62, y + 4, rx + 48, y + 2, rx + 58, y + 22, steel);
-                s.c.Ellipse(rx + 32, y + 42, 22, 22, shield);
-                s.c.Ellipse(rx + 32, y + 42, 7, 7, steel);
+                s.Line(rx + 6, y + 10, rx + 58, y + 74, 3, wood);
+                s.Line(rx + 58, y + 10, rx + 6, y + 74, 3, wood);
+                s.Triangle(rx + 2, y + 4, rx + 16, y + 2, rx + 6, y + 22, steel);
+                s.Triangle(rx + 62, y + 4, rx + 48, y + 2, rx + 58, y + 22, steel);
+                s.Ellipse(rx + 32, y + 42, 22, 22, shield);
+                s.Ellipse(rx + 32, y + 42, 7, 7, steel);
                 break;
             default:  // a kite shield
                 s.c.Box(rx + 14, y + 8, rx + 50, y + 44, shield);
-                s.c.Triangle(rx + 14, y + 44, rx + 50, y + 44, rx + 32, y + 74, shield);
+                s.Triangle(rx + 14, y + 44, rx + 50, y + 44, rx + 32, y + 74, shield);
                 s.c.Box(rx + 30, y + 8, rx + 34, y + 66, steel);
                 s.c.Box(rx + 14, y + 26, rx + 50, y + 30, steel);
                 break;
@@ -428,35 +454,35 @@ void Curtains(Scene& s, int y1, int step, uint8_t c, uint8_t fold) {
         s.c.Box(x, 0, x + step, 18, c);
         for (int i = 0; i < step; i += step / 4) {
             const double cx = x + i + step / 8.0;
-            s.c.Ellipse(cx, 18, step / 8.0, 10, c);
+            s.Ellipse(cx, 18, step / 8.0, 10, c);
         }
-        s.c.Triangle(x, 0, x + step * 0.3, 0, x, y1, c);
-        s.c.Triangle(x + step, 0, x + step * 0.7, 0, x + step, y1, c);
+        s.Triangle(x, 0, x + step * 0.3, 0, x, y1, c);
+        s.Triangle(x + step, 0, x + step * 0.7, 0, x + step, y1, c);
         s.c.Box(x, 18, x + step, 22, fold);
     });
 }
 
 void Eye(Scene& s, int cx, int cy, int r, uint8_t white, uint8_t iris, uint8_t pupil, uint8_t lid) {
-    s.c.Ellipse(cx, cy, r * 1.25, r * 0.75, lid);
-    s.c.Ellipse(cx, cy, r * 1.1, r * 0.6, white);
-    s.c.Ellipse(cx, cy, r * 0.5, r * 0.5, iris);
-    s.c.Ellipse(cx, cy, r * 0.2, r * 0.32, pupil);
-    for (int i = -3; i <= 3; ++i) s.c.Line(cx + i * r * 0.3, cy - r * 0.8, cx + i * r * 0.4, cy - r * 1.1, 2, lid);
+    s.Ellipse(cx, cy, r * 1.25, r * 0.75, lid);
+    s.Ellipse(cx, cy, r * 1.1, r * 0.6, white);
+    s.Ellipse(cx, cy, r * 0.5, r * 0.5, iris);
+    s.Ellipse(cx, cy, r * 0.2, r * 0.32, pupil);
+    for (int i = -3; i <= 3; ++i) s.Line(cx + i * r * 0.3, cy - r * 0.8, cx + i * r * 0.4, cy - r * 1.1, 2, lid);
 }
 
 void RoseWindow(Scene& s, int cx, int cy, int r, uint8_t frame, uint8_t a, uint8_t b, uint8_t glow) {
-    s.c.Ellipse(cx, cy, r + 6, r + 6, frame);
+    s.Ellipse(cx, cy, r + 6, r + 6, frame);
     for (int i = 0; i < 12; ++i) {
         const double a0 = i * std::numbers::pi / 6, a1 = (i + 1) * std::numbers::pi / 6;
-        s.c.Triangle(cx, cy, cx + std::cos(a0) * r, cy + std::sin(a0) * r, cx + std::cos(a1) * r, cy + std::sin(a1) * r,
-                     i % 2 ? a : b);
+        s.Triangle(cx, cy, cx + std::cos(a0) * r, cy + std::sin(a0) * r, cx + std::cos(a1) * r, cy + std::sin(a1) * r,
+                   i % 2 ? a : b);
     }
     for (int i = 0; i < 12; ++i) {
         const double t = i * std::numbers::pi / 6;
-        s.c.Line(cx, cy, cx + std::cos(t) * r, cy + std::sin(t) * r, 2, frame);
+        s.Line(cx, cy, cx + std::cos(t) * r, cy + std::sin(t) * r, 2, frame);
     }
     Ring(s, cx, cy, r * 0.55, 3, frame);
-    s.c.Ellipse(cx, cy, r * 0.18, r * 0.18, glow);
+    s.Ellipse(cx, cy, r * 0.18, r * 0.18, glow);
 }
 
 void Arch(Scene& s, double cx, double cy, double r, double thick, uint8_t c) {
@@ -464,7 +490,7 @@ void Arch(Scene& s, double cx, double cy, double r, double thick, uint8_t c) {
     for (int i = 0; i < steps; ++i) {
         const double a0 = std::numbers::pi * (1 + static_cast<double>(i) / steps);
         const double a1 = std::numbers::pi * (1 + static_cast<double>(i + 1) / steps);
-        s.c.Line(cx + std::cos(a0) * r, cy + std::sin(a0) * r, cx + std::cos(a1) * r, cy + std::sin(a1) * r, thick, c);
+        s.Line(cx + std::cos(a0) * r, cy + std::sin(a0) * r, cx + std::cos(a1) * r, cy + std::sin(a1) * r, thick, c);
     }
 }
 
@@ -472,29 +498,29 @@ void Ring(Scene& s, double cx, double cy, double r, double thick, uint8_t c) {
     const int steps = std::max(24, static_cast<int>(r * 2));
     for (int i = 0; i < steps; ++i) {
         const double a0 = i * 2 * std::numbers::pi / steps, a1 = (i + 1) * 2 * std::numbers::pi / steps;
-        s.c.Line(cx + std::cos(a0) * r, cy + std::sin(a0) * r, cx + std::cos(a1) * r, cy + std::sin(a1) * r, thick, c);
+        s.Line(cx + std::cos(a0) * r, cy + std::sin(a0) * r, cx + std::cos(a1) * r, cy + std::sin(a1) * r, thick, c);
     }
 }
 
 void Throne(Scene& s, int cx, int base, int h, uint8_t c, uint8_t trim, uint8_t cushion) {
     const int w = h / 2;
     s.c.Box(cx - w / 2, base - h, cx + w / 2, base - h / 3, c);  // back
-    s.c.Triangle(cx - w / 2.0, base - h, cx + w / 2.0, base - h, cx, base - h - w / 2.0, c);
+    s.Triangle(cx - w / 2.0, base - h, cx + w / 2.0, base - h, cx, base - h - w / 2.0, c);
     s.c.Box(cx - w / 2 - 10, base - h / 2, cx + w / 2 + 10, base, c);  // seat and arms
     s.c.Box(cx - w / 2 + 6, base - h + 10, cx + w / 2 - 6, base - h / 2 - 4, cushion);
     s.c.Box(cx - w / 2 - 10, base - h / 2, cx + w / 2 + 10, base - h / 2 + 4, trim);
     s.c.Box(cx - w / 2, base - h, cx + w / 2, base - h + 4, trim);
-    s.c.Ellipse(cx, base - h - w / 4.0, 6, 6, trim);
+    s.Ellipse(cx, base - h - w / 4.0, 6, 6, trim);
 }
 
 void Door(Scene& s, int x, int w, int base, int h, uint8_t frame, uint8_t dark, uint8_t glow) {
     const double cx = x + w / 2.0;
     s.c.Box(x - 6, base - h + w / 2, x + w + 6, base, frame);
-    s.c.Ellipse(cx, base - h + w / 2.0, w / 2.0 + 6, w / 2.0 + 6, frame);
+    s.Ellipse(cx, base - h + w / 2.0, w / 2.0 + 6, w / 2.0 + 6, frame);
     s.c.Box(x, base - h + w / 2, x + w, base, dark);
-    s.c.Ellipse(cx, base - h + w / 2.0, w / 2.0, w / 2.0, dark);
+    s.Ellipse(cx, base - h + w / 2.0, w / 2.0, w / 2.0, dark);
     s.c.Box(x + 6, base - h + w / 2 + 10, x + w - 6, base, glow);
-    s.c.Ellipse(cx, base - h + w / 2.0 + 10, w / 2.0 - 6, w / 2.0 - 6, glow);
+    s.Ellipse(cx, base - h + w / 2.0 + 10, w / 2.0 - 6, w / 2.0 - 6, glow);
 }
 
 void Water(Scene& s, int y, int ramp, int shallow) {
@@ -512,15 +538,16 @@ void Lava(Scene& s, int y) {
     Bands(s, y + 3, kPanelH, kOrange, 9, 5);
     EachCell(s, 80, 30, [&](int x, int, uint32_t r) {
         const int ry = y + 10 + static_cast<int>(r % static_cast<uint32_t>(std::max(1, kPanelH - y - 14)));
-        s.c.Ellipse(x + static_cast<int>((r >> 9) % 60), ry, 14, 3, Shade(kYellow, 10));
+        s.Ellipse(x + static_cast<int>((r >> 9) % 60), ry, 14, 3, Shade(kYellow, 10));
     });
 }
 
 void Mist(Scene& s, int y, uint8_t c, uint8_t light) {
     for (int x = 0; x < kPanelW; ++x) {
-        const int top = y + Lround(10 * std::sin((s.x0 + x) * 2 * std::numbers::pi / 160.0));
+        const int wx = WrapX(s, s.x0 + x);
+        const int top = y + Lround(10 * std::sin(wx * 2 * std::numbers::pi / 160.0));
         s.c.Box(x, top, x + 1, kPanelH, c);
-        const int hi = y + 18 + Lround(6 * std::sin((s.x0 + x) * 2 * std::numbers::pi / 80.0 + 1));
+        const int hi = y + 18 + Lround(6 * std::sin(wx * 2 * std::numbers::pi / 80.0 + 1));
         s.c.Box(x, hi, x + 1, hi + 3, light);
     }
 }

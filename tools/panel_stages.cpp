@@ -76,7 +76,7 @@ void CaveRock(Scene& s, uint8_t far, uint8_t near, int farFloor) {
     EachCell(s, 80, 30, [&](int x, int, uint32_t r) {
         const int cx = x + static_cast<int>(r % 60);
         const int len = 30 + static_cast<int>((r >> 7) % 70);
-        s.c.Ellipse(cx, 0, 14 + static_cast<int>((r >> 15) % 10), len, near);
+        s.Ellipse(cx, 0, 14 + static_cast<int>((r >> 15) % 10), len, near);
     });
     Ridge(s, farFloor - 80, 70, 120, far, farFloor, 23, true);
 }
@@ -85,7 +85,7 @@ void CaveRock(Scene& s, uint8_t far, uint8_t near, int farFloor) {
 void Wisps(Scene& s, int y0, int y1, uint8_t c, int step) {
     EachCell(s, step, 10, [&](int x, int, uint32_t r) {
         const int wy = y0 + static_cast<int>(r % static_cast<uint32_t>(std::max(1, y1 - y0)));
-        s.c.Ellipse(x + static_cast<int>((r >> 10) % static_cast<uint32_t>(step)), wy, 4, 3, c);
+        s.Ellipse(x + static_cast<int>((r >> 10) % static_cast<uint32_t>(step)), wy, 4, 3, c);
     });
 }
 
@@ -93,7 +93,7 @@ void Wisps(Scene& s, int y0, int y1, uint8_t c, int step) {
 void SkullFrieze(Scene& s, int y, uint8_t bone, uint8_t hole, uint8_t band) {
     s.c.Box(0, y, kPanelW, y + 20, band);
     EachCell(s, 64, 16, [&](int x, int, uint32_t) {
-        s.c.Ellipse(x + 32, y + 10, 8, 7, bone);
+        s.Ellipse(x + 32, y + 10, 8, 7, bone);
         s.c.Box(x + 27, y + 8, x + 31, y + 11, hole);
         s.c.Box(x + 33, y + 8, x + 37, y + 11, hole);
     });
@@ -134,7 +134,7 @@ FloorStyle Waterway(Scene& s) {  // 3
     Blocks(s, 0, 480, S(kTeal, 2), S(kTeal, 1), 24, 320);
     Arcade(s, 110, 300, 320, 40, 200, S(kTeal, 0), S(kTeal, 3));
     EachCell(s, 320, 8, [&](int x, int, uint32_t) {  // drains spilling into the channel
-        s.c.Ellipse(x + 300, 76, 12, 10, G(3));
+        s.Ellipse(x + 300, 76, 12, 10, G(3));
         s.c.Box(x + 296, 76, x + 304, 110, S(kCyan, 6));
     });
     Abyss(s, 376, S(kTeal, 0));
@@ -191,8 +191,8 @@ FloorStyle LavaMine(Scene& s) {  // 8
     EachCell(s, 320, 40, [&](int x, int, uint32_t) {  // timber frames, braced
         s.c.Box(x + 20, 60, x + 32, 349, S(kOrange, 2));
         s.c.Box(x + 128, 60, x + 140, 349, S(kOrange, 2));
-        s.c.Line(x + 32, 110, x + 60, 70, 6, S(kOrange, 2));
-        s.c.Line(x + 128, 110, x + 100, 70, 6, S(kOrange, 2));
+        s.Line(x + 32, 110, x + 60, 70, 6, S(kOrange, 2));
+        s.Line(x + 128, 110, x + 100, 70, 6, S(kOrange, 2));
     });
     Torches(s, 170, 320, 26, G(5), kOrange);
     Abyss(s, 396, S(kRed, 0));
@@ -244,13 +244,13 @@ FloorStyle Courtyard(Scene& s) {  // 12
     Arcade(s, 100, 185, 160, 30, 100, S(kSky, 6), G(12));
     EachCell(s, 160, 40, [&](int x, int k, uint32_t r) {
         if (k % 3 == 1) {  // a stretch of the top fallen away
-            s.c.Triangle(x + 40, 70, x + 150, 70, x + 100, 96, S(kSky, 7));
+            s.Triangle(x + 40, 70, x + 150, 70, x + 100, 96, S(kSky, 7));
             s.c.Box(x + 40, 60, x + 150, 70, S(kSky, 7));
         }
         for (int i = 0; i < 4; ++i) {  // ivy hanging over the arches
             const int ix = x + static_cast<int>((r >> (i * 6)) % 150);
-            s.c.Ellipse(ix, 74, 10 + i * 2, 7, S(kGreen, 3));
-            s.c.Ellipse(ix + 3, 74 + 12 + i * 9, 5, 10 + i * 5, S(kGreen, 3));
+            s.Ellipse(ix, 74, 10 + i * 2, 7, S(kGreen, 3));
+            s.Ellipse(ix + 3, 74 + 12 + i * 9, 5, 10 + i * 5, S(kGreen, 3));
         }
     });
     Abyss(s, 332, S(kGreen, 1));
@@ -262,7 +262,7 @@ FloorStyle BatCave(Scene& s) {  // 13
     Bands(s, 0, 480, kBlue, 1, 0);
     CaveRock(s, S(kBlue, 2), S(kBlue, 1), 279);
     EachCell(s, 160, 10, [&](int x, int, uint32_t r) {  // glowing moss
-        s.c.Ellipse(x + static_cast<int>(r % 140), 140 + static_cast<int>((r >> 8) % 60), 6, 3, S(kTeal, 6));
+        s.Ellipse(x + static_cast<int>(r % 140), 140 + static_cast<int>((r >> 8) % 60), 6, 3, S(kTeal, 6));
     });
     Abyss(s, 279, G(0));
     return Floor(Material::kRock, G(21), G(14), S(kBlue, 3), S(kBlue, 1), S(kBlue, 2), S(kBlue, 1));
@@ -283,15 +283,15 @@ FloorStyle Greenhouse(Scene& s) {  // 15
     for (int y = 40; y < 240; y += 70) s.c.Box(0, y, kPanelW, y + 2, G(22));
     EachCell(s, 320, 100, [&](int x, int, uint32_t r) {  // palms and flowering shrubs
         const int cx = x + 60 + static_cast<int>(r % 100);
-        s.c.Line(cx, 400, cx + 10, 190, 9, S(kOrange, 3));
+        s.Line(cx, 400, cx + 10, 190, 9, S(kOrange, 3));
         for (int i = 0; i < 6; ++i) {
             const double a = std::numbers::pi * (0.05 + 0.18 * i);
-            s.c.Line(cx + 10, 190, cx + 10 - std::cos(a) * 80, 190 - std::sin(a) * 30 + 40, 7, S(kGreen, 4));
+            s.Line(cx + 10, 190, cx + 10 - std::cos(a) * 80, 190 - std::sin(a) * 30 + 40, 7, S(kGreen, 4));
         }
-        s.c.Ellipse(cx + 140, 340, 60, 50, S(kGreen, 3));
-        s.c.Ellipse(cx + 120, 320, 30, 24, S(kGreen, 5));
+        s.Ellipse(cx + 140, 340, 60, 50, S(kGreen, 3));
+        s.Ellipse(cx + 120, 320, 30, 24, S(kGreen, 5));
         for (int i = 0; i < 5; ++i)
-            s.c.Ellipse(cx + 100 + i * 18, 310 + ((r >> (i * 3)) % 30), 4, 4, i % 2 ? S(kPink, 10) : S(kYellow, 11));
+            s.Ellipse(cx + 100 + i * 18, 310 + ((r >> (i * 3)) % 30), 4, 4, i % 2 ? S(kPink, 10) : S(kYellow, 11));
     });
     return Floor(Material::kBrick, S(kOrange, 12), S(kOrange, 8), S(kOrange, 5), S(kOrange, 2), S(kOrange, 3),
                  S(kOrange, 2));
@@ -330,15 +330,15 @@ FloorStyle DemonChapel(Scene& s) {  // 18
 FloorStyle ClockTower(Scene& s) {  // 19
     Blocks(s, 0, 480, S(kOrange, 1), S(kOrange, 0), 40, 320);
     AtWorld(s, 640, 150, [&](int x) {  // the great clock's face, hands and ticks
-        s.c.Ellipse(x, 100, 120, 120, S(kYellow, 4));
-        s.c.Ellipse(x, 100, 108, 108, S(kYellow, 7));
+        s.Ellipse(x, 100, 120, 120, S(kYellow, 4));
+        s.Ellipse(x, 100, 108, 108, S(kYellow, 7));
         for (int t = 0; t < 12; ++t) {
             const double a = t * std::numbers::pi / 6;
-            s.c.Line(x + std::cos(a) * 92, 100 + std::sin(a) * 92, x + std::cos(a) * 104, 100 + std::sin(a) * 104, 4,
-                     S(kOrange, 2));
+            s.Line(x + std::cos(a) * 92, 100 + std::sin(a) * 92, x + std::cos(a) * 104, 100 + std::sin(a) * 104, 4,
+                   S(kOrange, 2));
         }
-        s.c.Line(x, 100, x + 50, 60, 6, S(kOrange, 1));
-        s.c.Line(x, 100, x - 20, 180, 5, S(kOrange, 1));
+        s.Line(x, 100, x + 50, 60, 6, S(kOrange, 1));
+        s.Line(x, 100, x - 20, 180, 5, S(kOrange, 1));
     });
     AtWorld(s, 1600, 90, [&](int x) { Gear(s, x, 110, 70, 14, S(kYellow, 3), S(kOrange, 1), 0.1); });
     AtWorld(s, 1740, 60, [&](int x) { Gear(s, x, 200, 40, 9, S(kYellow, 3), S(kOrange, 1), 0.3); });
@@ -409,7 +409,7 @@ FloorStyle MadCorridor(Scene& s) {  // 26
     });
     EachCell(s, 320, 40, [&](int x, int k, uint32_t) {  // pillars leaning this way and that
         const double lean = (k % 2 ? 1 : -1) * 30;
-        s.c.Line(x + 20 - lean, 0, x + 20 + lean, 383, 22, S(kLime, 3));
+        s.Line(x + 20 - lean, 0, x + 20 + lean, 383, 22, S(kLime, 3));
     });
     EachCell(s, 320, 30, [&](int x, int, uint32_t r) {
         Eye(s, x + 100 + static_cast<int>(r % 60), 90 + static_cast<int>((r >> 8) % 80), 14, G(20), S(kRed, 5), G(1),
@@ -460,11 +460,11 @@ FloorStyle SnakeLair(Scene& s) {  // 30
     Bands(s, 0, 480, kLime, 0, 2);
     for (int band = 0; band < 3; ++band)
         for (int x = 0; x < kPanelW; ++x) {
-            const double y = 60 + band * 70 + 14 * std::sin((s.x0 + x) * 2 * std::numbers::pi / 320.0 + band);
+            const double y = 60 + band * 70 + 14 * std::sin(WrapX(s, s.x0 + x) * 2 * std::numbers::pi / 320.0 + band);
             s.c.Box(x, static_cast<int>(y), x + 1, static_cast<int>(y) + 7, S(kLime, 3));
         }
     EachCell(s, 160, 20, [&](int x, int, uint32_t r) {
-        s.c.Ellipse(x + static_cast<int>(r % 120), 30 + static_cast<int>((r >> 8) % 150), 16, 11, G(1));
+        s.Ellipse(x + static_cast<int>(r % 120), 30 + static_cast<int>((r >> 8) % 150), 16, 11, G(1));
     });
     Abyss(s, 297, G(0));
     return Floor(Material::kRock, S(kLime, 11), S(kLime, 7), S(kOrange, 3), S(kOrange, 1), S(kOrange, 2),
@@ -481,10 +481,10 @@ FloorStyle RoseGarden(Scene& s) {  // 31
         Arch(s, x + 160, 200, 57, 6, G(18));
         for (int i = 0; i < 9; ++i) {  // roses climbing the arch
             const double a = std::numbers::pi * (0.1 + 0.1 * i);
-            s.c.Ellipse(x + 160 - std::cos(a) * 57, 200 - std::sin(a) * 57, 5, 4, i % 3 ? S(kRed, 6) : S(kPink, 8));
+            s.Ellipse(x + 160 - std::cos(a) * 57, 200 - std::sin(a) * 57, 5, 4, i % 3 ? S(kRed, 6) : S(kPink, 8));
         }
         for (int i = 0; i < 6; ++i)  // and on the hedge below it
-            s.c.Ellipse(x + 20 + ((r >> (i * 4)) % 280), 345 + ((r >> (i * 3 + 2)) % 60), 5, 4, S(kRed, 6));
+            s.Ellipse(x + 20 + ((r >> (i * 4)) % 280), 345 + ((r >> (i * 3 + 2)) % 60), 5, 4, S(kRed, 6));
     });
     return Floor(Material::kEarth, S(kYellow, 12), G(20), S(kOrange, 5), S(kOrange, 2), S(kOrange, 3), S(kOrange, 2));
 }
@@ -517,9 +517,9 @@ FloorStyle Smithy(Scene& s) {  // 34
     HallWall(s, 480, G(3), G(1));
     Arcade(s, 250, 110, 320, 60, 110, S(kOrange, 7), G(6));
     EachCell(s, 320, 0, [&](int x, int, uint32_t) {  // hoods and chimneys over the forges
-        s.c.Triangle(x + 40, 250, x + 190, 250, x + 115, 180, G(6));
+        s.Triangle(x + 40, 250, x + 190, 250, x + 115, 180, G(6));
         s.c.Box(x + 100, 0, x + 130, 185, G(6));
-        s.c.Ellipse(x + 115, 320, 30, 10, S(kYellow, 10));
+        s.Ellipse(x + 115, 320, 30, 10, S(kYellow, 10));
     });
     Racks(s, 120, 320, 220, G(2), G(14), G(9), 1);
     return Floor(Material::kMetal, G(22), G(15), G(7), G(2), G(4), G(3));
@@ -549,7 +549,7 @@ FloorStyle Arena(Scene& s) {  // 36
     Arcade(s, 345, 71, 160, 40, 60, S(kOrange, 3), S(kOrange, 7));
     EachCell(s, 160, 30, [&](int x, int k, uint32_t) {  // pennants over the stands
         s.c.Box(x + 80, 40, x + 83, 160, G(6));
-        s.c.Triangle(x + 83, 42, x + 83, 70, x + 120, 56, k % 2 ? S(kRed, 6) : S(kBlue, 6));
+        s.Triangle(x + 83, 42, x + 83, 70, x + 120, 56, k % 2 ? S(kRed, 6) : S(kBlue, 6));
     });
     return Floor(Material::kEarth, S(kYellow, 12), S(kYellow, 8), S(kYellow, 6), S(kOrange, 4), S(kOrange, 5),
                  S(kOrange, 4));
@@ -573,8 +573,8 @@ FloorStyle CursedTower(Scene& s) {  // 38
         for (int i = 0; i < 3; ++i) {
             const double a = i * 2 * std::numbers::pi / 3 - std::numbers::pi / 2;
             const double b = (i + 1) * 2 * std::numbers::pi / 3 - std::numbers::pi / 2;
-            s.c.Line(x + 230 + std::cos(a) * 44, 200 + std::sin(a) * 44, x + 230 + std::cos(b) * 44,
-                     200 + std::sin(b) * 44, 2, S(kLime, 4));
+            s.Line(x + 230 + std::cos(a) * 44, 200 + std::sin(a) * 44, x + 230 + std::cos(b) * 44,
+                   200 + std::sin(b) * 44, 2, S(kLime, 4));
         }
     });
     Chains(s, 0, 120, 320, 140, G(6));
@@ -613,7 +613,7 @@ FloorStyle MagicTower(Scene& s) {  // 41
         Ring(s, x + 250, 230, 60, 2, glow);
         for (int i = 0; i < 6; ++i) {
             const double a = i * std::numbers::pi / 3;
-            s.c.Ellipse(x + 250 + std::cos(a) * 70, 230 + std::sin(a) * 70, 4, 4, glow);
+            s.Ellipse(x + 250 + std::cos(a) * 70, 230 + std::sin(a) * 70, 4, 4, glow);
         }
     });
     return Floor(Material::kMarble, S(kViolet, 12), S(kViolet, 8), S(kIndigo, 4), S(kIndigo, 2), S(kIndigo, 3),
@@ -698,9 +698,9 @@ FloorStyle FinalCorridor(Scene& s) {  // 48
 
 FloorStyle DemonLord(Scene& s) {  // 49
     s.c.Box(0, 0, kPanelW, 480, G(1));
-    s.c.Ellipse(320, 170, 150, 150, S(kRed, 2));
+    s.Ellipse(320, 170, 150, 150, S(kRed, 2));
     for (int r = 140; r > 20; r -= 20) Ring(s, 320, 170, r, 3, S(kRed, r % 40 ? 4 : 6));
-    s.c.Ellipse(320, 170, 30, 30, S(kMagenta, 8));
+    s.Ellipse(320, 170, 30, 30, S(kMagenta, 8));
     Pillars(s, 0, 480, 640, 40, 60, G(4), G(7), G(0));
     Pillars(s, 0, 480, 640, 540, 60, G(4), G(7), G(0));
     return Floor(Material::kMarble, S(kMagenta, 11), S(kMagenta, 7), G(5), G(2), G(3), G(2));
@@ -711,9 +711,9 @@ FloorStyle ThunderVillage(Scene& s) {  // 50
     Clouds(s, 20, 60, G(3), G(6), 160);
     EachCell(s, 640, 60, [&](int x, int, uint32_t r) {  // a flash far off in the clouds
         const double lx = x + 100 + (r % 400);
-        s.c.Line(lx, 30, lx - 8, 52, 2, S(kYellow, 12));
-        s.c.Line(lx - 8, 52, lx + 4, 60, 2, S(kYellow, 12));
-        s.c.Line(lx + 4, 60, lx - 6, 86, 2, S(kYellow, 12));
+        s.Line(lx, 30, lx - 8, 52, 2, S(kYellow, 12));
+        s.Line(lx - 8, 52, lx + 4, 60, 2, S(kYellow, 12));
+        s.Line(lx + 4, 60, lx - 6, 86, 2, S(kYellow, 12));
     });
     Mountains(s, 340, 120, G(3), G(3), 320);
     s.c.Box(0, 340, kPanelW, 443, S(kGreen, 1));  // the fields the village stands in
