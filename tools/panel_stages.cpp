@@ -272,7 +272,7 @@ FloorStyle CandleHall(Scene& s) {  // 14
     HallWall(s, 480, S(kRed, 1), S(kRed, 0));
     ArchWindows(s, 60, 170, 320, 130, 64, S(kBlue, 3), S(kYellow, 3), S(kBlue, 6));
     // Tall candelabras against the wall, their flames far above the floor.
-    EachCell(s, 320, 30, [&](int x, int, uint32_t) { Candelabra(s, x + 300, 230, 425, S(kYellow, 3), kOrange); });
+    EachCell(s, 320, 30, [&](int x, int, uint32_t) { Candelabra(s, x + 30, 230, 425, S(kYellow, 3), kOrange); });
     Curtains(s, 120, 320, S(kRed, 3), S(kRed, 1));
     return Floor(Material::kMarble, G(27), S(kYellow, 9), S(kRed, 4), S(kRed, 2), S(kRed, 3), S(kRed, 2));
 }
