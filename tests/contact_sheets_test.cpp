@@ -1,5 +1,7 @@
 // The review sheets: one PNG per family, every set in the family that draws
 // it, and the game's data tree untouched by them.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -23,7 +25,8 @@ uint32_t BigEndian(const std::vector<uint8_t>& b, size_t at) {
 }
 
 TEST(ContactSheets, OnePngPerFamilyWithBoxesOnASecondCopy) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "morvane-sheets-test";
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("morvane-sheets-test-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     const std::vector<SheetBox> boxes = {{"Red_Whip", 3, platform::Rect{0, 0, 144, 60}, false}};
     ASSERT_TRUE(WriteContactSheets(dir.string(), &boxes));
