@@ -229,9 +229,197 @@ void PaintWolf(Canvas& c, int frame) {
     if (left) c.MirrorX();
 }
 
+// --- the minotaur of stage 42 and its clods -----------------------------------------
+
+struct Rc {
+    int l, t, r, b;
+    int W() const { return r - l; }
+    int H() const { return b - t; }
+    double X(double f) const { return l + f * (r - l); }
+    double Y(double f) const { return t + f * (b - t); }
+    bool Empty() const { return r <= l; }
+};
+
+Rc MirrorRc(Rc r, int width) { return r.Empty() ? r : Rc{width - r.r, r.t, width - r.l, r.b}; }
+
+// By frame, in the picture's pixels: the body (its weapon box), the reach of
+// its arm or axe (none when empty) and the row its hooves stand on (0 in the
+// air). The left-facing run has its own boxes, not a mirror of the right.
+struct MinoFrame {
+    Rc body, reach;
+    int feet;
+};
+// clang-format off
+constexpr MinoFrame kMinoFrames[26] = {
+    {{0, 0, 96, 150}, {120, 8, 168, 64}, 154},   {{0, 0, 96, 150}, {0, 0, 130, 176}, 180},
+    {{0, 0, 96, 150}, {0, 0, 112, 180}, 184},    {{0, 0, 96, 150}, {0, 0, 130, 190}, 188},
+    {{0, 0, 96, 150}, {0, 0, 130, 176}, 180},    {{0, 0, 96, 150}, {0, 0, 162, 150}, 154},
+    {{0, 0, 96, 150}, {}, 154},                  {{0, 0, 96, 150}, {0, 0, 154, 170}, 168},
+    {{0, 0, 96, 150}, {108, 28, 154, 90}, 154},  {{0, 0, 96, 150}, {120, 20, 224, 104}, 150},
+    {{0, 0, 96, 150}, {106, 104, 164, 160}, 160}, {{0, 0, 96, 150}, {146, 56, 206, 114}, 154},
+    {{70, 54, 148, 212}, {0, 0, 150, 30}, 0},
+    {{72, 0, 168, 150}, {0, 8, 48, 64}, 154},    {{72, 0, 168, 150}, {0, 0, 130, 176}, 180},
+    {{72, 0, 168, 150}, {0, 0, 112, 180}, 184},  {{72, 0, 168, 150}, {0, 0, 130, 190}, 188},
+    {{72, 0, 168, 150}, {0, 0, 130, 176}, 180},  {{72, 0, 168, 150}, {0, 0, 162, 150}, 154},
+    {{72, 0, 168, 150}, {}, 154},                {{72, 0, 168, 150}, {0, 0, 154, 170}, 168},
+    {{72, 0, 168, 150}, {0, 28, 46, 90}, 154},   {{72, 0, 168, 150}, {0, 20, 104, 104}, 150},
+    {{72, 0, 168, 150}, {0, 104, 58, 160}, 160}, {{72, 0, 168, 150}, {0, 56, 60, 114}, 154},
+    {{0, 54, 88, 212}, {0, 0, 150, 30}, 0},
+};
+// clang-format on
+
+// A clod of earth: a lumpy brown ball with a few stones in it.
+void Clod(const Pen& pen, Pt at, double r) {
+    pen.Ell(at, r, r * 0.85, Shade(kOrange, 4));
+    pen.Ell(Pt{at.u + r * 0.4, at.v - r * 0.3}, r * 0.6, r * 0.5, Shade(kOrange, 5));
+    pen.Ell(Pt{at.u - r * 0.5, at.v + r * 0.2}, r * 0.45, r * 0.4, Shade(kOrange, 3));
+}
+
+// The great axe: its haft from the grip to the blade, the blade a half moon
+// filling the box it strikes with.
+void Axe(const Pen& pen, Pt grip, Pt butt, const Rc& blade, bool upright) {
+    const uint8_t wood = Shade(kOrange, 3), steel = Grey(21);
+    const Pt head = upright ? Pt{blade.X(0.1), blade.Y(0.5)} : Pt{blade.X(0.12), blade.Y(0.5)};
+    pen.Cap(butt, 2.5, head, 2.5, wood);
+    (void)grip;
+    pen.Poly({{blade.X(0), blade.Y(0.22)},
+              {blade.X(0.55), blade.Y(0)},
+              {blade.X(1), blade.Y(0.02)},
+              {blade.X(0.82), blade.Y(0.5)},
+              {blade.X(1), blade.Y(0.98)},
+              {blade.X(0.55), blade.Y(1)},
+              {blade.X(0), blade.Y(0.78)}},
+             steel);
+    pen.Cap(head, 3.5, Pt{head.u, head.v}, 3.5, Grey(12));
+}
+
+void PaintMino(Canvas& c, int frame) {
+    const bool left = frame >= 13;
+    const int pose = frame % 13;
+    const MinoFrame& m = kMinoFrames[frame];
+    const Rc B = left ? MirrorRc(m.body, c.w) : m.body;
+    const Rc R = left ? MirrorRc(m.reach, c.w) : m.reach;
+    const Pen pen(c, 0, 0, 1, 1);
+    const uint8_t hide = Shade(kOrange, 5), far = Shade(kOrange, 3), horn = Grey(25), cloth = Shade(kRed, 5);
+    const double bw = B.W(), bh = B.H();
+    const bool air = m.feet == 0;
+    const double feet = air ? B.b - 2 : m.feet - 1;
+    // The body's joints, facing right.
+    const Pt head{B.X(0.6), B.Y(0.15)}, chest{B.X(0.5), B.Y(0.34)}, hip{B.X(0.46), B.Y(0.6)};
+    const Pt shoulderN{B.X(0.64), B.Y(0.28)}, shoulderF{B.X(0.34), B.Y(0.28)};
+    Pt kneeN{B.X(0.62), B.Y(0.8)}, hoofN{B.X(0.64), feet - 3}, kneeF{B.X(0.3), B.Y(0.8)}, hoofF{B.X(0.22), feet - 3};
+    if (air) {
+        kneeN = Pt{B.X(0.8), B.Y(0.74)}, hoofN = Pt{B.X(0.62), feet - 3};
+        kneeF = Pt{B.X(0.62), B.Y(0.78)}, hoofF = Pt{B.X(0.34), feet - 3};
+    } else if (pose == 5 || pose == 8) {  // a hop as it throws or heaves the axe up
+        kneeN = Pt{B.X(0.72), B.Y(0.78)}, kneeF = Pt{B.X(0.28), B.Y(0.82)};
+    }
+    // Hands and what they hold, by pose.
+    Pt handN{B.X(0.8), B.Y(0.55)}, handF{B.X(0.2), B.Y(0.58)};
+    bool axe = false, upright = false;
+    int clods = 0;
+    Pt throwTo{};
+    Rc blade{};
+    Pt butt{};
+    switch (pose) {
+        case 0:
+            axe = upright = true;
+            blade = R;
+            handN = Pt{R.X(0.1), B.Y(0.42)}, handF = Pt{R.X(0.1), B.Y(0.58)};
+            butt = Pt{R.X(0.1), B.Y(0.9)};
+            break;
+        case 1: case 2: case 3: case 4: {
+            // Scooping earth up from the floor ahead and lifting it.
+            const double lift[5] = {0, 0.9, 0.72, 0.52, 0.32};
+            clods = 3;
+            handN = Pt{B.r + 12.0, B.Y(lift[pose])};
+            throwTo = Pt{R.r - 7.0, pose == 1 ? R.b - 8.0 : handN.v - 4};
+            break;
+        }
+        case 5: clods = 3, handN = Pt{B.r + 14.0, B.Y(0.16)}, throwTo = Pt{R.r - 7.0, R.Y(0.12)}; break;
+        case 6: clods = 1, handN = Pt{B.X(0.18), B.Y(0.06)}, handF = Pt{B.X(0.9), B.Y(0.5)}, throwTo = handN; break;
+        case 7: clods = 3, handN = Pt{B.r + 16.0, B.Y(0.42)}, throwTo = Pt{R.r - 7.0, R.Y(0.36)}; break;
+        case 12:
+            axe = true;
+            blade = Rc{R.r - 36, R.t, R.r, R.b};
+            handN = Pt{B.X(0.85), R.Y(0.5)}, handF = Pt{B.X(0.15), R.Y(0.5)};
+            butt = Pt{R.X(0.0) + 2, R.Y(0.5)};
+            break;
+        default:  // the axe strokes: high, forward, low, across
+            axe = true;
+            blade = pose == 9 ? Rc{R.r - 44, R.t, R.r, R.b} : R;
+            handN = Pt{B.X(0.86), B.Y(pose == 10 ? 0.55 : 0.4)}, handF = Pt{B.X(0.7), B.Y(pose == 10 ? 0.6 : 0.46)};
+            butt = Toward(pen, handF, 10, std::atan2(handF.v - blade.Y(0.5), handF.u - blade.X(0)) * 180 / kPi);
+            break;
+    }
+    auto elbow = [&](Pt s, Pt h, double bend) {
+        const Pt mid = Mid(s, h);
+        return Pt{mid.u - (h.v - s.v) * bend * 0.25, mid.v + std::fabs(h.u - s.u) * bend * 0.25 + 6};
+    };
+    // Far side first: arm, leg; then tail, body, loincloth, head; near leg, arm.
+    pen.Limb(shoulderF, elbow(shoulderF, handF, 1), handF, 10, 8, 7, far);
+    pen.Limb(hip, kneeF, hoofF, 14, 9, 7, far);
+    pen.Ell(hoofF, 7, 4, Grey(5));
+    pen.Cap(hip, 3, Pt{B.X(0.02), B.Y(0.52)}, 2, far);
+    pen.Ell(Pt{B.X(0.04), B.Y(0.55)}, 3.5, 5, Grey(6));
+    pen.Cap(hip, bw * 0.24, chest, bw * 0.33, hide);
+    pen.Ell(chest, bw * 0.4, bh * 0.15, hide);
+    // Horns sweep out and up to the top corners of the body.
+    pen.Cap(Pt{head.u - 8, head.v - 6}, 4.5, Pt{B.X(0.12), B.Y(0.07)}, 3, horn);
+    pen.Cap(Pt{B.X(0.12), B.Y(0.07)}, 3, Pt{B.X(0.04), B.t + 1.0}, 1.5, horn);
+    pen.Cap(Pt{head.u + 8, head.v - 6}, 4.5, Pt{B.X(0.9), B.Y(0.06)}, 3, horn);
+    pen.Cap(Pt{B.X(0.9), B.Y(0.06)}, 3, Pt{B.X(0.97), B.t + 1.0}, 1.5, horn);
+    pen.Cap(chest, 12, head, 11, hide);
+    pen.Ell(head, 13, 12, hide);
+    pen.Ell(Pt{head.u - 3, head.v - 9}, 8, 5, Shade(kOrange, 2));
+    pen.Ell(Pt{head.u + 11, head.v + 7}, 9, 7, Shade(kOrange, 7));
+    pen.Limb(hip, kneeN, hoofN, 15, 10, 7.5, hide);
+    pen.Ell(hoofN, 7.5, 4, Grey(5));
+    // A kilt over the thighs, belted.
+    pen.Poly({{B.X(0.2), B.Y(0.55)}, {B.X(0.76), B.Y(0.55)}, {B.X(0.82), B.Y(0.72)}, {B.X(0.5), B.Y(0.76)},
+              {B.X(0.16), B.Y(0.72)}},
+             cloth);
+    pen.Cap(Pt{B.X(0.2), B.Y(0.56)}, 3, Pt{B.X(0.76), B.Y(0.56)}, 3, Grey(8));
+    pen.Ell(Pt{chest.u + 6, chest.v + 4}, bw * 0.18, bh * 0.07, Shade(kOrange, 7));
+    if (axe) {
+        const Pt bladeAt = upright ? Pt{blade.X(0.1), blade.Y(0.5)} : Pt{blade.X(0.12), blade.Y(0.5)};
+        pen.Cap(butt, 2.5, bladeAt, 2.5, Shade(kOrange, 3));
+        Axe(pen, handN, butt, blade, upright);
+    }
+    pen.Limb(shoulderN, elbow(shoulderN, handN, 1), handN, 11, 9, 7.5, hide);
+    pen.Ell(handN, 7.5, 7, hide);
+    // The earth it throws runs from its hand to the far end of its reach.
+    for (int k = 0; k < clods; ++k) {
+        const double t = clods == 1 ? 0 : static_cast<double>(k) / (clods - 1);
+        Clod(pen, Mid(Pt{handN.u + 3, handN.v - 3}, throwTo, t), 7.5 - k);
+    }
+    if (!air) c.Box(0, m.feet, c.w, c.h, 255);
+    Finish(c, 255);
+    // Eye, nostril ring.
+    pen.Dot(Pt{head.u + 4, head.v - 4}, 3, 2, Shade(kRed, 12));
+    pen.Dot(Pt{head.u + 5, head.v - 4}, 1, 1, Shade(kYellow, 14));
+    pen.Dot(Pt{head.u + 17, head.v + 9}, 2, 3, Shade(kYellow, 11));
+    if (left) c.MirrorX();
+}
+
+void PaintClod(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    Clod(pen, Pt{c.w * 0.5, c.h * 0.5}, c.h * 0.62);
+    pen.Ell(Pt{c.w * 0.32, c.h * 0.6}, c.w * 0.3, c.h * 0.42, Shade(kOrange, 4));
+    pen.Ell(Pt{c.w * 0.7, c.h * 0.45}, c.w * 0.3, c.h * 0.45, Shade(kOrange, 5));
+    // Crumbs trail behind the way it flies.
+    pen.Ell(Pt{c.w * 0.12, c.h * 0.3}, 3, 3, Shade(kOrange, 3));
+    Finish(c, 255);
+    pen.Dot(Pt{c.w * 0.55, c.h * 0.35}, 2, 2, Grey(18));
+    pen.Dot(Pt{c.w * 0.3, c.h * 0.6}, 2, 1, Grey(14));
+    if (frame == 0) c.MirrorX();
+}
+
 }  // namespace
 
 bool PaintBossOrFinale(const SpriteSet& set, int frame, Canvas& c) {
     if (std::strcmp(set.name, "W_Wolf") == 0) return PaintWolf(c, frame), true;
+    if (std::strcmp(set.name, "Mino") == 0) return PaintMino(c, frame), true;
+    if (std::strcmp(set.name, "Tuti") == 0) return PaintClod(c, frame), true;
     return false;
 }
