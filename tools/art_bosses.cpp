@@ -415,11 +415,316 @@ void PaintClod(Canvas& c, int frame) {
     if (frame == 0) c.MirrorX();
 }
 
+// --- stage 43: the giant bat, the gorgon, the mummy, the giant, the sorcerer -----
+
+// A bat's wing from the shoulder: the leading edge to the wrist and the tip,
+// then the membrane scalloped between the finger tips back to the flank.
+void BatWing(const Pen& pen, Pt shoulder, Pt wrist, Pt tip, Pt f1, Pt f2, Pt flank, uint8_t skin, uint8_t bone) {
+    const Pt s1 = Mid(Mid(tip, f1), Mid(wrist, Mid(tip, f1)), 0.5), s2 = Mid(Mid(f1, f2), wrist, 0.35),
+             s3 = Mid(Mid(f2, flank), wrist, 0.35);
+    pen.Poly({shoulder, wrist, tip, s1, f1, s2, f2, s3, flank}, skin);
+    pen.Cap(shoulder, 2, wrist, 1.5, bone);
+    pen.Cap(wrist, 1.5, tip, 0.8, bone);
+    pen.Cap(wrist, 1.2, f1, 0.8, bone);
+    pen.Cap(wrist, 1.2, f2, 0.8, bone);
+}
+
+// The giant bat: wings spread wide (0) or beating up (1, drawn in the
+// narrower box its body then has).
+void PaintGiantBat(Canvas& c, int frame) {
+    const uint8_t fur = Shade(kPurple, 3), skin = Shade(kViolet, 4), bone = Shade(kPurple, 2);
+    const double w = frame == 0 ? 96 : 64, h = frame == 0 ? 44 : 46;
+    const Pen pen(c, 0, 0, w, h);
+    const Pt body{0.5, frame == 0 ? 0.42 : 0.55};
+    for (int side = 0; side < 2; ++side) {
+        const double m = side == 0 ? 1 : -1;
+        auto X = [&](double u) { return 0.5 + m * (u - 0.5); };
+        if (frame == 0)
+            BatWing(pen, Pt{X(0.56), 0.32}, Pt{X(0.78), 0.06}, Pt{X(1.0), 0.2}, Pt{X(0.9), 0.86}, Pt{X(0.74), 1.0},
+                    Pt{X(0.56), 0.62}, skin, bone);
+        else
+            BatWing(pen, Pt{X(0.58), 0.46}, Pt{X(0.8), 0.1}, Pt{X(0.98), 0.0}, Pt{X(1.0), 0.5}, Pt{X(0.86), 0.84},
+                    Pt{X(0.58), 0.74}, skin, bone);
+    }
+    pen.Ell(body, 9, 12, fur);
+    pen.Ell(Pt{body.u, body.v - 0.28}, 7, 6.5, fur);
+    // Ears and the hind feet.
+    pen.Poly({{body.u - 0.07, body.v - 0.36}, {body.u - 0.06, body.v - 0.42 - 8 / h}, {body.u - 0.01, body.v - 0.36}},
+             fur);
+    pen.Poly({{body.u + 0.07, body.v - 0.36}, {body.u + 0.06, body.v - 0.42 - 8 / h}, {body.u + 0.01, body.v - 0.36}},
+             fur);
+    pen.Cap(Pt{body.u - 0.04, body.v + 0.2}, 2, Pt{body.u - 0.05, 1.0}, 1.5, bone);
+    pen.Cap(Pt{body.u + 0.04, body.v + 0.2}, 2, Pt{body.u + 0.05, 1.0}, 1.5, bone);
+    Finish(c, 255);
+    const Pt eye{body.u - 4 / w, body.v - 0.28};
+    pen.Dot(eye, 2, 2, Shade(kRed, 12));
+    pen.Dot(Pt{eye.u + 6 / w, eye.v}, 2, 2, Shade(kRed, 12));
+    pen.Dot(Pt{body.u - 2 / w, body.v - 0.16}, 1, 2, Grey(29));
+    pen.Dot(Pt{body.u + 2 / w, body.v - 0.16}, 1, 2, Grey(29));
+}
+
+// Snake locks: short wriggling snakes fanned round a head, each with an eye.
+void SnakeLocks(const Pen& pen, Pt head, double r, int n, double from, double to, int phase, uint8_t ink) {
+    for (int k = 0; k < n; ++k) {
+        const double a = from + (to - from) * k / (n - 1);
+        const Pt root = Toward(pen, head, r * 0.7, a);
+        const Pt mid = Toward(pen, Toward(pen, head, r * 1.35, a), 2.5, a + ((k + phase) % 2 ? 70 : -70));
+        const Pt tip = Toward(pen, head, r * 1.9, a + ((k + phase) % 2 ? -12 : 12));
+        pen.Cap(root, 2.6, mid, 2.2, ink);
+        pen.Cap(mid, 2.2, tip, 2.8, ink);
+    }
+}
+
+// The gorgon: a woman's body above a serpent's coils, facing left across the
+// arena; the four pictures are the sway of its slither.
+void PaintGorgon(Canvas& c, int frame) {
+    const uint8_t skin = Shade(kLime, 9), scales = Shade(kGreen, 5), belly = Shade(kYellow, 9), hair = Shade(kGreen, 3),
+                  gold = Shade(kYellow, 10);
+    const Pen pen(c);
+    const double sway = (frame == 1 || frame == 3 ? 0.04 : 0) * (frame == 3 ? -1 : 1) + (frame == 2 ? 0.06 : 0);
+    const Pt head{0.52 + sway * 0.5, 0.11}, chest{0.5 + sway * 0.4, 0.3}, hip{0.48 + sway * 0.2, 0.5};
+    // The tail: from the hips down into a coil on the floor, its tip flicking.
+    const Pt c1{0.32 - sway, 0.66}, c2{0.64 + sway, 0.8}, c3{0.2, 0.93}, tip{0.0 + (frame % 2) * 0.04, 0.82};
+    pen.Cap(hip, 11, c1, 10, scales);
+    pen.Cap(c1, 10, c2, 10, scales);
+    pen.Cap(c2, 10, Pt{0.98, 0.92}, 9, scales);
+    pen.Cap(Pt{0.98, 0.92}, 9, c3, 8, scales);
+    pen.Cap(c3, 8, tip, 2.5, scales);
+    pen.Cap(Pt{0.62, 0.99}, 3, Pt{0.12, 0.99}, 3, belly);
+    // Far arm raised, body, near arm reaching ahead (to the right: mirrored).
+    pen.Limb(Pt{chest.u - 0.12, chest.v - 0.02}, Pt{0.12, 0.28}, Pt{0.04, 0.18}, 3.5, 3, 2.5, Lit(skin, -3));
+    pen.Cap(hip, 8, chest, 9, skin);
+    pen.Cap(Pt{chest.u - 0.16, chest.v + 0.01}, 3.5, Pt{chest.u + 0.16, chest.v + 0.01}, 3.5, gold);
+    pen.Cap(Pt{hip.u - 0.16, hip.v}, 3, Pt{hip.u + 0.16, hip.v}, 3, gold);
+    pen.Cap(chest, 4, head, 4, skin);
+    SnakeLocks(pen, head, 7, 7, -200, 20, frame, hair);
+    pen.Ell(head, 7, 8, skin);
+    pen.Limb(Pt{chest.u + 0.12, chest.v - 0.02}, Pt{0.86, 0.36}, Pt{0.98, 0.3}, 3.5, 3, 2.5, skin);
+    pen.Poly({{0.9, 0.26}, {1.0, 0.24}, {0.99, 0.33}}, skin);
+    Finish(c, 255);
+    pen.Dot(Toward(pen, head, 3.5, -20), 2, 2, Shade(kRed, 8));
+    pen.Dot(Toward(pen, head, 5, 40), 2, 1, Shade(kRed, 6));
+    c.MirrorX();
+}
+
+// A gorgon's head in flight, its snake locks streaming behind: frame 0
+// flies right, frame 1 left.
+void PaintGorgonHead(Canvas& c, int frame) {
+    const uint8_t skin = Shade(kLime, 9), hair = Shade(kGreen, 3);
+    const Pen pen(c);
+    const Pt head{0.64, 0.52};
+    SnakeLocks(pen, head, 12, 7, 110, 250, 0, hair);
+    pen.Ell(head, 11, 13, skin);
+    pen.Ell(Pt{0.84, 0.6}, 5, 6, skin);
+    Finish(c, 255);
+    pen.Dot(Toward(pen, head, 6, -25), 3, 3, Shade(kRed, 8));
+    pen.Dot(Toward(pen, head, 6, -25), 1, 1, Shade(kYellow, 14));
+    pen.Cap(Toward(pen, head, 9, 35), 1.5, Toward(pen, head, 12, 50), 1.5, Shade(kRed, 4));
+    pen.Dot(Toward(pen, head, 10, 38), 1, 2, Grey(29));
+    if (frame == 1) c.MirrorX();
+}
+
+// Bandage windings: darker bands across a pale wrapping.
+void Bands(Canvas& c, uint8_t cloth, int step, int phase) {
+    for (int y = 0; y < c.h; ++y)
+        for (int x = 0; x < c.w; ++x) {
+            uint8_t& p = c.px[static_cast<size_t>(y) * c.w + x];
+            if (p != cloth) continue;
+            if ((y * 2 + x + phase) % step == 0) p = Lit(cloth, -4);
+        }
+}
+
+// The mummy, arms out ahead (to the left), shuffling in: frame 0 a long
+// stride with the arms reaching, frame 1 feet together, arms raised to cast.
+void PaintMummy(Canvas& c, int frame) {
+    const uint8_t cloth = Grey(21), dark = Grey(13);
+    const Pen pen(c);
+    const bool stride = frame == 0;
+    const Pt head{0.44, 0.1}, chest{0.42, 0.3}, hip{0.4, 0.56};
+    pen.Limb(hip, Pt{stride ? 0.22 : 0.36, 0.78}, Pt{stride ? 0.1 : 0.3, 0.97}, 5, 4, 3.5, dark);
+    pen.Ell(Pt{stride ? 0.1 : 0.3, 0.97}, 5, 2.5, dark);
+    pen.Limb(chest, Pt{0.7, stride ? 0.3 : 0.2}, Pt{0.96, stride ? 0.3 : 0.08}, 4, 3.5, 3, dark);
+    pen.Cap(hip, 7, chest, 8, cloth);
+    pen.Cap(chest, 4, head, 4, cloth);
+    pen.Ell(head, 6.5, 7.5, cloth);
+    pen.Limb(hip, Pt{stride ? 0.6 : 0.5, 0.78}, Pt{stride ? 0.72 : 0.56, 0.97}, 5.5, 4.5, 3.5, cloth);
+    pen.Ell(Pt{stride ? 0.76 : 0.6, 0.97}, 5, 2.5, cloth);
+    pen.Limb(Pt{chest.u + 0.06, chest.v - 0.02}, Pt{0.72, stride ? 0.34 : 0.24}, Pt{1.0, stride ? 0.36 : 0.12}, 4, 3.5, 3,
+             cloth);
+    // A loose end of bandage trails from the back.
+    pen.Cap(Pt{0.3, 0.36}, 1.5, Pt{0.02, stride ? 0.5 : 0.44}, 1.5, cloth);
+    Bands(c, cloth, 5, frame);
+    Finish(c, 255);
+    pen.Cap(Pt{0.4, 0.1}, 1, Pt{0.62, 0.09}, 1, Grey(3));
+    pen.Dot(Pt{0.54, 0.085}, 2, 1, Shade(kYellow, 13));
+    c.MirrorX();
+}
+
+// A boulder: a rough grey rock with cracks and a patch of moss.
+void PaintBoulder(Canvas& c) {
+    const Pen pen(c);
+    pen.Poly({{0.18, 0.04}, {0.62, 0.0}, {0.9, 0.14}, {1.0, 0.5}, {0.92, 0.86}, {0.6, 1.0}, {0.2, 0.96}, {0.0, 0.62},
+              {0.04, 0.24}},
+             Grey(14));
+    pen.Ell(Pt{0.4, 0.34}, 12, 8, Grey(17));
+    pen.Ell(Pt{0.72, 0.7}, 9, 7, Grey(11));
+    pen.Ell(Pt{0.22, 0.2}, 6, 3, Shade(kGreen, 5));
+    Finish(c, 255);
+    pen.Cap(Pt{0.5, 0.46}, 0.6, Pt{0.62, 0.62}, 0.6, Grey(5));
+    pen.Cap(Pt{0.62, 0.62}, 0.6, Pt{0.58, 0.84}, 0.6, Grey(5));
+    pen.Cap(Pt{0.62, 0.62}, 0.6, Pt{0.8, 0.6}, 0.6, Grey(5));
+}
+
+// A bandage flung through the air, its strip rippling (the second picture
+// is a wider ripple).
+void PaintBandage(Canvas& c, int frame) {
+    const Pen pen(c);
+    const double h = frame == 0 ? 14 : 16;
+    for (int x = 0; x < c.w; ++x) {
+        const double mid = h / 2 + (h / 2 - 3) * std::sin((x + frame * 4) * kPi / 8);
+        c.Box(x, static_cast<int>(std::lround(mid - 2.5)), x + 1, static_cast<int>(std::lround(mid + 2.5)), Grey(21));
+    }
+    Bands(c, Grey(21), 4, 0);
+    Finish(c, 255);
+    (void)pen;
+}
+
+// The giant stitched together from the dead, facing left; by picture: two
+// steps of its walk, the stamp (raise, lift high, stamp down) and the call
+// (arms rising, arms spread).
+struct GiantPose {
+    double w;  // the picture's width
+    Pt kneeN, footN, kneeF, footF;
+    Pt elbowN, handN, elbowF, handF;
+    double lean;
+};
+// clang-format off
+constexpr GiantPose kGiantPoses[7] = {
+    {40, {0.6, 0.76}, {0.7, 0.99}, {0.42, 0.76}, {0.34, 0.99}, {0.7, 0.42}, {0.92, 0.42}, {0.52, 0.42}, {0.8, 0.44}, 0},
+    {50, {0.66, 0.76}, {0.9, 0.99}, {0.36, 0.76}, {0.2, 0.99}, {0.72, 0.42}, {0.98, 0.44}, {0.5, 0.44}, {0.84, 0.46}, 0.02},
+    {60, {0.74, 0.68}, {0.78, 0.84}, {0.36, 0.78}, {0.28, 0.99}, {0.7, 0.28}, {0.96, 0.2}, {0.3, 0.3}, {0.16, 0.18}, 0},
+    {72, {0.82, 0.6}, {0.98, 0.72}, {0.3, 0.78}, {0.22, 0.99}, {0.56, 0.14}, {0.76, 0.02}, {0.24, 0.22}, {0.12, 0.06}, -0.02},
+    {58, {0.7, 0.76}, {0.84, 0.99}, {0.34, 0.76}, {0.24, 0.99}, {0.7, 0.44}, {0.9, 0.56}, {0.4, 0.44}, {0.5, 0.58}, 0.04},
+    {54, {0.62, 0.76}, {0.72, 0.99}, {0.38, 0.76}, {0.3, 0.99}, {0.78, 0.3}, {0.98, 0.16}, {0.28, 0.3}, {0.14, 0.16}, 0},
+    {88, {0.56, 0.76}, {0.64, 0.99}, {0.4, 0.76}, {0.34, 0.99}, {0.7, 0.24}, {0.99, 0.14}, {0.24, 0.24}, {0.01, 0.14}, 0},
+};
+// clang-format on
+
+void PaintGiant(Canvas& c, int frame) {
+    const GiantPose& g = kGiantPoses[frame];
+    const uint8_t skin = Shade(kLime, 6), coat = Grey(7), coatFar = Grey(4), trousers = Shade(kOrange, 2),
+                  boot = Grey(3);
+    // Its back is 40 pixels from the left of every picture, its front
+    // reaches out as far as the pose needs.
+    const double back = 0, bodyW = 40;
+    const Pen pen(c, 0, 0, c.w, c.h);
+    auto U = [&](double f) { return (back + f * bodyW) / c.w; };
+    const Pt hip{U(0.42), 0.56}, chest{U(0.47) + g.lean, 0.3}, head{U(0.56) + g.lean, 0.09};
+    auto L = [&](Pt p) { return Pt{p.u * g.w / c.w, p.v}; };
+    pen.Limb(Pt{chest.u - 0.05, chest.v}, L(g.elbowF), L(g.handF), 5, 4.5, 4, coatFar);
+    pen.Ell(L(g.handF), 4.5, 4.5, Lit(skin, -2));
+    pen.Limb(hip, L(g.kneeF), L(g.footF), 7, 6, 5, Lit(trousers, -1));
+    pen.Ell(Pt{L(g.footF).u + 0.04, L(g.footF).v - 0.01}, 7, 4, boot);
+    pen.Cap(chest, 6, head, 6, skin);
+    pen.Cap(hip, 13, chest, 15, coat);
+    pen.Ell(head, 10, 12, skin);
+    // Flat black hair on a square skull, a heavy brow, bolts in the neck.
+    pen.Poly({{head.u - 10.5 / c.w, head.v - 0.075}, {head.u + 10.5 / c.w, head.v - 0.075},
+              {head.u + 10.5 / c.w, head.v - 0.03}, {head.u - 10.5 / c.w, head.v - 0.01}},
+             Grey(2));
+    pen.Cap(Pt{head.u - 13 / c.w, 0.17}, 2, Pt{head.u - 8 / c.w, 0.17}, 2, Grey(20));
+    pen.Cap(Pt{head.u + 8 / c.w, 0.17}, 2, Pt{head.u + 13 / c.w, 0.17}, 2, Grey(20));
+    pen.Limb(hip, L(g.kneeN), L(g.footN), 7.5, 6.5, 5.5, trousers);
+    pen.Ell(Pt{L(g.footN).u + 0.04, L(g.footN).v - 0.01}, 7.5, 4, boot);
+    // The coat's skirts hang over the thighs.
+    pen.Poly({{hip.u - 12 / c.w, hip.v - 0.02}, {hip.u + 12 / c.w, hip.v - 0.02}, {hip.u + 15 / c.w, 0.7},
+              {hip.u - 14 / c.w, 0.7}},
+             coat);
+    pen.Limb(Pt{chest.u + 0.05, chest.v}, L(g.elbowN), L(g.handN), 5.5, 5, 4.5, coat);
+    pen.Ell(L(g.handN), 5, 5, skin);
+    Finish(c, 255);
+    // Brow, a dull eye, the mouth and a stitched scar.
+    pen.Cap(Pt{head.u + 0 / c.w, head.v - 0.012}, 1, Pt{head.u + 9 / c.w, head.v - 0.012}, 1, Grey(2));
+    pen.Dot(Pt{head.u + 4 / c.w, head.v - 0.004}, 3, 2, Shade(kYellow, 13));
+    pen.Cap(Pt{head.u + 1 / c.w, head.v + 0.05}, 0.6, Pt{head.u + 8 / c.w, head.v + 0.05}, 0.6, Grey(2));
+    pen.Cap(Pt{head.u - 7 / c.w, head.v - 0.03}, 0.5, Pt{head.u - 3 / c.w, head.v + 0.03}, 0.5, Grey(3));
+    for (int k = 0; k < 3; ++k)
+        pen.Dot(Pt{head.u + (-7 + k * 2 - 1) / c.w, head.v - 0.02 + k * 0.02}, 3, 1, Grey(3));
+    c.MirrorX();
+}
+
+// The sorcerer of the last duel: a horned, hooded figure in a great robe,
+// seen from the front, a ball of its magic in each hand.
+void PaintSorcerer(Canvas& c) {
+    const uint8_t robe = Shade(kPurple, 5), inner = Shade(kPurple, 2), trim = Shade(kYellow, 10), ball = Shade(kMagenta, 10);
+    const Pen pen(c);
+    pen.Poly({{0.36, 0.14}, {0.64, 0.14}, {0.94, 1.0}, {0.06, 1.0}}, robe);
+    pen.Poly({{0.44, 0.3}, {0.56, 0.3}, {0.66, 1.0}, {0.34, 1.0}}, inner);
+    // Sleeves out to the orbs at the sides.
+    pen.Cap(Pt{0.38, 0.3}, 7, Pt{0.12, 0.5}, 8, robe);
+    pen.Cap(Pt{0.62, 0.3}, 7, Pt{0.88, 0.5}, 8, robe);
+    pen.Ell(Pt{0.5, 0.16}, 15, 14, robe);
+    pen.Ell(Pt{0.5, 0.19}, 9, 8, Grey(2));
+    // Horns through the hood.
+    pen.Cap(Pt{0.36, 0.1}, 3.5, Pt{0.26, 0.02}, 2.5, Grey(25));
+    pen.Cap(Pt{0.26, 0.02}, 2.5, Pt{0.3, 0.0}, 1, Grey(25));
+    pen.Cap(Pt{0.64, 0.1}, 3.5, Pt{0.74, 0.02}, 2.5, Grey(25));
+    pen.Cap(Pt{0.74, 0.02}, 2.5, Pt{0.7, 0.0}, 1, Grey(25));
+    pen.Ell(Pt{0.09, 0.58}, 8, 8, ball);
+    pen.Ell(Pt{0.91, 0.58}, 8, 8, ball);
+    Finish(c, 255);
+    pen.Cap(Pt{0.24, 0.98}, 1, Pt{0.76, 0.98}, 1, trim);
+    pen.Cap(Pt{0.5, 0.3}, 1, Pt{0.5, 0.96}, 1, trim);
+    pen.Dot(Pt{0.43, 0.18}, 3, 2, Shade(kYellow, 14));
+    pen.Dot(Pt{0.54, 0.18}, 3, 2, Shade(kYellow, 14));
+    pen.Ell(Pt{0.07, 0.55}, 3, 3, Shade(kMagenta, 14));
+    pen.Ell(Pt{0.89, 0.55}, 3, 3, Shade(kMagenta, 14));
+}
+
+// A ball of the sorcerer's magic: a glowing sphere with a swirl.
+void PaintMagicBall(Canvas& c) {
+    const Pen pen(c);
+    pen.Ell(Pt{0.5, 0.5}, 16, 16, Shade(kMagenta, 8));
+    pen.Ell(Pt{0.44, 0.42}, 10, 10, Shade(kMagenta, 11));
+    Finish(c, 255);
+    pen.Ell(Pt{0.38, 0.34}, 4, 4, Shade(kPink, 14));
+    for (int k = 0; k < 3; ++k) {
+        const double a = k * 120.0;
+        pen.Cap(Toward(pen, Pt{0.5, 0.5}, 6, a), 1, Toward(pen, Pt{0.5, 0.5}, 12, a + 50), 0.7, Shade(kPink, 13));
+    }
+}
+
+// The clear orb: a golden sphere of light, its pulse a wider glow.
+void PaintOrb(Canvas& c, int frame) {
+    const Pen pen(c);
+    const double rx = frame == 0 ? 10 : 11, ry = frame == 0 ? 12 : 13;
+    const Pt at{0.5, 0.5};
+    if (frame == 1)
+        for (int k = 0; k < 8; ++k) {
+            const double a = k * 45.0 + 22.5;
+            pen.Cap(Toward(pen, at, 10, a), 1.5, Toward(pen, at, k % 2 ? 14 : 17, a), 0.6, Shade(kYellow, 13));
+        }
+    pen.Ell(at, rx, ry, Shade(kYellow, 9));
+    pen.Ell(Pt{0.44, 0.42}, rx * 0.6, ry * 0.6, Shade(kYellow, 12));
+    Finish(c, 255);
+    pen.Ell(Pt{0.4, 0.36}, 2, 2.5, Grey(29));
+}
+
 }  // namespace
 
 bool PaintBossOrFinale(const SpriteSet& set, int frame, Canvas& c) {
     if (std::strcmp(set.name, "W_Wolf") == 0) return PaintWolf(c, frame), true;
     if (std::strcmp(set.name, "Mino") == 0) return PaintMino(c, frame), true;
     if (std::strcmp(set.name, "Tuti") == 0) return PaintClod(c, frame), true;
+    if (std::strcmp(set.name, "G_Bat") == 0) return PaintGiantBat(c, frame), true;
+    if (std::strcmp(set.name, "B_Medyusa") == 0) return PaintGorgon(c, frame), true;
+    if (std::strcmp(set.name, "Medyusa") == 0) return PaintGorgonHead(c, frame), true;
+    if (std::strcmp(set.name, "Miira") == 0) return PaintMummy(c, frame), true;
+    if (std::strcmp(set.name, "Ganseki") == 0) return PaintBoulder(c), true;
+    if (std::strcmp(set.name, "Houtai") == 0) return PaintBandage(c, frame), true;
+    if (std::strcmp(set.name, "Huranken") == 0) return PaintGiant(c, frame), true;
+    if (std::strcmp(set.name, "Quorth") == 0) return PaintSorcerer(c), true;
+    if (std::strcmp(set.name, "Tama") == 0) return PaintMagicBall(c), true;
+    if (std::strcmp(set.name, "Maryoku") == 0) return PaintOrb(c, frame), true;
     return false;
 }
