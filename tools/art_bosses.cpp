@@ -84,6 +84,12 @@ struct Pen {
         Cap(a, ra, j, rj, ink);
         Cap(j, rj, e, re, ink);
     }
+    // A limb in front of the body, ringed in the darkest shade of its colour
+    // so it stands off what lies behind it.
+    void Near(Pt a, Pt j, Pt e, double ra, double rj, double re, uint8_t ink) const {
+        Limb(a, j, e, ra + 1, rj + 1, re + 1, Lit(ink, -10));
+        Limb(a, j, e, ra, rj, re, ink);
+    }
     void Ell(Pt p, double rx, double ry, uint8_t ink) const { c.Ellipse(X(p.u), Y(p.v), rx, ry, ink); }
     void Poly(std::initializer_list<Pt> pts, uint8_t ink) const {
         double xy[64];
@@ -208,7 +214,7 @@ void PaintWolf(Canvas& c, int frame) {
              mane);
     pen.Limb(p.hip, p.kneeN, p.footN, k * 7, k * 4.5, k * 3, fur);
     pen.Cap(p.footN, k * 3, Toward(pen, p.footN, k * 5, 0), k * 2.5, fur);
-    pen.Limb(Toward(pen, p.chest, k * 3, back), p.elbowN, p.handN, k * 5.5, k * 4, k * 3, fur);
+    pen.Near(Toward(pen, p.chest, k * 3, back), p.elbowN, p.handN, k * 5.5, k * 4, k * 3, fur);
     pen.Ell(p.handN, k * 4, k * 3.5, fur);
     if (grounded) c.Box(0, c.h - 2, c.w, c.h, 255);
     Finish(c, 255);
@@ -373,7 +379,7 @@ void PaintMino(Canvas& c, int frame) {
     pen.Ell(head, 13, 12, hide);
     pen.Ell(Pt{head.u - 3, head.v - 9}, 8, 5, Shade(kOrange, 2));
     pen.Ell(Pt{head.u + 11, head.v + 7}, 9, 7, Shade(kOrange, 7));
-    pen.Limb(hip, kneeN, hoofN, 15, 10, 7.5, hide);
+    pen.Near(hip, kneeN, hoofN, 15, 10, 7.5, hide);
     pen.Ell(hoofN, 7.5, 4, Grey(5));
     // A kilt over the thighs, belted.
     pen.Poly({{B.X(0.2), B.Y(0.55)}, {B.X(0.76), B.Y(0.55)}, {B.X(0.82), B.Y(0.72)}, {B.X(0.5), B.Y(0.76)},
@@ -386,7 +392,7 @@ void PaintMino(Canvas& c, int frame) {
         pen.Cap(butt, 2.5, bladeAt, 2.5, Shade(kOrange, 3));
         Axe(pen, handN, butt, blade, upright);
     }
-    pen.Limb(shoulderN, elbow(shoulderN, handN, 1), handN, 11, 9, 7.5, hide);
+    pen.Near(shoulderN, elbow(shoulderN, handN, 1), handN, 11, 9, 7.5, hide);
     pen.Ell(handN, 7.5, 7, hide);
     // The earth it throws runs from its hand to the far end of its reach.
     for (int k = 0; k < clods; ++k) {
@@ -640,7 +646,7 @@ void PaintGiant(Canvas& c, int frame) {
     pen.Poly({{hip.u - 12 / c.w, hip.v - 0.02}, {hip.u + 12 / c.w, hip.v - 0.02}, {hip.u + 15 / c.w, 0.7},
               {hip.u - 14 / c.w, 0.7}},
              coat);
-    pen.Limb(Pt{chest.u + 0.05, chest.v}, L(g.elbowN), L(g.handN), 5.5, 5, 4.5, coat);
+    pen.Near(Pt{chest.u + 0.05, chest.v}, L(g.elbowN), L(g.handN), 5.5, 5, 4.5, coat);
     pen.Ell(L(g.handN), 5, 5, skin);
     Finish(c, 255);
     // Brow, a dull eye, the mouth and a stitched scar.
@@ -710,6 +716,408 @@ void PaintOrb(Canvas& c, int frame) {
     pen.Ell(Pt{0.4, 0.36}, 2, 2.5, Grey(29));
 }
 
+// --- stage 44: the fire beast, its charging form, the winged giant, the reaper ------
+
+// A flame licking toward deg from base: a tongue of fire len long, width wide,
+// in three heats from the rim to the core.
+void Flame(const Pen& pen, Pt base, double len, double width, double deg, int flicker) {
+    const uint8_t heat[3] = {Shade(kRed, 8), Shade(kOrange, 10), Shade(kYellow, 13)};
+    for (int k = 0; k < 3; ++k) {
+        const double l = len * (1 - 0.25 * k), w = width * (1 - 0.3 * k);
+        const Pt tip = Toward(pen, base, l, deg + ((flicker + k) % 3 - 1) * 8);
+        const Pt s1 = Toward(pen, Toward(pen, base, l * 0.35, deg), w / 2, deg - 90);
+        const Pt s2 = Toward(pen, Toward(pen, base, l * 0.35, deg), w / 2, deg + 90);
+        pen.Poly({Toward(pen, base, w * 0.3, deg + 180), s1, tip, s2}, heat[k]);
+    }
+}
+
+// The fire beast: a maned, winged lion of flame. Poses in the pixels of its
+// body, facing right: standing, flying up, breathing fire.
+void PaintFireBeast(Canvas& c, int frame) {
+    const int pose = frame % 3;
+    const bool left = frame >= 3;
+    const Pen pen(c, 0, 0, 1, 1);
+    const uint8_t hide = Shade(kRed, 6), far = Shade(kRed, 4), belly = Shade(kOrange, 7), wing = Shade(kRed, 3),
+                  bone = Shade(kRed, 2), mane = Shade(kOrange, 9), horn = Grey(24);
+    const bool fly = pose == 1, breathe = pose == 2;
+    const double lift = fly ? -10 : 0;
+    const Pt hip{32, 80 + lift}, chest{72, 70 + lift}, head{breathe ? 100.0 : 92.0, 40 + lift};
+    // Wings: folded up over the back standing, spread high in flight.
+    if (fly) {
+        BatWing(pen, Pt{56, 54}, Pt{30, 10}, Pt{0, 0}, Pt{2, 40}, Pt{18, 62}, Pt{44, 66}, far, bone);
+        BatWing(pen, Pt{66, 52}, Pt{86, 8}, Pt{106, 0}, Pt{108, 30}, Pt{96, 52}, Pt{74, 62}, wing, bone);
+    } else {
+        BatWing(pen, Pt{60, 58}, Pt{44, 12}, Pt{66, 0}, Pt{34, 30}, Pt{24, 52}, Pt{38, 68}, wing, bone);
+    }
+    // Tail with a tuft of fire, the far legs, body, mane and head, near legs.
+    pen.Cap(hip, 6, Pt{8, 70 + lift}, 4, hide);
+    pen.Cap(Pt{8, 70 + lift}, 4, Pt{2, 46 + lift}, 3, hide);
+    Flame(pen, Pt{3, 48 + lift}, 16, 10, -80, frame);
+    const double paw = fly ? 118 : 119;
+    pen.Limb(Pt{40, 82 + lift}, Pt{38, 100 + lift * 0.5}, Pt{fly ? 40.0 : 32.0, paw}, 9, 7, 5, far);
+    pen.Limb(Pt{66, 74 + lift}, Pt{70, 96 + lift * 0.5}, Pt{fly ? 78.0 : 74.0, paw - (fly ? 8 : 0)}, 8, 6, 5, far);
+    pen.Cap(hip, 18, chest, 22, hide);
+    pen.Ell(Pt{58, 88 + lift}, 18, 9, belly);
+    Tufts(pen, Pt{chest.u - 10, chest.v - 18}, Pt{head.u - 2, head.v + 18}, 5, 14, -150, mane);
+    pen.Cap(chest, 14, head, 11, mane);
+    pen.Ell(Pt{head.u - 6, head.v + 4}, 16, 16, mane);
+    pen.Ell(head, 12, 11, hide);
+    const Pt snout{head.u + 12, head.v + 6};
+    pen.Cap(head, 9, snout, 6, hide);
+    if (breathe) pen.Cap(Pt{head.u + 2, head.v + 12}, 4, Pt{head.u + 14, head.v + 16}, 3, far);
+    pen.Cap(Pt{head.u - 4, head.v - 8}, 3, Pt{head.u - 14, head.v - 20}, 1.5, horn);
+    pen.Limb(Pt{30, 84 + lift}, Pt{20, 100 + lift * 0.5}, Pt{fly ? 22.0 : 12.0, paw}, 11, 8, 5.5, hide);
+    pen.Limb(Pt{76, 76 + lift}, Pt{82, 98 + lift * 0.5}, Pt{fly ? 90.0 : 86.0, paw - (fly ? 8 : 0)}, 9, 7, 5.5, hide);
+    pen.Ell(Pt{fly ? 22.0 : 14.0, paw - 2}, 7, 3.5, hide);
+    pen.Ell(Pt{fly ? 92.0 : 90.0, paw - 2 - (fly ? 8 : 0)}, 7, 3.5, hide);
+    if (fly) pen.Ell(Pt{22, 118}, 7, 3.5, hide);
+    if (!fly) c.Box(0, 122, c.w, c.h, 255);
+    Finish(c, 255);
+    // Its breath pours from the open jaws to the far end of the picture.
+    if (breathe) {
+        for (int k = 0; k < 5; ++k) Flame(pen, Pt{snout.u + 8 + k * 14.0, k % 2 ? 47.0 : 41.0}, 34, 12, 0, k + frame);
+        for (int k = 0; k < 3; ++k) {
+            const uint8_t heat[3] = {Shade(kOrange, 9), Shade(kYellow, 12), Shade(kYellow, 15)};
+            const double half = 8 - 2.5 * k;
+            pen.Poly({{snout.u - 2, snout.v + 2 - half * 0.4}, {191, 44 - half}, {191, 44 + half},
+                      {snout.u - 2, snout.v + 2 + half * 0.4}},
+                     heat[k]);
+        }
+    }
+    pen.Dot(Pt{head.u + 2, head.v - 4}, 3, 2, Shade(kYellow, 14));
+    pen.Dot(Pt{snout.u + 1, snout.v + 4}, 1, 2, Grey(29));
+    if (left) c.MirrorX();
+}
+
+// The beast's fire: a fireball running along (0 right, 1 left) that bursts
+// into a great blaze (2). Its colour key is black.
+void PaintBeastFire(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    if (frame == 2) {
+        for (int k = 0; k < 7; ++k) {
+            const double a = -90 + (k - 3) * 26.0;
+            Flame(pen, Pt{47, 80}, k % 2 ? 62 : 80, 30, a, k);
+        }
+        pen.Ell(Pt{47, 80}, 30, 14, Shade(kOrange, 10));
+        pen.Ell(Pt{47, 80}, 18, 9, Shade(kYellow, 13));
+        Finish(c, 0);
+        return;
+    }
+    Flame(pen, Pt{24, 7}, 26, 14, 180, 0);
+    pen.Ell(Pt{24, 7}, 7, 6.5, Shade(kOrange, 11));
+    pen.Ell(Pt{25, 6}, 4, 3.5, Shade(kYellow, 14));
+    Finish(c, 0);
+    if (frame == 1) c.MirrorX();
+}
+
+// The beast's second form: horned and armoured, charging low from wall to
+// wall (0 right, 1 left), and rearing as it comes in (2).
+void PaintChargingBeast(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const uint8_t hide = Shade(kRed, 3), far = Shade(kRed, 2), plate = Grey(10), horn = Grey(26),
+                  mane = Shade(kOrange, 6);
+    if (frame == 2) {
+        // Up on its hind legs, forelegs pawing, roaring at the arena.
+        pen.Cap(Pt{40, 96}, 5, Pt{4, 112}, 3, hide);
+        pen.Limb(Pt{52, 92}, Pt{44, 110}, Pt{36, 125}, 12, 9, 7, far);
+        pen.Limb(Pt{84, 50}, Pt{108, 58}, Pt{118, 78}, 9, 7, 6, far);
+        pen.Cap(Pt{56, 90}, 22, Pt{78, 48}, 25, hide);
+        pen.Poly({{50, 36}, {96, 30}, {104, 60}, {60, 74}}, plate);
+        pen.Cap(Pt{80, 40}, 16, Pt{104, 24}, 14, mane);
+        pen.Ell(Pt{110, 22}, 14, 13, hide);
+        pen.Cap(Pt{110, 24}, 10, Pt{128, 30}, 7, hide);
+        pen.Cap(Pt{112, 12}, 4, Pt{132, 2}, 2, horn);
+        pen.Cap(Pt{120, 26}, 4, Pt{139, 12}, 1.5, horn);
+        pen.Limb(Pt{66, 92}, Pt{78, 110}, Pt{70, 125}, 13, 10, 8, hide);
+        pen.Limb(Pt{90, 54}, Pt{118, 64}, Pt{132, 86}, 10, 8, 7, hide);
+        Finish(c, 255);
+        pen.Dot(Pt{114, 18}, 3, 2, Shade(kYellow, 14));
+        pen.Cap(Pt{124, 34}, 1.5, Pt{134, 38}, 1.5, Shade(kRed, 9));
+        return;
+    }
+    // At a gallop: tail streaming, legs stretched fore and aft, horns ahead.
+    pen.Cap(Pt{36, 30}, 5, Pt{2, 14}, 2.5, hide);
+    pen.Limb(Pt{40, 40}, Pt{24, 54}, Pt{8, 74}, 10, 8, 6, far);
+    pen.Limb(Pt{118, 40}, Pt{138, 54}, Pt{154, 74}, 9, 7, 6, far);
+    pen.Cap(Pt{44, 34}, 20, Pt{116, 32}, 24, hide);
+    for (int k = 0; k < 4; ++k)
+        pen.Poly({{50.0 + k * 18, 10}, {60.0 + k * 18, 0}, {68.0 + k * 18, 8}, {66.0 + k * 18, 22}, {52.0 + k * 18, 24}},
+                 plate);
+    pen.Ell(Pt{124, 26}, 16, 18, mane);
+    pen.Ell(Pt{148, 42}, 14, 13, hide);
+    pen.Cap(Pt{148, 44}, 10, Pt{166, 54}, 7, hide);
+    pen.Cap(Pt{150, 32}, 4, Pt{174, 20}, 2, horn);
+    pen.Cap(Pt{158, 40}, 4, Pt{175, 34}, 1.5, horn);
+    pen.Limb(Pt{54, 42}, Pt{40, 58}, Pt{30, 75}, 12, 9, 7, hide);
+    pen.Limb(Pt{112, 44}, Pt{128, 60}, Pt{140, 75}, 10, 8, 7, hide);
+    Finish(c, 255);
+    pen.Dot(Pt{152, 38}, 3, 2, Shade(kYellow, 14));
+    pen.Cap(Pt{160, 58}, 1, Pt{168, 60}, 1, Grey(28));
+    if (frame == 1) c.MirrorX();
+}
+
+// The winged giant in its two forms. By picture: the figure's rectangle and
+// its wings (wrist and tip on the far side of the picture, mirrored for the
+// near), facing right before the turn to face the arena's left.
+enum class Arms { kClaws, kRaised, kKnuckles, kSpread };
+struct DemonPose {
+    Rc figure;
+    Pt wrist, tip, finger;  // the near wing, in picture pixels
+    Arms arms;
+    bool crouch, breathe;
+};
+// clang-format off
+constexpr DemonPose kDemonPoses[7] = {
+    {{14, 64, 82, 186},  {70, 20},  {94, 0},   {90, 40},  Arms::kClaws,    false, false},
+    {{50, 32, 104, 158}, {120, 12}, {158, 2},  {150, 70}, Arms::kClaws,    false, false},
+    {{68, 12, 120, 128}, {150, 20}, {192, 26}, {180, 90}, Arms::kClaws,    false, false},
+    {{32, 0, 96, 120},   {110, 50}, {128, 116},{100, 100},Arms::kClaws,    false, false},
+    {{24, 4, 100, 112},  {100, 14}, {122, 0},  {116, 40}, Arms::kRaised,   false, false},
+    {{0, 8, 124, 80},    {90, 6},   {112, 0},  {116, 24}, Arms::kKnuckles, true,  false},
+    {{20, 0, 104, 116},  {104, 20}, {124, 4},  {122, 60}, Arms::kSpread,   false, true},
+};
+// clang-format on
+
+void PaintDemon(Canvas& c, int frame, bool second) {
+    const DemonPose& d = kDemonPoses[frame];
+    const Rc F = MirrorRc(d.figure, c.w);
+    const Pen pen(c, 0, 0, 1, 1);
+    const int ramp = second ? kViolet : kGreen;
+    const uint8_t skin = Shade(ramp, 5), far = Shade(ramp, 3), bone = Shade(ramp, 1), horn = Grey(25),
+                  claw = Grey(28);
+    const double fw = F.W();
+    const bool crouch = d.crouch;
+    const Pt head{F.X(crouch ? 0.66 : 0.56), F.Y(crouch ? 0.22 : 0.1)};
+    const Pt chest{F.X(crouch ? 0.56 : 0.5), F.Y(crouch ? 0.34 : 0.3)}, hip{F.X(crouch ? 0.4 : 0.47), F.Y(crouch ? 0.5 : 0.56)};
+    const double torso = std::min(fw * 0.3, 20.0);
+    // Wings from the shoulders: mirrored about the figure's middle.
+    const double axis = F.X(0.5);
+    auto Flip = [&](Pt p) { return Pt{2 * axis - p.u, p.v}; };
+    const Pt shoulder{F.X(0.58), F.Y(crouch ? 0.3 : 0.24)};
+    const Pt flank{F.X(0.52), F.Y(crouch ? 0.5 : 0.5)};
+    const Pt wristR = d.wrist, tipR = d.tip, fingerR = d.finger;
+    BatWing(pen, Flip(shoulder), Flip(wristR), Flip(tipR), Flip(fingerR), Flip(Mid(fingerR, flank, 0.5)), Flip(flank),
+            Lit(far, -1), bone);
+    BatWing(pen, shoulder, wristR, tipR, fingerR, Mid(fingerR, flank, 0.5), flank, far, bone);
+    // Tail, far limbs, body, head; near legs and arm.
+    pen.Cap(hip, 6, Pt{F.X(0.1), F.Y(0.8)}, 3, far);
+    pen.Cap(Pt{F.X(0.1), F.Y(0.8)}, 3, Pt{F.X(0.0) + 2, F.Y(0.64)}, 1.5, far);
+    if (second) pen.Poly({{F.X(0.0), F.Y(0.58)}, {F.X(0.06), F.Y(0.62)}, {F.X(0.0), F.Y(0.7)}}, far);
+    const Pt kneeF{F.X(crouch ? 0.2 : 0.36), F.Y(crouch ? 0.7 : 0.78)}, footF{F.X(crouch ? 0.08 : 0.3), F.b - 3.0};
+    const Pt kneeN{F.X(crouch ? 0.86 : 0.62), F.Y(crouch ? 0.66 : 0.78)}, footN{F.X(crouch ? 0.94 : 0.66), F.b - 3.0};
+    pen.Limb(hip, kneeF, footF, torso * 0.55, torso * 0.4, torso * 0.3, far);
+    Pt handN{F.X(0.86), F.Y(0.5)}, handF{F.X(0.16), F.Y(0.5)};
+    switch (d.arms) {
+        case Arms::kRaised: handN = Pt{F.X(0.8), F.t + 4.0}, handF = Pt{F.X(0.22), F.t + 4.0}; break;
+        case Arms::kKnuckles: handN = Pt{F.X(0.74), F.b - 4.0}, handF = Pt{F.X(0.52), F.b - 4.0}; break;
+        case Arms::kSpread: handN = Pt{F.r - 5.0, F.Y(0.5)}, handF = Pt{F.l + 5.0, F.Y(0.44)}; break;
+        default: break;
+    }
+    const Pt shoulderF{F.X(0.36), F.Y(crouch ? 0.3 : 0.24)};
+    pen.Limb(shoulderF, Mid(shoulderF, handF, 0.5), handF, torso * 0.45, torso * 0.38, torso * 0.32, far);
+    pen.Cap(hip, torso * 0.8, chest, torso, skin);
+    pen.Ell(Pt{chest.u + 2, chest.v + 2}, torso * 0.7, torso * 0.5, Lit(skin, 2));
+    pen.Cap(chest, torso * 0.5, head, torso * 0.4, skin);
+    pen.Ell(head, torso * 0.62, torso * 0.56, skin);
+    const double hr = torso * 0.56;
+    pen.Cap(Pt{head.u - hr * 0.5, head.v - hr * 0.6}, 3, Pt{head.u - hr * 1.2, head.v - hr * (second ? 2.0 : 1.6)}, 1,
+            horn);
+    pen.Cap(Pt{head.u + hr * 0.3, head.v - hr * 0.7}, 3, Pt{head.u + hr * 0.6, head.v - hr * (second ? 2.0 : 1.6)}, 1,
+            horn);
+    pen.Cap(head, hr * 0.7, Pt{head.u + hr * 1.1, head.v + hr * 0.35}, hr * 0.45, skin);
+    pen.Near(hip, kneeN, footN, torso * 0.6, torso * 0.45, torso * 0.32, skin);
+    pen.Ell(footN, torso * 0.42, torso * 0.22, skin);
+    const Pt elbowN{Mid(shoulder, handN, 0.5).u - 2, Mid(shoulder, handN, 0.5).v + 4};
+    pen.Near(shoulder, elbowN, handN, torso * 0.5, torso * 0.42, torso * 0.36, skin);
+    pen.Ell(handN, torso * 0.36, torso * 0.32, skin);
+    Finish(c, 255);
+    pen.Dot(Pt{head.u + hr * 0.2, head.v - hr * 0.2}, 3, 2, second ? Shade(kYellow, 14) : Shade(kRed, 10));
+    pen.Dot(Pt{head.u + hr * 0.9, head.v + hr * 0.55}, 1, 2, claw);
+    for (int k = -1; k <= 1; ++k) pen.Dot(Pt{handN.u + 3, handN.v + k * 3.0}, 2, 1, claw);
+    if (d.breathe) Flame(pen, Pt{head.u + hr * 1.3, head.v + hr * 0.6}, fw - (head.u + hr * 1.3 - F.l) - 1, 10, 20, 0);
+    c.MirrorX();
+}
+
+// A rock shaken loose from the roof, falling with its dust streaming above.
+void PaintFallingRock(Canvas& c) {
+    const Pen pen(c, 0, 0, 1, 1);
+    for (int k = 0; k < 3; ++k) pen.Cap(Pt{5.0 + k * 7, 1}, 1.5, Pt{5.0 + k * 7, 30}, 2.5, Grey(18 - k * 2));
+    pen.Poly({{4, 28}, {16, 24}, {24, 34}, {22, 50}, {12, 56}, {0, 48}, {2, 36}}, Grey(12));
+    pen.Ell(Pt{10, 36}, 5, 4, Grey(16));
+    Finish(c, 255);
+}
+
+// The giant's low flame, licking along toward the left.
+void PaintLowFlame(Canvas& c) {
+    const Pen pen(c, 0, 0, 1, 1);
+    Flame(pen, Pt{17, 5}, 19, 10, 180, 0);
+    pen.Ell(Pt{18, 5}, 4, 4.5, Shade(kOrange, 10));
+    Finish(c, 255);
+}
+
+// The flying form's spat fireball, trailing fire up behind it as it drops
+// down and to the left. Its colour key is black.
+void PaintSpitFire(Canvas& c) {
+    const Pen pen(c, 0, 0, 1, 1);
+    Flame(pen, Pt{6, 10}, 14, 9, -40, 1);
+    pen.Ell(Pt{6, 10}, 5.5, 5.5, Shade(kLime, 9));
+    pen.Ell(Pt{5, 9}, 3, 3, Shade(kYellow, 14));
+    Finish(c, 0);
+}
+
+// A crescent: the outer curve from a through the bulge o to b, the inner
+// back through i, in one colour.
+void Crescent(const Pen& pen, Pt a, Pt o, Pt i, Pt b, uint8_t ink) {
+    double xy[64];
+    int n = 0;
+    auto bez = [](Pt p, Pt q, Pt r, double t) {
+        const double s = 1 - t;
+        return Pt{s * s * p.u + 2 * s * t * q.u + t * t * r.u, s * s * p.v + 2 * s * t * q.v + t * t * r.v};
+    };
+    for (int k = 0; k <= 15; ++k) {
+        const Pt p = bez(a, o, b, k / 15.0);
+        xy[2 * n] = pen.X(p.u), xy[2 * n + 1] = pen.Y(p.v), ++n;
+    }
+    for (int k = 14; k >= 1; --k) {
+        const Pt p = bez(a, i, b, k / 15.0);
+        xy[2 * n] = pen.X(p.u), xy[2 * n + 1] = pen.Y(p.v), ++n;
+    }
+    FillPolygon(pen.c, xy, n, ink);
+}
+
+// A robed, hooded skull; the robe flares from the shoulders to a ragged hem.
+void Reaper(const Pen& pen, const Rc& b, uint8_t robe, int phase) {
+    const double hem = b.b - 1.0;
+    pen.Poly({{b.X(0.3), b.Y(0.16)}, {b.X(0.72), b.Y(0.16)}, {b.X(0.98), hem - 6}, {b.X(0.86), hem},
+              {b.X(0.7), hem - 8 + phase % 2 * 3}, {b.X(0.52), hem}, {b.X(0.34), hem - 8}, {b.X(0.16), hem},
+              {b.X(0.02), hem - 6}},
+             robe);
+    pen.Ell(Pt{b.X(0.54), b.Y(0.14)}, b.W() * 0.26, b.H() * 0.13, robe);
+    pen.Ell(Pt{b.X(0.6), b.Y(0.15)}, b.W() * 0.15, b.H() * 0.085, Grey(2));
+    pen.Ell(Pt{b.X(0.63), b.Y(0.155)}, b.W() * 0.1, b.H() * 0.065, Grey(26));
+}
+
+// The skull's eye holes and teeth, after the finish.
+void SkullFace(const Pen& pen, const Rc& b) {
+    const Pt f{b.X(0.63), b.Y(0.155)};
+    const double w = b.W() * 0.1, h = b.H() * 0.065;
+    pen.Dot(Pt{f.u - w * 0.3, f.v - h * 0.4}, 2, 2, Grey(1));
+    pen.Dot(Pt{f.u + w * 0.35, f.v - h * 0.4}, 2, 2, Grey(1));
+    pen.Dot(Pt{f.u - w * 0.3 + 0.5, f.v - h * 0.4 + 0.5}, 1, 1, Shade(kRed, 11));
+    pen.Dot(Pt{f.u + w * 0.35 + 0.5, f.v - h * 0.4 + 0.5}, 1, 1, Shade(kRed, 11));
+    pen.Cap(Pt{f.u - w * 0.4, f.v + h * 0.55}, 0.5, Pt{f.u + w * 0.5, f.v + h * 0.55}, 0.5, Grey(4));
+}
+
+// The reaper of the first form, at the left wall facing right (0) or the
+// right wall facing left (1): robed, its scythe raised ahead of it.
+void PaintReaper(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const Rc body{0, 0, 70, 128};
+    const uint8_t robe = Grey(5), wood = Shade(kOrange, 2), steel = Grey(24);
+    pen.Cap(Pt{22, 124}, 2.5, Pt{92, 8}, 2.5, wood);
+    Reaper(pen, body, robe, frame);
+    Crescent(pen, Pt{88, 4}, Pt{124, -8}, Pt{112, 8}, Pt{123, 46}, steel);
+    // Bony hands on the haft.
+    pen.Ell(Pt{54, 62}, 4, 3.5, Grey(24));
+    pen.Ell(Pt{40, 86}, 4, 3.5, Grey(24));
+    pen.Cap(Pt{30, 40}, 6, Pt{52, 62}, 4, robe);
+    Finish(c, 255);
+    SkullFace(pen, body);
+    if (frame == 1) c.MirrorX();
+}
+
+// The reapers' sickle, turning: a steel crescent on a short dark handle,
+// turned an eighth more in each picture and spread over its box.
+void PaintSickle(Canvas& c, int frame) {
+    const double a = frame * kPi / 4;
+    // The shape around its middle, before the turn: handle down, blade up and right.
+    const Pt outer[5] = {{-6, 4}, {-8, -8}, {2, -14}, {12, -10}, {14, -2}};
+    const Pt inner[4] = {{10, -5}, {4, -9}, {-3, -6}, {-3, 2}};
+    auto turn = [&](Pt p) { return Pt{p.u * std::cos(a) - p.v * std::sin(a), p.u * std::sin(a) + p.v * std::cos(a)}; };
+    Pt pts[13];
+    int n = 0;
+    for (const Pt& p : outer) pts[n++] = turn(p);
+    for (const Pt& p : inner) pts[n++] = turn(p);
+    const Pt h0 = turn(Pt{-4, 3}), h1 = turn(Pt{-6, 14});
+    double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
+    for (int k = 0; k < n; ++k)
+        x0 = std::min(x0, pts[k].u), x1 = std::max(x1, pts[k].u), y0 = std::min(y0, pts[k].v), y1 = std::max(y1, pts[k].v);
+    for (const Pt& p : {h0, h1})
+        x0 = std::min(x0, p.u), x1 = std::max(x1, p.u), y0 = std::min(y0, p.v), y1 = std::max(y1, p.v);
+    const Pen pen(c, -x0 * (c.w - 1) / (x1 - x0), -y0 * (c.h - 1) / (y1 - y0), (c.w - 1) / (x1 - x0),
+                  (c.h - 1) / (y1 - y0));
+    pen.Cap(h0, 2.5, h1, 2.5, Shade(kOrange, 2));
+    double xy[26];
+    for (int k = 0; k < n; ++k) xy[2 * k] = pen.X(pts[k].u), xy[2 * k + 1] = pen.Y(pts[k].v);
+    FillPolygon(c, xy, n, Grey(23));
+    Finish(c, 255);
+}
+
+// The winged reaper: falling or rising on spread bat wings (0, 1), then
+// the round of its great scythe, raised, wound back, swept right across,
+// followed through and brought back (2 to 7). It faces the arena's left.
+void PaintWingedReaper(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const uint8_t robe = Shade(kPurple, 2), wing = Grey(7), bone = Grey(18), wood = Shade(kOrange, 2), steel = Grey(24);
+    // Body and reach boxes in the picture.
+    static constexpr Rc kBody[8] = {{67, 40, 127, 150}, {64, 36, 124, 146}, {12, 80, 102, 178}, {26, 50, 96, 148},
+                                    {24, 46, 96, 136},  {110, 0, 204, 94},  {47, 10, 150, 106}, {14, 12, 116, 106}};
+    const Rc b = kBody[frame];
+    if (frame < 2) {
+        const double W = c.w, H = c.h, up = frame == 0 ? 0 : 0.16;
+        for (int side = 0; side < 2; ++side) {
+            auto X = [&](double u) { return side == 0 ? u * W : W - u * W; };
+            BatWing(pen, Pt{X(0.42), H * 0.3}, Pt{X(0.2), H * (0.06 + up)}, Pt{X(0.0), 0},
+                    Pt{X(0.02), H * (0.62 - up)}, Pt{X(0.22), H * (1.0 - up)}, Pt{X(0.4), H * 0.6}, wing, bone);
+        }
+        pen.Cap(Pt{b.X(0.1), b.Y(0.9)}, 2.5, Pt{b.X(0.8), b.Y(0.05)}, 2.5, wood);
+        Reaper(pen, b, robe, frame);
+        Crescent(pen, Pt{b.X(0.78), b.Y(0.02)}, Pt{b.X(0.2), b.Y(-0.2)}, Pt{b.X(0.4), b.Y(0.05)}, Pt{b.X(-0.1), b.Y(0.3)},
+                 steel);
+        // The wing tips reach the picture's foot too.
+        pen.Cap(Pt{W * 0.24, H * 0.8}, 2, Pt{W * 0.3, H - 1}, 1, bone);
+        pen.Cap(Pt{W * 0.76, H * 0.8}, 2, Pt{W * 0.7, H - 1}, 1, bone);
+        Finish(c, 255);
+        SkullFace(pen, b);
+        c.MirrorX();
+        return;
+    }
+    // The scythe by picture: the haft's two ends and the blade's crescent
+    // (base, bulge, inner bulge, tip), in the left-facing picture.
+    struct Stroke {
+        Pt butt, head, a, o, i, t;
+    };
+    // clang-format off
+    static constexpr Stroke kStrokes[6] = {
+        {{100, 24}, {58, 8},   {58, 8},   {30, -16}, {34, 8},   {0, 44}},
+        {{60, 120}, {120, 4},  {120, 4},  {90, -8},  {92, 8},   {52, 17}},
+        {{40, 110}, {118, 8},  {118, 8},  {150, -10}, {146, 6}, {174, 18}},
+        {{286, 30}, {40, 28},  {40, 28},  {10, 8},   {22, 28},  {0, 44}},
+        {{120, 44}, {42, 8},   {42, 8},   {-6, 10},  {18, 30},  {4, 71}},
+        {{40, 100}, {70, 10},  {70, 10},  {60, -2},  {58, 10},  {40, 20}},
+    };
+    // clang-format on
+    const Stroke& s = kStrokes[frame - 2];
+    // The reaper itself faces right before the turn: draw its body mirrored.
+    const Rc mb = MirrorRc(b, c.w);
+    Reaper(pen, mb, robe, frame);
+    c.MirrorX();
+    pen.Cap(s.butt, 2.5, s.head, 2.5, wood);
+    Crescent(pen, s.a, s.o, s.i, s.t, steel);
+    // A sleeve from the shoulder to the haft, a bony hand gripping it.
+    const Pt shoulder{b.X(0.42), b.Y(0.32)};
+    const double dx = s.head.u - s.butt.u, dy = s.head.v - s.butt.v;
+    const double t = std::clamp(((shoulder.u - s.butt.u) * dx + (shoulder.v - s.butt.v) * dy) / (dx * dx + dy * dy),
+                                0.15, 0.85);
+    const Pt grip{s.butt.u + t * dx, s.butt.v + t * dy};
+    pen.Cap(shoulder, 6, grip, 4, robe);
+    pen.Ell(grip, 3.5, 3.5, bone);
+    Finish(c, 255);
+    c.MirrorX();
+    SkullFace(pen, mb);
+    c.MirrorX();
+}
+
 }  // namespace
 
 bool PaintBossOrFinale(const SpriteSet& set, int frame, Canvas& c) {
@@ -726,5 +1134,16 @@ bool PaintBossOrFinale(const SpriteSet& set, int frame, Canvas& c) {
     if (std::strcmp(set.name, "Quorth") == 0) return PaintSorcerer(c), true;
     if (std::strcmp(set.name, "Tama") == 0) return PaintMagicBall(c), true;
     if (std::strcmp(set.name, "Maryoku") == 0) return PaintOrb(c, frame), true;
+    if (std::strcmp(set.name, "Beri_1") == 0) return PaintFireBeast(c, frame), true;
+    if (std::strcmp(set.name, "Beri_Fire") == 0) return PaintBeastFire(c, frame), true;
+    if (std::strcmp(set.name, "Beri_2") == 0) return PaintChargingBeast(c, frame), true;
+    if (std::strcmp(set.name, "Gyai_1") == 0) return PaintDemon(c, frame, false), true;
+    if (std::strcmp(set.name, "Gyai_2") == 0) return PaintDemon(c, frame, true), true;
+    if (std::strcmp(set.name, "Gyai_Ganseki") == 0) return PaintFallingRock(c), true;
+    if (std::strcmp(set.name, "Gyai_Fire1") == 0) return PaintLowFlame(c), true;
+    if (std::strcmp(set.name, "Gyai_Fire2") == 0) return PaintSpitFire(c), true;
+    if (std::strcmp(set.name, "Death_1") == 0) return PaintReaper(c, frame), true;
+    if (std::strcmp(set.name, "Kama") == 0) return PaintSickle(c, frame), true;
+    if (std::strcmp(set.name, "Death_2") == 0) return PaintWingedReaper(c, frame), true;
     return false;
 }
