@@ -347,8 +347,8 @@ constexpr int16_t kSizes[][2] = {
     {12, 413}, {52, 413}, {60, 413}, {64, 413},
     // HellFire
     {54, 22}, {54, 22},
-    // Kokuen
-    {62, 58}, {62, 58}, {62, 58}, {62, 58},
+    // Kokuen: the smoke reaches the foot of its touch box
+    {62, 62}, {62, 62}, {62, 62}, {62, 62},
     // Morvane3
     {232, 250},
     // Stn_fire

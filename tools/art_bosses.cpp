@@ -1118,6 +1118,178 @@ void PaintWingedReaper(Canvas& c, int frame) {
     c.MirrorX();
 }
 
+// --- stage 49: the three forms of the dark lord and their fire --------------------
+
+// A caped lord, facing right: the cape flares from the shoulders to the hem,
+// a horned crown on the pale head. b is the figure's box, head the head's box
+// inside it; its arms reach to the hands given.
+void Lord(const Pen& pen, const Rc& b, const Rc& head, Pt handN, Pt handF, int ramp, double flare) {
+    const uint8_t cape = Shade(ramp, 3), lining = Shade(ramp, 6), robe = Grey(4), skin = Grey(23), gold = Shade(kYellow, 10);
+    const double neckY = head.b - 1.0, cx = head.X(0.5);
+    // The cape behind: from the shoulders out to both bottom corners.
+    pen.Poly({{cx - b.W() * 0.22, neckY + 2}, {cx + b.W() * 0.2, neckY + 2}, {b.r - 1.0, b.b - 1.0}, {b.X(0.5), b.b - 6.0},
+              {b.l + 1.0 - flare, b.b - 1.0}},
+             cape);
+    pen.Poly({{cx - b.W() * 0.1, neckY + 6}, {cx + b.W() * 0.1, neckY + 6}, {b.X(0.7), b.b - 4.0}, {b.X(0.3), b.b - 4.0}},
+             lining);
+    // The far arm, the robed body, the near arm.
+    const Pt shoulderF{cx - b.W() * 0.16, neckY + 6}, shoulderN{cx + b.W() * 0.16, neckY + 6};
+    pen.Limb(shoulderF, Mid(shoulderF, handF, 0.5), handF, 4, 3.5, 3, Lit(robe, -1));
+    pen.Poly({{cx - b.W() * 0.18, neckY + 2}, {cx + b.W() * 0.18, neckY + 2}, {cx + b.W() * 0.26, b.b - 1.0},
+              {cx - b.W() * 0.26, b.b - 1.0}},
+             robe);
+    pen.Cap(Pt{cx - b.W() * 0.2, b.Y(0.55)}, 1.5, Pt{cx + b.W() * 0.2, b.Y(0.55)}, 1.5, gold);
+    pen.Ell(Pt{cx, head.Y(0.62)}, head.W() * 0.36, head.H() * 0.36, skin);
+    // The crown's horns reach the top of the head's box.
+    pen.Poly({{cx - head.W() * 0.4, head.Y(0.45)}, {cx - head.W() * 0.5, head.t + 0.0}, {cx - head.W() * 0.1, head.Y(0.32)},
+              {cx + head.W() * 0.1, head.Y(0.32)}, {cx + head.W() * 0.5, head.t + 0.0}, {cx + head.W() * 0.4, head.Y(0.45)}},
+             gold);
+    pen.Near(shoulderN, Mid(shoulderN, handN, 0.5), handN, 4, 3.5, 3, robe);
+    pen.Ell(handN, 3, 3, skin);
+}
+
+void LordFace(const Pen& pen, const Rc& head) {
+    const double cx = head.X(0.5), y = head.Y(0.6);
+    pen.Dot(Pt{cx - 3, y - 1}, 2, 1, Shade(kRed, 10));
+    pen.Dot(Pt{cx + 2, y - 1}, 2, 1, Shade(kRed, 10));
+    pen.Cap(Pt{cx - 2, y + 3}, 0.5, Pt{cx + 3, y + 3}, 0.5, Grey(8));
+}
+
+// The first form, at the left edge facing right (0 to 2) or the right edge
+// facing left (3 to 5): standing, pointing, and both arms up calling a
+// pillar of fire.
+void PaintLordFirst(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const int pose = frame % 3;
+    const int top = c.h - 98;  // the tall pose's raised arms reach above the body
+    const Rc b{0, top, 48, c.h}, head{16, top, 32, top + 20};
+    Pt handN{38, top + 46.0}, handF{12, top + 48.0};
+    if (pose == 1) handN = Pt{46, top + 30.0};
+    if (pose == 2) handN = Pt{38, 2}, handF = Pt{10, 2};
+    Lord(pen, b, head, handN, handF, kRed, 0);
+    Finish(c, 255);
+    LordFace(pen, head);
+    if (pose == 2)
+        for (const Pt h : {handN, handF}) Flame(pen, Pt{h.u, h.v + 3}, 8, 6, -90, frame);
+    if (frame >= 3) c.MirrorX();
+}
+
+// The second form: taller, caped in violet, at the left edge facing right
+// (0 to 7) or the right edge facing left (8 to 15). Firing: the arms rise and
+// thrust the fire out, the cape billowing behind; smoking: the arms sweep the
+// smoke out ahead. Its last four pictures are the light it vanishes and comes
+// back in, drawn without a key.
+void PaintLordSecond(Canvas& c, int frame) {
+    if (frame >= 16) {
+        // A column of light: bright at its core, deep violet at its rims.
+        for (int x = 0; x < c.w; ++x) {
+            const double d = std::fabs((x + 0.5) / c.w * 2 - 1);
+            const uint8_t ink = d < 0.25 ? Grey(29) : d < 0.55 ? Shade(kViolet, 13) : d < 0.8 ? Shade(kViolet, 9) : Shade(kViolet, 5);
+            c.Box(x, 0, x + 1, c.h, ink);
+        }
+        for (int k = 0; k < 24; ++k) {
+            const uint32_t r = Mix(static_cast<uint32_t>(frame), static_cast<uint32_t>(k));
+            const int x = static_cast<int>(r % static_cast<uint32_t>(c.w)), y = static_cast<int>((r >> 8) % 413u);
+            c.Box(x, y, x + 1, y + 3, Grey(29));
+        }
+        return;
+    }
+    const int k = frame % 8;
+    static constexpr int kBack[8] = {0, 6, 10, 18, 28, 0, 0, 0};  // cape flaring behind
+    const Pen pen(c, 0, 0, 1, 1);
+    const int back = kBack[k];
+    const Rc b{back, 0, back + 88, c.h}, head{back + 34, 0, back + 56, 26};
+    Pt handN{back + 66.0, 70}, handF{back + 24.0, 74};
+    switch (k) {
+        case 1: handN = Pt{back + 70.0, 40}; break;
+        case 2: handN = Pt{back + 72.0, 24}, handF = Pt{back + 18.0, 30}; break;
+        case 3: handN = Pt{back + 80.0, 34}, handF = Pt{back + 14.0, 40}; break;
+        case 4: handN = Pt{c.w - 4.0, 60}, handF = Pt{back + 20.0, 56}; break;
+        case 5: handN = Pt{c.w - 4.0, 80}; break;
+        case 6: handN = Pt{c.w - 4.0, 64}, handF = Pt{back + 70.0, 84}; break;
+        case 7: handN = Pt{c.w - 4.0, 50}, handF = Pt{c.w - 10.0, 90}; break;
+        default: break;
+    }
+    Lord(pen, b, head, handN, handF, kViolet, back);
+    Finish(c, 255);
+    LordFace(pen, head);
+    if (k >= 1 && k <= 4) Flame(pen, Pt{handN.u, handN.v - 2}, 10 + k * 2, 8, -60, frame);
+    if (frame >= 8) c.MirrorX();
+}
+
+// The fireballs it sends along the floor: rolling right (0) or left (1),
+// flames streaming back. Their colour key is black.
+void PaintHellFire(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    Flame(pen, Pt{40, 11}, 40, 20, 180, frame);
+    pen.Ell(Pt{42, 11}, 11, 10.5, Shade(kRed, 9));
+    pen.Ell(Pt{43, 10}, 7, 6.5, Shade(kOrange, 12));
+    pen.Ell(Pt{44, 9}, 3.5, 3, Shade(kYellow, 15));
+    Finish(c, 0);
+    if (frame == 1) c.MirrorX();
+}
+
+// A cloud of black smoke rolling along, its puffs turning over.
+void PaintSmoke(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    for (int k = 0; k < 7; ++k) {
+        const double a = (k * 360.0 / 7) + frame * 22.0;
+        const Pt p = Toward(pen, Pt{31, 35}, 17, a);
+        pen.Ell(p, 13, 12, k % 2 ? Grey(4) : Shade(kPurple, 1));
+    }
+    pen.Ell(Pt{31, 35}, 20, 18, Grey(3));
+    Finish(c, 255);
+    pen.Dot(Pt{24, 30}, 3, 2, Shade(kRed, 9));
+    pen.Dot(Pt{35, 30}, 3, 2, Shade(kRed, 9));
+}
+
+// The third form: a colossus bound into the arena's right wall, its spine a
+// pillar from its horned head to its roots, its hands held out to rain fire.
+void PaintColossus(Canvas& c) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const uint8_t flesh = Shade(kRed, 3), dark = Shade(kPurple, 2), bone = Grey(22), gold = Shade(kYellow, 10);
+    // Wings folded behind, spread to both sides.
+    BatWing(pen, Pt{120, 60}, Pt{60, 10}, Pt{0, 30}, Pt{10, 150}, Pt{60, 200}, Pt{110, 170}, dark, Grey(6));
+    BatWing(pen, Pt{150, 60}, Pt{190, 8}, Pt{231, 20}, Pt{228, 140}, Pt{200, 190}, Pt{160, 170}, dark, Grey(6));
+    // The pillar of its body, ribbed, and its roots at the foot.
+    pen.Poly({{110, 40}, {158, 40}, {158, 249}, {110, 249}}, flesh);
+    for (int y = 84; y < 200; y += 22) pen.Cap(Pt{114, y + 0.0}, 1.5, Pt{154, y + 4.0}, 1.5, Shade(kRed, 6));
+    pen.Poly({{96, 249}, {110, 210}, {158, 210}, {172, 249}}, dark);
+    // Arms out to the hands the fire falls from.
+    pen.Cap(Pt{116, 70}, 9, Pt{70, 96}, 7, flesh);
+    pen.Cap(Pt{152, 70}, 9, Pt{140, 104}, 7, flesh);
+    pen.Ell(Pt{64, 100}, 10, 9, flesh);
+    pen.Ell(Pt{130, 104}, 10, 9, flesh);
+    // The head: horns up to the top of the picture.
+    pen.Cap(Pt{120, 20}, 6, Pt{96, 2}, 2, bone);
+    pen.Cap(Pt{148, 20}, 6, Pt{172, 2}, 2, bone);
+    pen.Ell(Pt{134, 30}, 24, 28, flesh);
+    pen.Cap(Pt{111, 4}, 3, Pt{157, 4}, 3, gold);
+    Finish(c, 255);
+    pen.Poly({{120, 28}, {130, 32}, {122, 36}}, Shade(kYellow, 14));
+    pen.Poly({{148, 28}, {138, 32}, {146, 36}}, Shade(kYellow, 14));
+    pen.Cap(Pt{124, 46}, 1, Pt{144, 46}, 1, Grey(2));
+    for (int k = 0; k < 4; ++k) pen.Poly({{127.0 + k * 4, 46}, {129.0 + k * 4, 46}, {128.0 + k * 4, 50}}, bone);
+    pen.Ell(Pt{64, 100}, 5, 4, Shade(kOrange, 12));
+    pen.Ell(Pt{130, 104}, 5, 4, Shade(kOrange, 12));
+    pen.Ell(Pt{134, 140}, 8, 10, Shade(kMagenta, 10));
+    pen.Ell(Pt{132, 137}, 3, 4, Shade(kPink, 14));
+}
+
+// The fire the colossus rains: a blazing stone falling toward the hero's
+// side, down and to the right (0) or to the left (1). Key black.
+void PaintFallingFire(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    Flame(pen, Pt{38, 42}, 60, 36, -130, frame);
+    Flame(pen, Pt{40, 40}, 46, 20, -105, frame + 1);
+    Flame(pen, Pt{36, 44}, 46, 20, -155, frame + 2);
+    pen.Ell(Pt{41, 45}, 17, 17, Shade(kRed, 8));
+    pen.Ell(Pt{43, 46}, 10, 10, Shade(kOrange, 12));
+    pen.Ell(Pt{44, 47}, 5, 5, Shade(kYellow, 15));
+    Finish(c, 0);
+    if (frame == 1) c.MirrorX();
+}
+
 }  // namespace
 
 bool PaintBossOrFinale(const SpriteSet& set, int frame, Canvas& c) {
@@ -1145,5 +1317,11 @@ bool PaintBossOrFinale(const SpriteSet& set, int frame, Canvas& c) {
     if (std::strcmp(set.name, "Death_1") == 0) return PaintReaper(c, frame), true;
     if (std::strcmp(set.name, "Kama") == 0) return PaintSickle(c, frame), true;
     if (std::strcmp(set.name, "Death_2") == 0) return PaintWingedReaper(c, frame), true;
+    if (std::strcmp(set.name, "Morvane1") == 0) return PaintLordFirst(c, frame), true;
+    if (std::strcmp(set.name, "Morvane2") == 0) return PaintLordSecond(c, frame), true;
+    if (std::strcmp(set.name, "HellFire") == 0) return PaintHellFire(c, frame), true;
+    if (std::strcmp(set.name, "Kokuen") == 0) return PaintSmoke(c, frame), true;
+    if (std::strcmp(set.name, "Morvane3") == 0) return PaintColossus(c), true;
+    if (std::strcmp(set.name, "Stn_fire") == 0) return PaintFallingFire(c, frame), true;
     return false;
 }
