@@ -363,14 +363,14 @@ constexpr int16_t kSizes[][2] = {
     {60, 38}, {66, 38},
     // Tori
     {64, 54}, {64, 54},
-    // Koumori
-    {32, 29}, {32, 28}, {32, 30},
+    // Koumori: folded while it hangs, its wings spread or beating down in flight
+    {16, 29}, {64, 26}, {28, 32},
     // Kyonsi
     {48, 60}, {54, 64}, {54, 64}, {48, 60}, {54, 64}, {54, 64},
     // Kaminarisama
     {64, 64}, {64, 64}, {64, 64}, {64, 64},
-    // Kaminari
-    {64, 64}, {64, 64}, {64, 64}, {64, 64},
+    // Kaminari: the bolt's box
+    {20, 30}, {20, 30}, {20, 30}, {20, 30},
     // Gool
     {32, 28}, {40, 48}, {32, 28}, {40, 48},
     // Seliya: each pose is her body box

@@ -1290,6 +1290,266 @@ void PaintFallingFire(Canvas& c, int frame) {
     if (frame == 1) c.MirrorX();
 }
 
+// --- the last stage's cast, and the hopping frog -------------------------------------
+
+// The apple witch on her broom, a sack of apples at her side: flying right
+// (0, 1: her cloak streaming), hovering to drop one (2); mirrored for the left.
+void PaintWitch(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const int pose = frame % 3;
+    const bool hover = pose == 2;
+    const uint8_t dress = Shade(kPurple, 5), hat = Grey(3), skin = Shade(kLime, 8), wood = Shade(kOrange, 3),
+                  straw = Shade(kYellow, 8), sack = Shade(kOrange, 6);
+    const double tilt = hover ? 8 : 0;
+    // The broom: its straw behind, its stick ahead.
+    pen.Cap(Pt{6, 44 - tilt * 0.3}, 2, Pt{62, 40 + tilt * 0.3}, 2, wood);
+    pen.Poly({{14, 40 - tilt * 0.3}, {0, 34}, {0, 52}, {14, 48 - tilt * 0.3}}, straw);
+    // Cloak streaming back, body, sack, head and hat.
+    pen.Poly({{26, 24}, {36, 26}, {40, 42}, {10 - (pose == 1 ? 4.0 : 0.0), 36 + (pose == 1 ? 4.0 : 0.0)}}, Shade(kPurple, 3));
+    pen.Cap(Pt{30, 38}, 7, Pt{34, 22}, 6, dress);
+    pen.Ell(Pt{26, 50}, 8, 7, sack);
+    pen.Ell(Pt{30, 56}, 3, 3, Shade(kRed, 9));
+    pen.Cap(Pt{34, 38}, 3, Pt{42, 48}, 2.5, dress);
+    pen.Ell(Pt{38, 14}, 6, 6, skin);
+    pen.Cap(Pt{42, 15}, 2, Pt{47, 17}, 1, skin);
+    pen.Poly({{28, 10}, {50, 10}, {42, 7}, {36, 0}, {33, 7}}, hat);
+    pen.Near(Pt{36, 24}, Pt{44, 30}, Pt{52, 38 + tilt * 0.2}, 2.5, 2, 2, dress);
+    Finish(c, 255);
+    pen.Dot(Pt{40, 13}, 1, 1, Shade(kRed, 10));
+    if (frame >= 3) c.MirrorX();
+}
+
+// An apple: red, a highlight, its stalk and a leaf.
+void PaintApple(Canvas& c) {
+    const Pen pen(c, 0, 0, 1, 1);
+    pen.Ell(Pt{8.5, 14}, 8, 9.5, Shade(kRed, 8));
+    pen.Ell(Pt{15.5, 14}, 8, 9.5, Shade(kRed, 8));
+    pen.Cap(Pt{12, 5}, 1, Pt{13, 0}, 1, Shade(kOrange, 2));
+    pen.Poly({{13, 3}, {20, 0}, {23, 3}, {17, 5}}, Shade(kGreen, 8));
+    Finish(c, 255);
+    pen.Ell(Pt{7, 10}, 2, 3, Shade(kPink, 14));
+}
+
+// A walking corpse shambling left, arms out ahead: two steps.
+void PaintCorpse(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const uint8_t skin = Shade(kLime, 5), rags = Shade(kOrange, 3), trousers = Grey(8);
+    const bool a = frame == 0;
+    // Drawn facing right, then turned: hunched, its back to the left edge.
+    pen.Limb(Pt{16, 36}, Pt{a ? 8.0 : 14.0, 48}, Pt{a ? 3.0 : 10.0, 60}, 4, 3.5, 3, Lit(trousers, -2));
+    pen.Limb(Pt{24, 20}, Pt{34, 20}, Pt{46, 22}, 3, 3, 2.5, Lit(skin, -2));
+    pen.Cap(Pt{14, 36}, 8, Pt{18, 18}, 10, rags);
+    pen.Poly({{2, 24}, {26, 30}, {28, 40}, {22, 38}, {16, 42}, {4, 38}}, rags);
+    pen.Ell(Pt{28, 10}, 7, 8, skin);
+    pen.Limb(Pt{20, 36}, Pt{a ? 30.0 : 22.0, 48}, Pt{a ? 34.0 : 26.0, 60}, 4.5, 4, 3.5, trousers);
+    pen.Ell(Pt{a ? 36.0 : 28.0, 60}, 4, 2, Grey(4));
+    pen.Ell(Pt{a ? 5.0 : 12.0, 60}, 4, 2, Grey(4));
+    pen.Near(Pt{24, 22}, Pt{36, 26}, Pt{47, 26}, 3, 3, 2.5, skin);
+    c.Box(0, 62, c.w, c.h, 255);
+    Finish(c, 255);
+    pen.Dot(Pt{30, 7}, 2, 2, Shade(kYellow, 13));
+    pen.Cap(Pt{29, 13}, 0.5, Pt{34, 13}, 0.5, Grey(3));
+    c.MirrorX();
+}
+
+// A horned beetle charging right, its shell open and its wings a blur:
+// gathered (0) and stretched (1).
+void PaintBeetle(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const uint8_t shell = Shade(kLime, 3), belly = Grey(4), horn = Shade(kYellow, 9), wing = Grey(24);
+    const double w = c.w;
+    pen.Ell(Pt{w * 0.3, 6}, w * 0.3, 6, wing);
+    pen.Ell(Pt{w * 0.46, 5}, w * 0.22, 5, Grey(27));
+    for (int k = 0; k < 3; ++k) pen.Cap(Pt{w * (0.3 + 0.15 * k), 28}, 2, Pt{w * (0.22 + 0.15 * k) + frame * 4, 37}, 1.5, belly);
+    pen.Ell(Pt{w * 0.44, 22}, w * 0.36, 12, shell);
+    pen.Ell(Pt{w * 0.78, 24}, 8, 8, belly);
+    pen.Cap(Pt{w * 0.82, 22}, 4, Pt{w - 6, 8}, 2, horn);
+    pen.Cap(Pt{w - 6, 8}, 2, Pt{w - 1.0, 4}, 1, horn);
+    pen.Cap(Pt{w * 0.86, 26}, 2.5, Pt{w - 1.0, 28}, 1.5, horn);
+    Finish(c, 255);
+    pen.Cap(Pt{w * 0.44, 11}, 0.5, Pt{w * 0.44, 33}, 0.5, Grey(2));
+    pen.Dot(Pt{w * 0.8, 20}, 2, 2, Shade(kRed, 11));
+    pen.Ell(Pt{w * 0.3, 17}, 5, 3, Shade(kLime, 8));
+}
+
+// A bird flying left in the waves of its flight: wings up (0), wings down (1,
+// within the lower box it then has).
+void PaintBird(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const uint8_t body = Shade(kOrange, 7), wingInk = Shade(kOrange, 4), beak = Shade(kYellow, 11), breast = Shade(kYellow, 9);
+    const double h = frame == 0 ? 54 : 46;
+    const double bodyY = frame == 0 ? 40 : 16;
+    // Far wing, tail, body, head, near wing (drawn facing right, then turned).
+    if (frame == 0) {
+        pen.Poly({{30, bodyY - 4}, {40, 4}, {50, 0}, {44, bodyY - 2}}, Lit(wingInk, -2));
+    } else {
+        pen.Poly({{30, bodyY + 2}, {40, h - 4}, {48, h - 1}, {44, bodyY + 2}}, Lit(wingInk, -2));
+    }
+    pen.Poly({{14, bodyY - 4}, {0, bodyY - 8}, {0, bodyY + 6}, {14, bodyY + 4}}, wingInk);
+    pen.Ell(Pt{30, bodyY}, 16, 8, body);
+    pen.Ell(Pt{34, bodyY + 3}, 10, 4.5, breast);
+    pen.Ell(Pt{50, bodyY - 4}, 7, 6.5, body);
+    pen.Poly({{55, bodyY - 6}, {64, bodyY - 3}, {55, bodyY}}, beak);
+    // A crest of three feathers, and the feet tucked under.
+    for (int k = 0; k < 3; ++k) pen.Cap(Pt{48.0 - k * 2, bodyY - 8}, 1.5, Pt{42.0 - k * 4, bodyY - 16 + k}, 1, Shade(kRed, 7));
+    pen.Cap(Pt{30, bodyY + 6}, 1, Pt{24, h - 1.0}, 1, beak);
+    if (frame == 0) {
+        pen.Poly({{22, bodyY - 2}, {18, 10}, {26, 0}, {40, bodyY - 4}}, wingInk);
+    } else {
+        pen.Poly({{22, bodyY + 2}, {16, h - 8}, {24, h - 1}, {40, bodyY + 4}}, wingInk);
+    }
+    Finish(c, 255);
+    pen.Dot(Pt{51, bodyY - 6}, 2, 2, Grey(1));
+    c.MirrorX();
+}
+
+// The bats of the last stage: hanging folded from the roof (0), wings spread
+// (1) and beating down (2) as they swoop.
+void PaintSwoopingBat(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const uint8_t fur = Shade(kOrange, 2), skin = Shade(kRed, 3), bone = Shade(kRed, 1);
+    const double cx = c.w * 0.5;
+    if (frame == 0) {
+        // Head down, wrapped in its wings, feet gripping the roof.
+        pen.Cap(Pt{cx - 2, 0}, 1, Pt{cx - 1, 4}, 1, bone);
+        pen.Cap(Pt{cx + 2, 0}, 1, Pt{cx + 1, 4}, 1, bone);
+        pen.Poly({{cx - 7, 4}, {cx + 7, 4}, {cx + 8, 20}, {cx, 24}, {cx - 8, 20}}, skin);
+        pen.Ell(Pt{cx, 12}, 4, 8, fur);
+        pen.Ell(Pt{cx, 24}, 4.5, 4, fur);
+        pen.Poly({{cx - 4, 27}, {cx - 5, 29}, {cx - 1, 27}}, fur);
+        pen.Poly({{cx + 4, 27}, {cx + 5, 29}, {cx + 1, 27}}, fur);
+        Finish(c, 255);
+        pen.Dot(Pt{cx - 2, 24}, 1, 1, Shade(kRed, 11));
+        pen.Dot(Pt{cx + 1, 24}, 1, 1, Shade(kRed, 11));
+        return;
+    }
+    const double w = c.w, h = c.h;
+    for (int side = 0; side < 2; ++side) {
+        auto X = [&](double f) { return side == 0 ? cx - f * cx : cx + f * cx; };
+        if (frame == 1)
+            BatWing(pen, Pt{X(0.12), 10}, Pt{X(0.55), 2}, Pt{X(1.0), 6}, Pt{X(0.85), 22}, Pt{X(0.55), h - 1},
+                    Pt{X(0.12), 18}, skin, bone);
+        else
+            BatWing(pen, Pt{X(0.2), 10}, Pt{X(0.6), 16}, Pt{X(1.0), 28}, Pt{X(0.8), h - 1}, Pt{X(0.5), h - 4},
+                    Pt{X(0.2), 20}, skin, bone);
+    }
+    pen.Ell(Pt{cx, frame == 1 ? 14.0 : 12.0}, 5, 8, fur);
+    pen.Ell(Pt{cx, frame == 1 ? 6.0 : 5.0}, 4.5, 4.5, fur);
+    pen.Poly({{cx - 4, 4}, {cx - 4, 0}, {cx - 1, 3}}, fur);
+    pen.Poly({{cx + 4, 4}, {cx + 4, 0}, {cx + 1, 3}}, fur);
+    Finish(c, 255);
+    pen.Dot(Pt{cx - 3, frame == 1 ? 5.0 : 4.0}, 2, 1, Shade(kRed, 11));
+    pen.Dot(Pt{cx + 1, frame == 1 ? 5.0 : 4.0}, 2, 1, Shade(kRed, 11));
+    (void)w;
+}
+
+// The hopping corpse: an official's robe and hat, a paper charm on its brow,
+// arms held stiffly ahead. Standing (0), rising (1) and dropping (2) in its
+// hop, facing right; mirrored for the left.
+void PaintHoppingCorpse(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const int pose = frame % 3;
+    const uint8_t robe = Shade(kRed, 2), trim = Shade(kYellow, 9), skin = Grey(20), hat = Grey(2);
+    const double w = c.w, h = c.h;
+    const double lift = pose == 1 ? -1 : 0;
+    const double hem = pose == 0 ? h - 6 : pose == 1 ? h - 10 : h - 8;
+    // Feet together under the robe; in the hop the robe flares.
+    pen.Cap(Pt{w * 0.36, hem}, 3, Pt{w * 0.36, h - 3.0}, 3, Grey(3));
+    pen.Cap(Pt{w * 0.5, hem}, 3, Pt{w * 0.5, h - 3.0}, 3, Grey(3));
+    pen.Ell(Pt{w * 0.4, h - 2.5}, 6, 2.5, Grey(3));
+    pen.Ell(Pt{w * 0.54, h - 2.5}, 6, 2.5, Grey(3));
+    const double flare = pose == 0 ? 0 : 5;
+    pen.Poly({{w * 0.28, 16}, {w * 0.58, 16}, {w * 0.66 + flare, hem}, {1.0, hem}}, robe);
+    pen.Cap(Pt{2.0, hem - 1}, 1.5, Pt{w * 0.64 + flare, hem - 1}, 1.5, trim);
+    pen.Ell(Pt{w * 0.44, 12 + lift}, 7, 7.5, skin);
+    // The hat: a flat crown with a rim.
+    pen.Poly({{w * 0.3, 6}, {w * 0.58, 6}, {w * 0.56, 0}, {w * 0.32, 0}}, hat);
+    pen.Cap(Pt{w * 0.24, 6.5}, 1.5, Pt{w * 0.64, 6.5}, 1.5, hat);
+    // Arms out ahead, to the far edge of the body box.
+    const double armY = pose == 2 ? 24 : 22;
+    pen.Cap(Pt{w * 0.5, armY}, 3.5, Pt{w - 6, armY}, 3, robe);
+    pen.Cap(Pt{w - 6, armY}, 2.5, Pt{w - 1.5, armY}, 2, skin);
+    if (pose != 0) pen.Cap(Pt{0.0 + flare, hem - 8}, 2, Pt{w * 0.2, hem - 14}, 2, robe);
+    pen.Cap(Pt{w * 0.02, 16}, 0.5, Pt{w * 0.02, 16}, 0.5, robe);
+    Finish(c, 255);
+    // The charm: a yellow strip with a red band, no writing.
+    pen.Dot(Pt{w * 0.46, 6}, 3, 9, Shade(kYellow, 13));
+    pen.Dot(Pt{w * 0.46, 10}, 3, 1, Shade(kRed, 9));
+    pen.Dot(Pt{w * 0.52, 12}, 1, 1, Grey(2));
+    if (frame >= 3) c.MirrorX();
+}
+
+// The thunder spirit: a horned red imp riding a storm cloud under its ring
+// of drums, a drumstick raised (1) or struck down (0), facing right; mirrored
+// for the left.
+void PaintThunderSpirit(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const bool raised = frame % 2 == 1;
+    const uint8_t skin = Shade(kRed, 7), cloud = Grey(14), drum = Shade(kOrange, 5), rim = Shade(kYellow, 9);
+    // The ring of drums arching over it, from one side of the cloud to the other.
+    for (int k = 0; k < 7; ++k) {
+        const double a = kPi * (1.0 - k / 6.0);
+        const Pt p{32 + 27 * std::cos(a), 34 - 29 * std::sin(a)};
+        pen.Cap(Pt{32 + 24 * std::cos(a), 34 - 26 * std::sin(a)}, 1.2, p, 1.2, rim);
+        pen.Ell(p, 4.5, 4.5, drum);
+    }
+    pen.Cap(Pt{32, 26}, 7, Pt{32, 42}, 8, skin);
+    pen.Ell(Pt{34, 18}, 8, 7.5, skin);
+    pen.Cap(Pt{29, 12}, 2, Pt{26, 5}, 1, Grey(26));
+    pen.Cap(Pt{39, 12}, 2, Pt{42, 5}, 1, Grey(26));
+    const Pt hand = raised ? Pt{48, 12} : Pt{52, 30};
+    pen.Cap(Pt{38, 30}, 3, hand, 2.5, skin);
+    pen.Cap(hand, 1.5, raised ? Pt{56, 4} : Pt{59, 24}, 1.5, Shade(kOrange, 2));
+    // The cloud it rides: puffs from edge to edge.
+    for (int k = 0; k < 5; ++k) pen.Ell(Pt{6.5 + k * 12.75, 54 - (k % 2) * 3.0}, 7.5, 8.5, cloud);
+    pen.Ell(Pt{32, 56}, 22, 7, cloud);
+    Finish(c, 255);
+    pen.Dot(Pt{36, 16}, 2, 2, Shade(kYellow, 14));
+    pen.Cap(Pt{33, 22}, 0.6, Pt{39, 22}, 0.6, Grey(29));
+    if (frame >= 2) c.MirrorX();
+}
+
+// The spirit's bolt: a jagged stroke of lightning, white at its heart.
+void PaintBolt(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    pen.Poly({{12, 0}, {20, 0}, {13, 11}, {18, 11}, {5, 30}, {8, 16}, {3, 16}}, Shade(kYellow, 11));
+    Finish(c, 255);
+    pen.Cap(Pt{15, 2}, 0.6, Pt{10, 13}, 0.6, Grey(29));
+    pen.Cap(Pt{14, 13}, 0.6, Pt{8, 24}, 0.6, Grey(29));
+    if (frame >= 2) c.MirrorX();
+}
+
+// The hopping frog: sitting (0) and leaping (1), facing right; mirrored.
+void PaintFrog(Canvas& c, int frame) {
+    const Pen pen(c, 0, 0, 1, 1);
+    const uint8_t skin = Shade(kGreen, 7), belly = Shade(kYellow, 10), dark = Shade(kGreen, 4);
+    if (frame % 2 == 0) {
+        pen.Ell(Pt{6, 22}, 6, 5, dark);
+        pen.Ell(Pt{16, 18}, 15.5, 10, skin);
+        pen.Ell(Pt{19, 21}, 9, 5, belly);
+        pen.Ell(Pt{22, 7}, 5, 5, skin);
+        pen.Ell(Pt{10, 8}, 4.5, 4.5, skin);
+        pen.Cap(Pt{24, 22}, 2.5, Pt{30, 26}, 2, skin);
+        pen.Cap(Pt{6, 24}, 3, Pt{14, 26}, 2, dark);
+        pen.Cap(Pt{27, 26}, 2, Pt{31, 27}, 1, skin);
+        Finish(c, 255);
+        pen.Dot(Pt{22, 5}, 2, 2, Grey(1));
+        pen.Dot(Pt{10, 6}, 2, 2, Grey(1));
+        pen.Cap(Pt{18, 16}, 0.5, Pt{27, 15}, 0.5, Shade(kRed, 6));
+    } else {
+        // Stretched out in the air, hind legs trailing.
+        pen.Limb(Pt{12, 30}, Pt{6, 40}, Pt{0, 47}, 4, 3, 2.5, dark);
+        pen.Limb(Pt{14, 28}, Pt{20, 40}, Pt{12, 47}, 4.5, 3.5, 2.5, skin);
+        pen.Cap(Pt{14, 28}, 10, Pt{28, 12}, 9, skin);
+        pen.Ell(Pt{24, 18}, 6, 7, belly);
+        pen.Ell(Pt{30, 6}, 5, 5, skin);
+        pen.Cap(Pt{30, 16}, 2.5, Pt{39, 10}, 2, skin);
+        Finish(c, 255);
+        pen.Dot(Pt{31, 4}, 2, 2, Grey(1));
+    }
+    if (frame >= 2) c.MirrorX();
+}
+
 }  // namespace
 
 bool PaintBossOrFinale(const SpriteSet& set, int frame, Canvas& c) {
@@ -1323,5 +1583,15 @@ bool PaintBossOrFinale(const SpriteSet& set, int frame, Canvas& c) {
     if (std::strcmp(set.name, "Kokuen") == 0) return PaintSmoke(c, frame), true;
     if (std::strcmp(set.name, "Morvane3") == 0) return PaintColossus(c), true;
     if (std::strcmp(set.name, "Stn_fire") == 0) return PaintFallingFire(c, frame), true;
+    if (std::strcmp(set.name, "Sauji") == 0) return PaintWitch(c, frame), true;
+    if (std::strcmp(set.name, "Ringo") == 0) return PaintApple(c), true;
+    if (std::strcmp(set.name, "Zonbi") == 0) return PaintCorpse(c, frame), true;
+    if (std::strcmp(set.name, "Shellok") == 0) return PaintBeetle(c, frame), true;
+    if (std::strcmp(set.name, "Tori") == 0) return PaintBird(c, frame), true;
+    if (std::strcmp(set.name, "Koumori") == 0) return PaintSwoopingBat(c, frame), true;
+    if (std::strcmp(set.name, "Kyonsi") == 0) return PaintHoppingCorpse(c, frame), true;
+    if (std::strcmp(set.name, "Kaminarisama") == 0) return PaintThunderSpirit(c, frame), true;
+    if (std::strcmp(set.name, "Kaminari") == 0) return PaintBolt(c, frame), true;
+    if (std::strcmp(set.name, "Gool") == 0) return PaintFrog(c, frame), true;
     return false;
 }
