@@ -204,7 +204,8 @@ void PaintWolf(Canvas& c, int frame) {
     if (p.open) {
         pen.Cap(Toward(pen, p.head, k * 3, p.snout + 50), k * 3, Toward(pen, nose, k * 3, p.snout + 80), k * 2,
                 Shade(kRed, 4));
-        pen.Cap(Toward(pen, p.head, k * 4, p.snout + 70), k * 2.5, Toward(pen, nose, k * 5, p.snout + 95), k * 1.5, fur);
+        pen.Cap(Toward(pen, p.head, k * 4, p.snout + 70), k * 2.5, Toward(pen, nose, k * 5, p.snout + 95), k * 1.5,
+                fur);
     }
     pen.Ell(p.head, k * 6.5, k * 6, fur);
     // Ears stand back from the brow.
@@ -334,7 +335,10 @@ void PaintMino(Canvas& c, int frame) {
             handN = Pt{R.X(0.1), B.Y(0.42)}, handF = Pt{R.X(0.1), B.Y(0.58)};
             butt = Pt{R.X(0.1), B.Y(0.9)};
             break;
-        case 1: case 2: case 3: case 4: {
+        case 1:
+        case 2:
+        case 3:
+        case 4: {
             // Scooping earth up from the floor ahead and lifting it.
             const double lift[5] = {0, 0.9, 0.72, 0.52, 0.32};
             clods = 3;
@@ -382,7 +386,10 @@ void PaintMino(Canvas& c, int frame) {
     pen.Near(hip, kneeN, hoofN, 15, 10, 7.5, hide);
     pen.Ell(hoofN, 7.5, 4, Grey(5));
     // A kilt over the thighs, belted.
-    pen.Poly({{B.X(0.2), B.Y(0.55)}, {B.X(0.76), B.Y(0.55)}, {B.X(0.82), B.Y(0.72)}, {B.X(0.5), B.Y(0.76)},
+    pen.Poly({{B.X(0.2), B.Y(0.55)},
+              {B.X(0.76), B.Y(0.55)},
+              {B.X(0.82), B.Y(0.72)},
+              {B.X(0.5), B.Y(0.76)},
               {B.X(0.16), B.Y(0.72)}},
              cloth);
     pen.Cap(Pt{B.X(0.2), B.Y(0.56)}, 3, Pt{B.X(0.76), B.Y(0.56)}, 3, Grey(8));
@@ -555,8 +562,8 @@ void PaintMummy(Canvas& c, int frame) {
     pen.Ell(head, 6.5, 7.5, cloth);
     pen.Limb(hip, Pt{stride ? 0.6 : 0.5, 0.78}, Pt{stride ? 0.72 : 0.56, 0.97}, 5.5, 4.5, 3.5, cloth);
     pen.Ell(Pt{stride ? 0.76 : 0.6, 0.97}, 5, 2.5, cloth);
-    pen.Limb(Pt{chest.u + 0.06, chest.v - 0.02}, Pt{0.72, stride ? 0.34 : 0.24}, Pt{1.0, stride ? 0.36 : 0.12}, 4, 3.5, 3,
-             cloth);
+    pen.Limb(Pt{chest.u + 0.06, chest.v - 0.02}, Pt{0.72, stride ? 0.34 : 0.24}, Pt{1.0, stride ? 0.36 : 0.12}, 4, 3.5,
+             3, cloth);
     // A loose end of bandage trails from the back.
     pen.Cap(Pt{0.3, 0.36}, 1.5, Pt{0.02, stride ? 0.5 : 0.44}, 1.5, cloth);
     Bands(c, cloth, 5, frame);
@@ -569,7 +576,14 @@ void PaintMummy(Canvas& c, int frame) {
 // A boulder: a rough grey rock with cracks and a patch of moss.
 void PaintBoulder(Canvas& c) {
     const Pen pen(c);
-    pen.Poly({{0.18, 0.04}, {0.62, 0.0}, {0.9, 0.14}, {1.0, 0.5}, {0.92, 0.86}, {0.6, 1.0}, {0.2, 0.96}, {0.0, 0.62},
+    pen.Poly({{0.18, 0.04},
+              {0.62, 0.0},
+              {0.9, 0.14},
+              {1.0, 0.5},
+              {0.92, 0.86},
+              {0.6, 1.0},
+              {0.2, 0.96},
+              {0.0, 0.62},
               {0.04, 0.24}},
              Grey(14));
     pen.Ell(Pt{0.4, 0.34}, 12, 8, Grey(17));
@@ -635,15 +649,19 @@ void PaintGiant(Canvas& c, int frame) {
     pen.Cap(hip, 13, chest, 15, coat);
     pen.Ell(head, 10, 12, skin);
     // Flat black hair on a square skull, a heavy brow, bolts in the neck.
-    pen.Poly({{head.u - 10.5 / c.w, head.v - 0.075}, {head.u + 10.5 / c.w, head.v - 0.075},
-              {head.u + 10.5 / c.w, head.v - 0.03}, {head.u - 10.5 / c.w, head.v - 0.01}},
+    pen.Poly({{head.u - 10.5 / c.w, head.v - 0.075},
+              {head.u + 10.5 / c.w, head.v - 0.075},
+              {head.u + 10.5 / c.w, head.v - 0.03},
+              {head.u - 10.5 / c.w, head.v - 0.01}},
              Grey(2));
     pen.Cap(Pt{head.u - 13 / c.w, 0.17}, 2, Pt{head.u - 8 / c.w, 0.17}, 2, Grey(20));
     pen.Cap(Pt{head.u + 8 / c.w, 0.17}, 2, Pt{head.u + 13 / c.w, 0.17}, 2, Grey(20));
     pen.Limb(hip, L(g.kneeN), L(g.footN), 7.5, 6.5, 5.5, trousers);
     pen.Ell(Pt{L(g.footN).u + 0.04, L(g.footN).v - 0.01}, 7.5, 4, boot);
     // The coat's skirts hang over the thighs.
-    pen.Poly({{hip.u - 12 / c.w, hip.v - 0.02}, {hip.u + 12 / c.w, hip.v - 0.02}, {hip.u + 15 / c.w, 0.7},
+    pen.Poly({{hip.u - 12 / c.w, hip.v - 0.02},
+              {hip.u + 12 / c.w, hip.v - 0.02},
+              {hip.u + 15 / c.w, 0.7},
               {hip.u - 14 / c.w, 0.7}},
              coat);
     pen.Near(Pt{chest.u + 0.05, chest.v}, L(g.elbowN), L(g.handN), 5.5, 5, 4.5, coat);
@@ -654,15 +672,15 @@ void PaintGiant(Canvas& c, int frame) {
     pen.Dot(Pt{head.u + 4 / c.w, head.v - 0.004}, 3, 2, Shade(kYellow, 13));
     pen.Cap(Pt{head.u + 1 / c.w, head.v + 0.05}, 0.6, Pt{head.u + 8 / c.w, head.v + 0.05}, 0.6, Grey(2));
     pen.Cap(Pt{head.u - 7 / c.w, head.v - 0.03}, 0.5, Pt{head.u - 3 / c.w, head.v + 0.03}, 0.5, Grey(3));
-    for (int k = 0; k < 3; ++k)
-        pen.Dot(Pt{head.u + (-7 + k * 2 - 1) / c.w, head.v - 0.02 + k * 0.02}, 3, 1, Grey(3));
+    for (int k = 0; k < 3; ++k) pen.Dot(Pt{head.u + (-7 + k * 2 - 1) / c.w, head.v - 0.02 + k * 0.02}, 3, 1, Grey(3));
     c.MirrorX();
 }
 
 // The sorcerer of the last duel: a horned, hooded figure in a great robe,
 // seen from the front, a ball of its magic in each hand.
 void PaintSorcerer(Canvas& c) {
-    const uint8_t robe = Shade(kPurple, 5), inner = Shade(kPurple, 2), trim = Shade(kYellow, 10), ball = Shade(kMagenta, 10);
+    const uint8_t robe = Shade(kPurple, 5), inner = Shade(kPurple, 2), trim = Shade(kYellow, 10),
+                  ball = Shade(kMagenta, 10);
     const Pen pen(c);
     pen.Poly({{0.36, 0.14}, {0.64, 0.14}, {0.94, 1.0}, {0.06, 1.0}}, robe);
     pen.Poly({{0.44, 0.3}, {0.56, 0.3}, {0.66, 1.0}, {0.34, 1.0}}, inner);
@@ -745,7 +763,8 @@ void PaintFireBeast(Canvas& c, int frame) {
     // Wings: folded up over the back standing, spread high in flight.
     if (fly) {
         BatWing(pen, Pt{56, 54}, Pt{30, 10}, Pt{0, 0}, Pt{2, 40}, Pt{18, 62}, Pt{44, 66}, far, bone);
-        BatWing(pen, Pt{66, 52}, Pt{86, 8}, Pt{106, 0}, Pt{108, 30}, Pt{96, 52}, Pt{74, 62}, wing, bone);
+        // Struck while breathing fire, it rises in the breath pose's box.
+        BatWing(pen, Pt{66, 52}, Pt{90, 8}, Pt{115, 0}, Pt{116, 30}, Pt{100, 52}, Pt{74, 62}, wing, bone);
     } else {
         BatWing(pen, Pt{60, 58}, Pt{44, 12}, Pt{66, 0}, Pt{34, 30}, Pt{24, 52}, Pt{38, 68}, wing, bone);
     }
@@ -779,7 +798,9 @@ void PaintFireBeast(Canvas& c, int frame) {
         for (int k = 0; k < 3; ++k) {
             const uint8_t heat[3] = {Shade(kOrange, 9), Shade(kYellow, 12), Shade(kYellow, 15)};
             const double half = 8 - 2.5 * k;
-            pen.Poly({{snout.u - 2, snout.v + 2 - half * 0.4}, {191, 44 - half}, {191, 44 + half},
+            pen.Poly({{snout.u - 2, snout.v + 2 - half * 0.4},
+                      {191, 44 - half},
+                      {191, 44 + half},
                       {snout.u - 2, snout.v + 2 + half * 0.4}},
                      heat[k]);
         }
@@ -841,8 +862,9 @@ void PaintChargingBeast(Canvas& c, int frame) {
     pen.Limb(Pt{118, 40}, Pt{138, 54}, Pt{154, 74}, 9, 7, 6, far);
     pen.Cap(Pt{44, 34}, 20, Pt{116, 32}, 24, hide);
     for (int k = 0; k < 4; ++k)
-        pen.Poly({{50.0 + k * 18, 10}, {60.0 + k * 18, 0}, {68.0 + k * 18, 8}, {66.0 + k * 18, 22}, {52.0 + k * 18, 24}},
-                 plate);
+        pen.Poly(
+            {{50.0 + k * 18, 10}, {60.0 + k * 18, 0}, {68.0 + k * 18, 8}, {66.0 + k * 18, 22}, {52.0 + k * 18, 24}},
+            plate);
     pen.Ell(Pt{124, 26}, 16, 18, mane);
     pen.Ell(Pt{148, 42}, 14, 13, hide);
     pen.Cap(Pt{148, 44}, 10, Pt{166, 54}, 7, hide);
@@ -883,12 +905,12 @@ void PaintDemon(Canvas& c, int frame, bool second) {
     const Rc F = MirrorRc(d.figure, c.w);
     const Pen pen(c, 0, 0, 1, 1);
     const int ramp = second ? kViolet : kGreen;
-    const uint8_t skin = Shade(ramp, 5), far = Shade(ramp, 3), bone = Shade(ramp, 1), horn = Grey(25),
-                  claw = Grey(28);
+    const uint8_t skin = Shade(ramp, 5), far = Shade(ramp, 3), bone = Shade(ramp, 1), horn = Grey(25), claw = Grey(28);
     const double fw = F.W();
     const bool crouch = d.crouch;
     const Pt head{F.X(crouch ? 0.66 : 0.56), F.Y(crouch ? 0.22 : 0.1)};
-    const Pt chest{F.X(crouch ? 0.56 : 0.5), F.Y(crouch ? 0.34 : 0.3)}, hip{F.X(crouch ? 0.4 : 0.47), F.Y(crouch ? 0.5 : 0.56)};
+    const Pt chest{F.X(crouch ? 0.56 : 0.5), F.Y(crouch ? 0.34 : 0.3)},
+        hip{F.X(crouch ? 0.4 : 0.47), F.Y(crouch ? 0.5 : 0.56)};
     const double torso = std::min(fw * 0.3, 20.0);
     // Wings from the shoulders: mirrored about the figure's middle.
     const double axis = F.X(0.5);
@@ -988,8 +1010,14 @@ void Crescent(const Pen& pen, Pt a, Pt o, Pt i, Pt b, uint8_t ink) {
 // A robed, hooded skull; the robe flares from the shoulders to a ragged hem.
 void Reaper(const Pen& pen, const Rc& b, uint8_t robe, int phase) {
     const double hem = b.b - 1.0;
-    pen.Poly({{b.X(0.3), b.Y(0.16)}, {b.X(0.72), b.Y(0.16)}, {b.X(0.98), hem - 6}, {b.X(0.86), hem},
-              {b.X(0.7), hem - 8 + phase % 2 * 3}, {b.X(0.52), hem}, {b.X(0.34), hem - 8}, {b.X(0.16), hem},
+    pen.Poly({{b.X(0.3), b.Y(0.16)},
+              {b.X(0.72), b.Y(0.16)},
+              {b.X(0.98), hem - 6},
+              {b.X(0.86), hem},
+              {b.X(0.7), hem - 8 + phase % 2 * 3},
+              {b.X(0.52), hem},
+              {b.X(0.34), hem - 8},
+              {b.X(0.16), hem},
               {b.X(0.02), hem - 6}},
              robe);
     pen.Ell(Pt{b.X(0.54), b.Y(0.14)}, b.W() * 0.26, b.H() * 0.13, robe);
@@ -1041,7 +1069,8 @@ void PaintSickle(Canvas& c, int frame) {
     const Pt h0 = turn(Pt{-4, 3}), h1 = turn(Pt{-6, 14});
     double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
     for (int k = 0; k < n; ++k)
-        x0 = std::min(x0, pts[k].u), x1 = std::max(x1, pts[k].u), y0 = std::min(y0, pts[k].v), y1 = std::max(y1, pts[k].v);
+        x0 = std::min(x0, pts[k].u), x1 = std::max(x1, pts[k].u), y0 = std::min(y0, pts[k].v),
+        y1 = std::max(y1, pts[k].v);
     for (const Pt& p : {h0, h1})
         x0 = std::min(x0, p.u), x1 = std::max(x1, p.u), y0 = std::min(y0, p.v), y1 = std::max(y1, p.v);
     const Pen pen(c, -x0 * (c.w - 1) / (x1 - x0), -y0 * (c.h - 1) / (y1 - y0), (c.w - 1) / (x1 - x0),
@@ -1067,13 +1096,13 @@ void PaintWingedReaper(Canvas& c, int frame) {
         const double W = c.w, H = c.h, up = frame == 0 ? 0 : 0.16;
         for (int side = 0; side < 2; ++side) {
             auto X = [&](double u) { return side == 0 ? u * W : W - u * W; };
-            BatWing(pen, Pt{X(0.42), H * 0.3}, Pt{X(0.2), H * (0.06 + up)}, Pt{X(0.0), 0},
-                    Pt{X(0.02), H * (0.62 - up)}, Pt{X(0.22), H * (1.0 - up)}, Pt{X(0.4), H * 0.6}, wing, bone);
+            BatWing(pen, Pt{X(0.42), H * 0.3}, Pt{X(0.2), H * (0.06 + up)}, Pt{X(0.0), 0}, Pt{X(0.02), H * (0.62 - up)},
+                    Pt{X(0.22), H * (1.0 - up)}, Pt{X(0.4), H * 0.6}, wing, bone);
         }
         pen.Cap(Pt{b.X(0.1), b.Y(0.9)}, 2.5, Pt{b.X(0.8), b.Y(0.05)}, 2.5, wood);
         Reaper(pen, b, robe, frame);
-        Crescent(pen, Pt{b.X(0.78), b.Y(0.02)}, Pt{b.X(0.2), b.Y(-0.2)}, Pt{b.X(0.4), b.Y(0.05)}, Pt{b.X(-0.1), b.Y(0.3)},
-                 steel);
+        Crescent(pen, Pt{b.X(0.78), b.Y(0.02)}, Pt{b.X(0.2), b.Y(-0.2)}, Pt{b.X(0.4), b.Y(0.05)},
+                 Pt{b.X(-0.1), b.Y(0.3)}, steel);
         // The wing tips reach the picture's foot too.
         pen.Cap(Pt{W * 0.24, H * 0.8}, 2, Pt{W * 0.3, H - 1}, 1, bone);
         pen.Cap(Pt{W * 0.76, H * 0.8}, 2, Pt{W * 0.7, H - 1}, 1, bone);
@@ -1107,8 +1136,8 @@ void PaintWingedReaper(Canvas& c, int frame) {
     // A sleeve from the shoulder to the haft, a bony hand gripping it.
     const Pt shoulder{b.X(0.42), b.Y(0.32)};
     const double dx = s.head.u - s.butt.u, dy = s.head.v - s.butt.v;
-    const double t = std::clamp(((shoulder.u - s.butt.u) * dx + (shoulder.v - s.butt.v) * dy) / (dx * dx + dy * dy),
-                                0.15, 0.85);
+    const double t =
+        std::clamp(((shoulder.u - s.butt.u) * dx + (shoulder.v - s.butt.v) * dy) / (dx * dx + dy * dy), 0.15, 0.85);
     const Pt grip{s.butt.u + t * dx, s.butt.v + t * dy};
     pen.Cap(shoulder, 6, grip, 4, robe);
     pen.Ell(grip, 3.5, 3.5, bone);
@@ -1124,25 +1153,36 @@ void PaintWingedReaper(Canvas& c, int frame) {
 // a horned crown on the pale head. b is the figure's box, head the head's box
 // inside it; its arms reach to the hands given.
 void Lord(const Pen& pen, const Rc& b, const Rc& head, Pt handN, Pt handF, int ramp, double flare) {
-    const uint8_t cape = Shade(ramp, 3), lining = Shade(ramp, 6), robe = Grey(4), skin = Grey(23), gold = Shade(kYellow, 10);
+    const uint8_t cape = Shade(ramp, 3), lining = Shade(ramp, 6), robe = Grey(4), skin = Grey(23),
+                  gold = Shade(kYellow, 10);
     const double neckY = head.b - 1.0, cx = head.X(0.5);
     // The cape behind: from the shoulders out to both bottom corners.
-    pen.Poly({{cx - b.W() * 0.22, neckY + 2}, {cx + b.W() * 0.2, neckY + 2}, {b.r - 1.0, b.b - 1.0}, {b.X(0.5), b.b - 6.0},
+    pen.Poly({{cx - b.W() * 0.22, neckY + 2},
+              {cx + b.W() * 0.2, neckY + 2},
+              {b.r - 1.0, b.b - 1.0},
+              {b.X(0.5), b.b - 6.0},
               {b.l + 1.0 - flare, b.b - 1.0}},
              cape);
-    pen.Poly({{cx - b.W() * 0.1, neckY + 6}, {cx + b.W() * 0.1, neckY + 6}, {b.X(0.7), b.b - 4.0}, {b.X(0.3), b.b - 4.0}},
-             lining);
+    pen.Poly(
+        {{cx - b.W() * 0.1, neckY + 6}, {cx + b.W() * 0.1, neckY + 6}, {b.X(0.7), b.b - 4.0}, {b.X(0.3), b.b - 4.0}},
+        lining);
     // The far arm, the robed body, the near arm.
     const Pt shoulderF{cx - b.W() * 0.16, neckY + 6}, shoulderN{cx + b.W() * 0.16, neckY + 6};
     pen.Limb(shoulderF, Mid(shoulderF, handF, 0.5), handF, 4, 3.5, 3, Lit(robe, -1));
-    pen.Poly({{cx - b.W() * 0.18, neckY + 2}, {cx + b.W() * 0.18, neckY + 2}, {cx + b.W() * 0.26, b.b - 1.0},
+    pen.Poly({{cx - b.W() * 0.18, neckY + 2},
+              {cx + b.W() * 0.18, neckY + 2},
+              {cx + b.W() * 0.26, b.b - 1.0},
               {cx - b.W() * 0.26, b.b - 1.0}},
              robe);
     pen.Cap(Pt{cx - b.W() * 0.2, b.Y(0.55)}, 1.5, Pt{cx + b.W() * 0.2, b.Y(0.55)}, 1.5, gold);
     pen.Ell(Pt{cx, head.Y(0.62)}, head.W() * 0.36, head.H() * 0.36, skin);
     // The crown's horns reach the top of the head's box.
-    pen.Poly({{cx - head.W() * 0.4, head.Y(0.45)}, {cx - head.W() * 0.5, head.t + 0.0}, {cx - head.W() * 0.1, head.Y(0.32)},
-              {cx + head.W() * 0.1, head.Y(0.32)}, {cx + head.W() * 0.5, head.t + 0.0}, {cx + head.W() * 0.4, head.Y(0.45)}},
+    pen.Poly({{cx - head.W() * 0.4, head.Y(0.45)},
+              {cx - head.W() * 0.5, head.t + 0.0},
+              {cx - head.W() * 0.1, head.Y(0.32)},
+              {cx + head.W() * 0.1, head.Y(0.32)},
+              {cx + head.W() * 0.5, head.t + 0.0},
+              {cx + head.W() * 0.4, head.Y(0.45)}},
              gold);
     pen.Near(shoulderN, Mid(shoulderN, handN, 0.5), handN, 4, 3.5, 3, robe);
     pen.Ell(handN, 3, 3, skin);
@@ -1184,7 +1224,10 @@ void PaintLordSecond(Canvas& c, int frame) {
         // A column of light: bright at its core, deep violet at its rims.
         for (int x = 0; x < c.w; ++x) {
             const double d = std::fabs((x + 0.5) / c.w * 2 - 1);
-            const uint8_t ink = d < 0.25 ? Grey(29) : d < 0.55 ? Shade(kViolet, 13) : d < 0.8 ? Shade(kViolet, 9) : Shade(kViolet, 5);
+            const uint8_t ink = d < 0.25   ? Grey(29)
+                                : d < 0.55 ? Shade(kViolet, 13)
+                                : d < 0.8  ? Shade(kViolet, 9)
+                                           : Shade(kViolet, 5);
             c.Box(x, 0, x + 1, c.h, ink);
         }
         for (int k = 0; k < 24; ++k) {
@@ -1305,7 +1348,8 @@ void PaintWitch(Canvas& c, int frame) {
     pen.Cap(Pt{6, 44 - tilt * 0.3}, 2, Pt{62, 40 + tilt * 0.3}, 2, wood);
     pen.Poly({{14, 40 - tilt * 0.3}, {0, 34}, {0, 52}, {14, 48 - tilt * 0.3}}, straw);
     // Cloak streaming back, body, sack, head and hat.
-    pen.Poly({{26, 24}, {36, 26}, {40, 42}, {10 - (pose == 1 ? 4.0 : 0.0), 36 + (pose == 1 ? 4.0 : 0.0)}}, Shade(kPurple, 3));
+    pen.Poly({{26, 24}, {36, 26}, {40, 42}, {10 - (pose == 1 ? 4.0 : 0.0), 36 + (pose == 1 ? 4.0 : 0.0)}},
+             Shade(kPurple, 3));
     pen.Cap(Pt{30, 38}, 7, Pt{34, 22}, 6, dress);
     pen.Ell(Pt{26, 50}, 8, 7, sack);
     pen.Ell(Pt{30, 56}, 3, 3, Shade(kRed, 9));
@@ -1360,7 +1404,8 @@ void PaintBeetle(Canvas& c, int frame) {
     const double w = c.w;
     pen.Ell(Pt{w * 0.3, 6}, w * 0.3, 6, wing);
     pen.Ell(Pt{w * 0.46, 5}, w * 0.22, 5, Grey(27));
-    for (int k = 0; k < 3; ++k) pen.Cap(Pt{w * (0.3 + 0.15 * k), 28}, 2, Pt{w * (0.22 + 0.15 * k) + frame * 4, 37}, 1.5, belly);
+    for (int k = 0; k < 3; ++k)
+        pen.Cap(Pt{w * (0.3 + 0.15 * k), 28}, 2, Pt{w * (0.22 + 0.15 * k) + frame * 4, 37}, 1.5, belly);
     pen.Ell(Pt{w * 0.44, 22}, w * 0.36, 12, shell);
     pen.Ell(Pt{w * 0.78, 24}, 8, 8, belly);
     pen.Cap(Pt{w * 0.82, 22}, 4, Pt{w - 6, 8}, 2, horn);
@@ -1376,7 +1421,8 @@ void PaintBeetle(Canvas& c, int frame) {
 // within the lower box it then has).
 void PaintBird(Canvas& c, int frame) {
     const Pen pen(c, 0, 0, 1, 1);
-    const uint8_t body = Shade(kOrange, 7), wingInk = Shade(kOrange, 4), beak = Shade(kYellow, 11), breast = Shade(kYellow, 9);
+    const uint8_t body = Shade(kOrange, 7), wingInk = Shade(kOrange, 4), beak = Shade(kYellow, 11),
+                  breast = Shade(kYellow, 9);
     const double h = frame == 0 ? 54 : 46;
     const double bodyY = frame == 0 ? 40 : 16;
     // Far wing, tail, body, head, near wing (drawn facing right, then turned).
@@ -1391,7 +1437,8 @@ void PaintBird(Canvas& c, int frame) {
     pen.Ell(Pt{50, bodyY - 4}, 7, 6.5, body);
     pen.Poly({{55, bodyY - 6}, {64, bodyY - 3}, {55, bodyY}}, beak);
     // A crest of three feathers, and the feet tucked under.
-    for (int k = 0; k < 3; ++k) pen.Cap(Pt{48.0 - k * 2, bodyY - 8}, 1.5, Pt{42.0 - k * 4, bodyY - 16 + k}, 1, Shade(kRed, 7));
+    for (int k = 0; k < 3; ++k)
+        pen.Cap(Pt{48.0 - k * 2, bodyY - 8}, 1.5, Pt{42.0 - k * 4, bodyY - 16 + k}, 1, Shade(kRed, 7));
     pen.Cap(Pt{30, bodyY + 6}, 1, Pt{24, h - 1.0}, 1, beak);
     if (frame == 0) {
         pen.Poly({{22, bodyY - 2}, {18, 10}, {26, 0}, {40, bodyY - 4}}, wingInk);
@@ -1527,14 +1574,15 @@ void PaintFrog(Canvas& c, int frame) {
         pen.Ell(Pt{6, 22}, 6, 5, dark);
         pen.Ell(Pt{16, 18}, 15.5, 10, skin);
         pen.Ell(Pt{19, 21}, 9, 5, belly);
-        pen.Ell(Pt{22, 7}, 5, 5, skin);
-        pen.Ell(Pt{10, 8}, 4.5, 4.5, skin);
+        // Big eyes bulging at the top of its head.
+        pen.Ell(Pt{26.5, 6}, 5.5, 5.5, skin);
+        pen.Ell(Pt{5.5, 7}, 5.5, 5, skin);
         pen.Cap(Pt{24, 22}, 2.5, Pt{30, 26}, 2, skin);
         pen.Cap(Pt{6, 24}, 3, Pt{14, 26}, 2, dark);
         pen.Cap(Pt{27, 26}, 2, Pt{31, 27}, 1, skin);
         Finish(c, 255);
-        pen.Dot(Pt{22, 5}, 2, 2, Grey(1));
-        pen.Dot(Pt{10, 6}, 2, 2, Grey(1));
+        pen.Dot(Pt{27, 4}, 2, 3, Grey(1));
+        pen.Dot(Pt{6, 5}, 2, 3, Grey(1));
         pen.Cap(Pt{18, 16}, 0.5, Pt{27, 15}, 0.5, Shade(kRed, 6));
     } else {
         // Stretched out in the air, hind legs trailing.
