@@ -960,13 +960,15 @@ void PaintDemon(Canvas& c, int frame, bool second) {
     c.MirrorX();
 }
 
-// A rock shaken loose from the roof, falling with its dust streaming above.
+// A rock shaken loose from the roof: a jagged spike of stone falling point
+// first.
 void PaintFallingRock(Canvas& c) {
     const Pen pen(c, 0, 0, 1, 1);
-    for (int k = 0; k < 3; ++k) pen.Cap(Pt{5.0 + k * 7, 1}, 1.5, Pt{5.0 + k * 7, 30}, 2.5, Grey(18 - k * 2));
-    pen.Poly({{4, 28}, {16, 24}, {24, 34}, {22, 50}, {12, 56}, {0, 48}, {2, 36}}, Grey(12));
-    pen.Ell(Pt{10, 36}, 5, 4, Grey(16));
+    pen.Poly({{2, 0}, {12, 3}, {23, 0}, {21, 14}, {17, 26}, {15, 40}, {12, 55}, {9, 40}, {5, 24}, {1, 12}}, Grey(12));
+    pen.Poly({{6, 3}, {12, 5}, {11, 30}, {8, 16}}, Grey(16));
     Finish(c, 255);
+    pen.Cap(Pt{16, 8}, 0.5, Pt{14, 20}, 0.5, Grey(5));
+    pen.Cap(Pt{14, 20}, 0.5, Pt{13, 30}, 0.5, Grey(5));
 }
 
 // The giant's low flame, licking along toward the left.
@@ -1534,25 +1536,31 @@ void PaintThunderSpirit(Canvas& c, int frame) {
     const bool raised = frame % 2 == 1;
     const uint8_t skin = Shade(kRed, 7), cloud = Grey(14), drum = Shade(kOrange, 5), rim = Shade(kYellow, 9);
     // The ring of drums arching over it, from one side of the cloud to the other.
-    for (int k = 0; k < 7; ++k) {
-        const double a = kPi * (1.0 - k / 6.0);
-        const Pt p{32 + 27 * std::cos(a), 34 - 29 * std::sin(a)};
-        pen.Cap(Pt{32 + 24 * std::cos(a), 34 - 26 * std::sin(a)}, 1.2, p, 1.2, rim);
-        pen.Ell(p, 4.5, 4.5, drum);
+    for (int k = 0; k < 24; ++k) {
+        const double a0 = kPi * k / 24, a1 = kPi * (k + 1) / 24;
+        pen.Cap(Pt{32 + 27 * std::cos(a0), 36 - 30 * std::sin(a0)}, 1.4,
+                Pt{32 + 27 * std::cos(a1), 36 - 30 * std::sin(a1)}, 1.4, rim);
     }
-    pen.Cap(Pt{32, 26}, 7, Pt{32, 42}, 8, skin);
-    pen.Ell(Pt{34, 18}, 8, 7.5, skin);
-    pen.Cap(Pt{29, 12}, 2, Pt{26, 5}, 1, Grey(26));
-    pen.Cap(Pt{39, 12}, 2, Pt{42, 5}, 1, Grey(26));
-    const Pt hand = raised ? Pt{48, 12} : Pt{52, 30};
-    pen.Cap(Pt{38, 30}, 3, hand, 2.5, skin);
-    pen.Cap(hand, 1.5, raised ? Pt{56, 4} : Pt{59, 24}, 1.5, Shade(kOrange, 2));
+    for (int k = 0; k < 5; ++k) {
+        const double a = kPi * (0.1 + 0.2 * k);
+        const Pt p{32 + 27 * std::cos(a), 36 - 30 * std::sin(a)};
+        pen.Cap(Toward(pen, p, 3, -a * 180 / kPi + 90), 4, Toward(pen, p, 3, -a * 180 / kPi - 90), 4, drum);
+    }
+    pen.Cap(Pt{32, 28}, 7, Pt{32, 42}, 8, skin);
+    pen.Ell(Pt{34, 20}, 8, 7.5, skin);
+    pen.Cap(Pt{29, 14}, 2, Pt{26, 7}, 1, Grey(26));
+    pen.Cap(Pt{39, 14}, 2, Pt{42, 7}, 1, Grey(26));
+    const Pt hand = raised ? Pt{48, 14} : Pt{52, 32};
+    pen.Near(Pt{38, 30}, Mid(Pt{38, 30}, hand, 0.5), hand, 3, 2.8, 2.5, skin);
+    pen.Cap(hand, 1.5, raised ? Pt{56, 6} : Pt{59, 26}, 1.5, Shade(kOrange, 2));
     // The cloud it rides: puffs from edge to edge.
     for (int k = 0; k < 5; ++k) pen.Ell(Pt{6.5 + k * 12.75, 54 - (k % 2) * 3.0}, 7.5, 8.5, cloud);
     pen.Ell(Pt{32, 56}, 22, 7, cloud);
     Finish(c, 255);
-    pen.Dot(Pt{36, 16}, 2, 2, Shade(kYellow, 14));
-    pen.Cap(Pt{33, 22}, 0.6, Pt{39, 22}, 0.6, Grey(29));
+    pen.Dot(Pt{36, 17}, 3, 2, Shade(kYellow, 14));
+    pen.Dot(Pt{37, 17}, 1, 2, Grey(1));
+    pen.Poly({{34, 24}, {36, 24}, {35, 27}}, Grey(29));
+    pen.Poly({{39, 24}, {41, 24}, {40, 27}}, Grey(29));
     if (frame >= 2) c.MirrorX();
 }
 
