@@ -771,7 +771,7 @@ void PaintFireBeast(Canvas& c, int frame) {
     // Tail with a tuft of fire, the far legs, body, mane and head, near legs.
     pen.Cap(hip, 6, Pt{8, 70 + lift}, 4, hide);
     pen.Cap(Pt{8, 70 + lift}, 4, Pt{2, 46 + lift}, 3, hide);
-    Flame(pen, Pt{3, 48 + lift}, 16, 10, -80, frame);
+    Flame(pen, Pt{3, 48 + lift}, 16, 10, -80, pose);
     const double paw = fly ? 118 : 119;
     pen.Limb(Pt{40, 82 + lift}, Pt{38, 100 + lift * 0.5}, Pt{fly ? 40.0 : 32.0, paw}, 9, 7, 5, far);
     pen.Limb(Pt{66, 74 + lift}, Pt{70, 96 + lift * 0.5}, Pt{fly ? 78.0 : 74.0, paw - (fly ? 8 : 0)}, 8, 6, 5, far);
@@ -794,7 +794,7 @@ void PaintFireBeast(Canvas& c, int frame) {
     Finish(c, 255);
     // Its breath pours from the open jaws to the far end of the picture.
     if (breathe) {
-        for (int k = 0; k < 5; ++k) Flame(pen, Pt{snout.u + 8 + k * 14.0, k % 2 ? 47.0 : 41.0}, 34, 12, 0, k + frame);
+        for (int k = 0; k < 5; ++k) Flame(pen, Pt{snout.u + 8 + k * 14.0, k % 2 ? 47.0 : 41.0}, 34, 12, 0, k + pose);
         for (int k = 0; k < 3; ++k) {
             const uint8_t heat[3] = {Shade(kOrange, 9), Shade(kYellow, 12), Shade(kYellow, 15)};
             const double half = 8 - 2.5 * k;
@@ -1045,7 +1045,7 @@ void PaintReaper(Canvas& c, int frame) {
     const Rc body{0, 0, 70, 128};
     const uint8_t robe = Grey(5), wood = Shade(kOrange, 2), steel = Grey(24);
     pen.Cap(Pt{22, 124}, 2.5, Pt{92, 8}, 2.5, wood);
-    Reaper(pen, body, robe, frame);
+    Reaper(pen, body, robe, 0);
     Crescent(pen, Pt{88, 4}, Pt{124, -8}, Pt{112, 8}, Pt{123, 46}, steel);
     // Bony hands on the haft.
     pen.Ell(Pt{54, 62}, 4, 3.5, Grey(24));
@@ -1102,7 +1102,7 @@ void PaintWingedReaper(Canvas& c, int frame) {
                     Pt{X(0.22), H * (1.0 - up)}, Pt{X(0.4), H * 0.6}, wing, bone);
         }
         pen.Cap(Pt{b.X(0.1), b.Y(0.9)}, 2.5, Pt{b.X(0.8), b.Y(0.05)}, 2.5, wood);
-        Reaper(pen, b, robe, frame);
+        Reaper(pen, b, robe, 0);
         Crescent(pen, Pt{b.X(0.78), b.Y(0.02)}, Pt{b.X(0.2), b.Y(-0.2)}, Pt{b.X(0.4), b.Y(0.05)},
                  Pt{b.X(-0.1), b.Y(0.3)}, steel);
         // The wing tips reach the picture's foot too.
@@ -1131,7 +1131,7 @@ void PaintWingedReaper(Canvas& c, int frame) {
     const Stroke& s = kStrokes[frame - 2];
     // The reaper itself faces right before the turn: draw its body mirrored.
     const Rc mb = MirrorRc(b, c.w);
-    Reaper(pen, mb, robe, frame);
+    Reaper(pen, mb, robe, 0);
     c.MirrorX();
     pen.Cap(s.butt, 2.5, s.head, 2.5, wood);
     Crescent(pen, s.a, s.o, s.i, s.t, steel);
@@ -1212,7 +1212,7 @@ void PaintLordFirst(Canvas& c, int frame) {
     Finish(c, 255);
     LordFace(pen, head);
     if (pose == 2)
-        for (const Pt h : {handN, handF}) Flame(pen, Pt{h.u, h.v + 3}, 8, 6, -90, frame);
+        for (const Pt h : {handN, handF}) Flame(pen, Pt{h.u, h.v + 3}, 8, 6, -90, pose);
     if (frame >= 3) c.MirrorX();
 }
 
@@ -1258,7 +1258,7 @@ void PaintLordSecond(Canvas& c, int frame) {
     Lord(pen, b, head, handN, handF, kViolet, back);
     Finish(c, 255);
     LordFace(pen, head);
-    if (k >= 1 && k <= 4) Flame(pen, Pt{handN.u, handN.v - 2}, 10 + k * 2, 8, -60, frame);
+    if (k >= 1 && k <= 4) Flame(pen, Pt{handN.u, handN.v - 2}, 10 + k * 2, 8, -60, k);
     if (frame >= 8) c.MirrorX();
 }
 
@@ -1266,7 +1266,7 @@ void PaintLordSecond(Canvas& c, int frame) {
 // flames streaming back. Their colour key is black.
 void PaintHellFire(Canvas& c, int frame) {
     const Pen pen(c, 0, 0, 1, 1);
-    Flame(pen, Pt{40, 11}, 40, 20, 180, frame);
+    Flame(pen, Pt{40, 11}, 40, 20, 180, 0);
     pen.Ell(Pt{42, 11}, 11, 10.5, Shade(kRed, 9));
     pen.Ell(Pt{43, 10}, 7, 6.5, Shade(kOrange, 12));
     pen.Ell(Pt{44, 9}, 3.5, 3, Shade(kYellow, 15));
@@ -1325,9 +1325,9 @@ void PaintColossus(Canvas& c) {
 // side, down and to the right (0) or to the left (1). Key black.
 void PaintFallingFire(Canvas& c, int frame) {
     const Pen pen(c, 0, 0, 1, 1);
-    Flame(pen, Pt{38, 42}, 60, 36, -130, frame);
-    Flame(pen, Pt{40, 40}, 46, 20, -105, frame + 1);
-    Flame(pen, Pt{36, 44}, 46, 20, -155, frame + 2);
+    Flame(pen, Pt{38, 42}, 60, 36, -130, 0);
+    Flame(pen, Pt{40, 40}, 46, 20, -105, 1);
+    Flame(pen, Pt{36, 44}, 46, 20, -155, 2);
     pen.Ell(Pt{41, 45}, 17, 17, Shade(kRed, 8));
     pen.Ell(Pt{43, 46}, 10, 10, Shade(kOrange, 12));
     pen.Ell(Pt{44, 47}, 5, 5, Shade(kYellow, 15));
