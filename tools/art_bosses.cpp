@@ -638,9 +638,10 @@ void PaintGiant(Canvas& c, int frame) {
     // reaches out as far as the pose needs.
     const double back = 0, bodyW = 40;
     const Pen pen(c, 0, 0, c.w, c.h);
-    auto U = [&](double f) { return (back + f * bodyW) / c.w; };
+    const double w = c.w;
+    auto U = [&](double f) { return (back + f * bodyW) / w; };
     const Pt hip{U(0.42), 0.56}, chest{U(0.47) + g.lean, 0.3}, head{U(0.56) + g.lean, 0.09};
-    auto L = [&](Pt p) { return Pt{p.u * g.w / c.w, p.v}; };
+    auto L = [&](Pt p) { return Pt{p.u * g.w / w, p.v}; };
     pen.Limb(Pt{chest.u - 0.05, chest.v}, L(g.elbowF), L(g.handF), 5, 4.5, 4, coatFar);
     pen.Ell(L(g.handF), 4.5, 4.5, Lit(skin, -2));
     pen.Limb(hip, L(g.kneeF), L(g.footF), 7, 6, 5, Lit(trousers, -1));
@@ -649,30 +650,28 @@ void PaintGiant(Canvas& c, int frame) {
     pen.Cap(hip, 13, chest, 15, coat);
     pen.Ell(head, 10, 12, skin);
     // Flat black hair on a square skull, a heavy brow, bolts in the neck.
-    pen.Poly({{head.u - 10.5 / c.w, head.v - 0.075},
-              {head.u + 10.5 / c.w, head.v - 0.075},
-              {head.u + 10.5 / c.w, head.v - 0.03},
-              {head.u - 10.5 / c.w, head.v - 0.01}},
+    pen.Poly({{head.u - 10.5 / w, head.v - 0.075},
+              {head.u + 10.5 / w, head.v - 0.075},
+              {head.u + 10.5 / w, head.v - 0.03},
+              {head.u - 10.5 / w, head.v - 0.01}},
              Grey(2));
-    pen.Cap(Pt{head.u - 13 / c.w, 0.17}, 2, Pt{head.u - 8 / c.w, 0.17}, 2, Grey(20));
-    pen.Cap(Pt{head.u + 8 / c.w, 0.17}, 2, Pt{head.u + 13 / c.w, 0.17}, 2, Grey(20));
+    pen.Cap(Pt{head.u - 13 / w, 0.17}, 2, Pt{head.u - 8 / w, 0.17}, 2, Grey(20));
+    pen.Cap(Pt{head.u + 8 / w, 0.17}, 2, Pt{head.u + 13 / w, 0.17}, 2, Grey(20));
     pen.Limb(hip, L(g.kneeN), L(g.footN), 7.5, 6.5, 5.5, trousers);
     pen.Ell(Pt{L(g.footN).u + 0.04, L(g.footN).v - 0.01}, 7.5, 4, boot);
     // The coat's skirts hang over the thighs.
-    pen.Poly({{hip.u - 12 / c.w, hip.v - 0.02},
-              {hip.u + 12 / c.w, hip.v - 0.02},
-              {hip.u + 15 / c.w, 0.7},
-              {hip.u - 14 / c.w, 0.7}},
-             coat);
+    pen.Poly(
+        {{hip.u - 12 / w, hip.v - 0.02}, {hip.u + 12 / w, hip.v - 0.02}, {hip.u + 15 / w, 0.7}, {hip.u - 14 / w, 0.7}},
+        coat);
     pen.Near(Pt{chest.u + 0.05, chest.v}, L(g.elbowN), L(g.handN), 5.5, 5, 4.5, coat);
     pen.Ell(L(g.handN), 5, 5, skin);
     Finish(c, 255);
     // Brow, a dull eye, the mouth and a stitched scar.
-    pen.Cap(Pt{head.u + 0 / c.w, head.v - 0.012}, 1, Pt{head.u + 9 / c.w, head.v - 0.012}, 1, Grey(2));
-    pen.Dot(Pt{head.u + 4 / c.w, head.v - 0.004}, 3, 2, Shade(kYellow, 13));
-    pen.Cap(Pt{head.u + 1 / c.w, head.v + 0.05}, 0.6, Pt{head.u + 8 / c.w, head.v + 0.05}, 0.6, Grey(2));
-    pen.Cap(Pt{head.u - 7 / c.w, head.v - 0.03}, 0.5, Pt{head.u - 3 / c.w, head.v + 0.03}, 0.5, Grey(3));
-    for (int k = 0; k < 3; ++k) pen.Dot(Pt{head.u + (-7 + k * 2 - 1) / c.w, head.v - 0.02 + k * 0.02}, 3, 1, Grey(3));
+    pen.Cap(Pt{head.u, head.v - 0.012}, 1, Pt{head.u + 9 / w, head.v - 0.012}, 1, Grey(2));
+    pen.Dot(Pt{head.u + 4 / w, head.v - 0.004}, 3, 2, Shade(kYellow, 13));
+    pen.Cap(Pt{head.u + 1 / w, head.v + 0.05}, 0.6, Pt{head.u + 8 / w, head.v + 0.05}, 0.6, Grey(2));
+    pen.Cap(Pt{head.u - 7 / w, head.v - 0.03}, 0.5, Pt{head.u - 3 / w, head.v + 0.03}, 0.5, Grey(3));
+    for (int k = 0; k < 3; ++k) pen.Dot(Pt{head.u + (-7 + k * 2 - 1) / w, head.v - 0.02 + k * 0.02}, 3, 1, Grey(3));
     c.MirrorX();
 }
 
