@@ -394,7 +394,9 @@ void PaintRedWhip(Canvas& c, int frame, uint8_t bg) {
         Figure(q, r, kWhipMaster);
         Hood(q, r, cloak.mid, Shade(kYellow, 12));
         FrontArm(q, r, kWhipMaster);
-        Whip(q, r.handF, r.handF + P{frame == 4 ? 10.0 : -8.0, 14}, r.handF + P{frame == 4 ? 16.0 : -12.0, 40});
+        // The whip flies loose to the frame's far edge.
+        const double far = frame == 4 ? c.w - 2.0 : -(c.w - 28.0);
+        Whip(q, r.handF, {Mid(r.handF, {far, 40}).u, r.handF.v + 6}, {far, 40});
         Finish(c, bg);
         return;
     }
