@@ -1072,8 +1072,15 @@ void DrawWolf(Pen& p, const Wolf& w) {
             {2, w.hip.v + w.bodyW * 0.5}, w.bodyW * 0.35, fur.mid, w.bodyW * 0.15);
     p.Stroke(w.hip, w.shoulder, w.bodyW, fur.mid, w.bodyW * 1.15);
     p.Stroke(w.hip + P{0, w.bodyW * 0.3}, w.shoulder + P{0, w.bodyW * 0.35}, w.bodyW * 0.3, belly.mid);
-    // A shaggy mane over the shoulders.
-    p.Disc(w.shoulder + P{w.bodyW * 0.1, -w.bodyW * 0.15}, w.bodyW * 0.68, fur.light);
+    // A shaggy mane over the shoulders: tufts raised along the neck and back.
+    const P mane = w.shoulder + P{w.bodyW * 0.1, -w.bodyW * 0.15};
+    p.Disc(mane, w.bodyW * 0.52, fur.light);
+    for (int k = 0; k < 7; ++k) {
+        const double a = kPi * (0.55 + 0.12 * k), r = w.bodyW * 0.5;
+        const P root = mane + P{std::cos(a) * r * 0.6, -std::sin(a) * r * 0.6};
+        const P tip = mane + P{std::cos(a + 0.18) * r * 1.3, -std::sin(a + 0.18) * r * 1.3};
+        p.Poly({root + P{-4, 0}, tip, root + P{4, 2}}, fur.light);
+    }
     leg(w.hip + P{w.bodyW * 0.1, 0}, w.feet[1], fur.dark, -1);
     leg(w.shoulder + P{w.bodyW * 0.1, 0}, w.feet[3], fur.dark, 1);
     // The head: skull, snout and jaws, an ear laid back, a yellow eye.
