@@ -228,8 +228,8 @@ void CGraphics::DrawSceneAndSprite(int32_t slotIndex, Rect* dest, Rect* src) {
     // The whip hero's frames are the first set's slots.
     const SpriteSet& hero = kSpriteSets[0];
     if (draw_probe::g_watch.drawn && slotIndex >= 0 && slotIndex < hero.count && Slot(slotIndex))
-        draw_probe::g_watch.drawn({-1, slotIndex, Slot(slotIndex), *src, dest->left, dest->top, dest->right - dest->left,
-                                   dest->bottom - dest->top, true, hero.name});
+        draw_probe::g_watch.drawn({-1, slotIndex, Slot(slotIndex), *src, dest->left, dest->top,
+                                   dest->right - dest->left, dest->bottom - dest->top, true, hero.name});
     if (dest->left < 0) {
         src->left += -dest->left;
         dest->left = 0;
