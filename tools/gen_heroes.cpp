@@ -71,37 +71,37 @@ struct Style {
 struct HeroArt {
     const char* set;
     Style style;
-    int centre;        // the trunk's column, from the hero's x
-    int floor;         // the floor row, from the hero's y
-    int poses;         // per facing (the whip hero's set keeps no such order)
-    const int8_t* dx;  // by frame
-    const int8_t* dy;  // by pose index
+    int centre;         // the trunk's column, from the hero's x
+    int floor;          // the floor row, from the hero's y
+    int poses;          // per facing (the whip hero's set keeps no such order)
+    const int16_t* dx;  // by frame
+    const int16_t* dy;  // by pose index
     Shown (*shown)(int frame);
 };
 
 // --- the draw offsets the pictures are painted for --------------------------------
 
-constexpr int8_t kDoranDx[24] = {0, 12, 3, 0, 0, 0, 0, 0, -97, -20, -25, 0, 0, 0, -32, -32, 0, 0, 0, -96, 0, 0, 0, 0};
-constexpr int8_t kDoranDy[24] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 18, 18, 16, 16, 18, 16, 16, 18, 2, 2, 38, 38};
+constexpr int16_t kDoranDx[24] = {0, 12, 3, 0, 0, 0, 0, 0, -97, -20, -25, 0, 0, 0, -32, -32, 0, 0, 0, -96, 0, 0, 0, 0};
+constexpr int16_t kDoranDy[24] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 18, 18, 16, 16, 18, 16, 16, 18, 2, 2, 38, 38};
 
-constexpr int8_t kTavishDx[28] = {0, 0, 0, -32, -32, 0,   0, 0,   0, -32, -32, 0,   0, 0,
-                                  0, 0, 0, 0,   0,   -76, 0, -12, 0, 0,   0,   -76, 0, 0};
-constexpr int8_t kTavishDy[14] = {2, 0, 2, 2, 2, 2, 2, 2, 14, 14, 14, 14, 2, 30};
+constexpr int16_t kTavishDx[28] = {0, 0, 0, -32, -32, 0,   0, 0,   0, -32, -32, 0,   0, 0,
+                                   0, 0, 0, 0,   0,   -76, 0, -12, 0, 0,   0,   -76, 0, 0};
+constexpr int16_t kTavishDy[14] = {2, 0, 2, 2, 2, 2, 2, 2, 14, 14, 14, 14, 2, 30};
 
-constexpr int8_t kSeliyaDx[44] = {16, 18, 8,  0,  2,  2,  8, 10, 16, 16, 16, 16, 12,  14, 6,
-                                  12, 18, 6,  16, 10, 22, 0, 14, 14, 16, 18, 18, 14,  18, 16,
-                                  14, 16, 14, 14, 18, 14, 6, 14, 12, 8,  14, -2, -30, 16};
-constexpr int8_t kSeliyaDy[22] = {2, 28, 6, 4, 2, 4, 6, 4, 2, 0, 2, 4, 16, 2, 2, 4, 26, 26, 30, 26, 48, 14};
+constexpr int16_t kSeliyaDx[44] = {16, 18, 8,  0,  2,  2,  8, 10, 16, 16, 16, 16, 12,  14, 6,
+                                   12, 18, 6,  16, 10, 22, 0, 14, 14, 16, 18, 18, 14,  18, 16,
+                                   14, 16, 14, 14, 18, 14, 6, 14, 12, 8,  14, -2, -30, 16};
+constexpr int16_t kSeliyaDy[22] = {2, 28, 6, 4, 2, 4, 6, 4, 2, 0, 2, 4, 16, 2, 2, 4, 26, 26, 30, 26, 48, 14};
 
-constexpr int8_t kVarmDx[70] = {0,  6,  6,   2,   4,   4,   2,   -2, -2,  0,   2,   2,   2,  10, -2,  -6, 8,   -12,
-                                2,  6,  0,   -6,  -12, -24, -20, 0,  4,   14,  8,   -32, 0,  -2, -34, 0,  -20, 0,
-                                10, 8,  6,   8,   10,  12,  12,  10, 0,   6,   8,   12,  12, 6,  -4,  8,  -4,  2,
-                                2,  -4, -40, -40, 10,  12,  -2,  -4, -26, -32, -50, -4,  0,  -6, -20, -22};
-constexpr int8_t kVarmDy[35] = {0, 0, 0, 0, 0, 0,  0,  0, 0,  0,  0,  0,   0, 32, 0, 0, -6, -26,
-                                0, 0, 0, 0, 0, -2, -2, 0, 32, 36, 40, -12, 0, 0,  0, 0, 58};
+constexpr int16_t kVarmDx[70] = {0,  6,  6,   2,   4,   4,   2,   -2, -2,  0,   2,   2,   2,  10, -2,  -6, 8,   -12,
+                                 2,  6,  0,   -6,  -12, -24, -20, 0,  4,   14,  8,   -32, 0,  -2, -34, 0,  -20, 0,
+                                 10, 8,  6,   8,   10,  12,  12,  10, 0,   6,   8,   12,  12, 6,  -4,  8,  -4,  2,
+                                 2,  -4, -40, -40, 10,  12,  -2,  -4, -26, -32, -50, -4,  0,  -6, -20, -22};
+constexpr int16_t kVarmDy[35] = {0, 0, 0, 0, 0, 0,  0,  0, 0,  0,  0,  0,   0, 32, 0, 0, -6, -26,
+                                 0, 0, 0, 0, 0, -2, -2, 0, 32, 36, 40, -12, 0, 0,  0, 0, 58};
 
-constexpr int8_t kNerysDx[16] = {0, 0, 0, 0, 0, 0, 0, 0, 4, 8, 6, 2, -8, 2, 0, -30};
-constexpr int8_t kNerysDy[8] = {2, 0, 2, 16, 2, 2, 22, 38};
+constexpr int16_t kNerysDx[16] = {0, 0, 0, 0, 0, 0, 0, 0, 4, 8, 6, 2, -8, 2, 0, -30};
+constexpr int16_t kNerysDy[8] = {2, 0, 2, 16, 2, 2, 22, 38};
 
 // --- what each frame shows, with the boxes the game tests in it ---------------------
 
@@ -116,7 +116,7 @@ Shown DoranShown(int f) {
         Stance::kWind,       Stance::kStrike,       Stance::kCrouch,     Stance::kCrouch,     Stance::kCrouchWind,
         Stance::kCrouchWind, Stance::kCrouchStrike, Stance::kCrouchWind, Stance::kCrouchWind, Stance::kCrouchStrike,
         Stance::kHurt,       Stance::kHurt,         Stance::kDead,       Stance::kDead};
-    static constexpr int8_t kPhase[24] = {0, 0, 1, 0, 0, 1, 0, 1, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0};
+    static constexpr int16_t kPhase[24] = {0, 0, 1, 0, 0, 1, 0, 1, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0};
     Shown s{kStance[f], kPhase[f], kRight[f], f != 20 && f != 21, {}, {}};
     if (f <= 11)
         s.body = {2, 2, 30, 56};
@@ -139,7 +139,7 @@ Shown TavishShown(int f) {
         Stance::kStand,      Stance::kWalk,         Stance::kWalk,  Stance::kWind,   Stance::kWind,
         Stance::kStrike,     Stance::kThrow,        Stance::kThrow, Stance::kCrouch, Stance::kCrouchWind,
         Stance::kCrouchWind, Stance::kCrouchStrike, Stance::kHurt,  Stance::kDead};
-    static constexpr int8_t kPhase[14] = {0, 0, 1, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 0};
+    static constexpr int16_t kPhase[14] = {0, 0, 1, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 0};
     const int p = f % 14;
     Shown s{kStance[p], kPhase[p], f < 14, p != 12, {}, {}};
     if (p >= 8 && p <= 11)
@@ -158,7 +158,7 @@ Shown TavishShown(int f) {
 
 Shown SeliyaShown(int f) {
     // Left offset facing right and left, width, top offset, height of every pose.
-    static constexpr int8_t kBody[22][5] = {
+    static constexpr int16_t kBody[22][5] = {
         {16, 14, 32, 2, 72},   {18, 14, 30, 28, 46}, {8, 16, 38, 6, 68},   {0, 18, 44, 4, 70},   {2, 18, 42, 2, 72},
         {2, 14, 46, 4, 64},    {8, 18, 36, 6, 68},   {10, 16, 36, 4, 70},  {16, 14, 32, 2, 72},  {16, 16, 30, 0, 74},
         {16, 14, 32, 2, 72},   {16, 14, 32, 4, 70},  {12, 18, 32, 16, 58}, {14, 14, 34, 2, 72},  {6, 6, 50, 2, 72},
@@ -170,10 +170,10 @@ Shown SeliyaShown(int f) {
         Stance::kStand,  Stance::kStand,        Stance::kJump,         Stance::kSummon,       Stance::kSummon,
         Stance::kSummon, Stance::kCrouchSummon, Stance::kCrouchSummon, Stance::kCrouchSummon, Stance::kHurt,
         Stance::kDead,   Stance::kSpecial};
-    static constexpr int8_t kPhase[22] = {0, 0, 0, 1, 2, 3, 4, 5, 1, 2, 3, 4, 0, 0, 1, 2, 0, 1, 2, 0, 0, 0};
+    static constexpr int16_t kPhase[22] = {0, 0, 0, 1, 2, 3, 4, 5, 1, 2, 3, 4, 0, 0, 1, 2, 0, 1, 2, 0, 0, 0};
     const int p = f % 22;
     const bool right = f < 22;
-    const int8_t* b = kBody[p];
+    const int16_t* b = kBody[p];
     const int left = right ? b[0] : b[1];
     Shown s{kStance[p], kPhase[p], right, p != 12 && p != 19, {left, b[3], left + b[2], b[3] + b[4]}, {}};
     // The dead frame of each run is the one shown facing the other way.
@@ -190,8 +190,8 @@ Shown VarmShown(int f) {
         Stance::kKick,     Stance::kKick,       Stance::kKick,       Stance::kKick,       Stance::kKick,
         Stance::kKick,     Stance::kCrouchKick, Stance::kCrouchKick, Stance::kCrouchKick, Stance::kAirKick,
         Stance::kFistWind, Stance::kFistWind,   Stance::kDash,       Stance::kHurt,       Stance::kDead};
-    static constexpr int8_t kPhase[35] = {0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 0, 0, 1, 2,
-                                          0, 0, 1, 1, 1, 2, 2, 3, 0, 1, 2, 0,  0,  1, 0, 0, 0};
+    static constexpr int16_t kPhase[35] = {0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0, 0, 0, 1, 2,
+                                           0, 0, 1, 1, 1, 2, 2, 3, 0, 1, 2, 0,  0,  1, 0, 0, 0};
     const int p = f % 35;
     Shown s{kStance[p], kPhase[p], f < 35, p != 14 && p != 29 && p != 33, {}, {}};
     if (p == 13 || (p >= 26 && p <= 28))
@@ -212,7 +212,7 @@ Shown VarmShown(int f) {
 Shown NerysShown(int f) {
     static constexpr Stance kStance[8] = {Stance::kStand, Stance::kWalk, Stance::kWalk, Stance::kCrouch,
                                           Stance::kCast,  Stance::kCast, Stance::kHurt, Stance::kDead};
-    static constexpr int8_t kPhase[8] = {0, 0, 1, 0, 0, 1, 0, 0};
+    static constexpr int16_t kPhase[8] = {0, 0, 1, 0, 0, 1, 0, 0};
     const int p = f % 8;
     const bool right = f < 8;
     Shown s{kStance[p], kPhase[p], right, p != 6, {}, {}};
@@ -230,8 +230,8 @@ Shown NerysShown(int f) {
 // a red headband, his whip dark and barbed; the cross hero broad in a blue
 // tabard, short cape and wide hat; the summoner with long pink hair and a
 // flared dress; her dark form the same girl grown tall, her hair and dress
-// darkened, horned and bat-winged; the spell caster in a green robe and
-// pointed hat with a staff.
+// darkened, horned and bat-winged; the spell caster, copper-haired, in a
+// green robe and pointed hat with a staff.
 const HeroArt kHeroes[] = {
     {"Tobrin",
      {Look::kWhip, 60, 4.5, Shade(kOrange, 12), Shade(kOrange, 3), Shade(kOrange, 5), Shade(kRed, 8), Shade(kIndigo, 3),
@@ -270,7 +270,7 @@ const HeroArt kHeroes[] = {
      kVarmDy,
      VarmShown},
     {"Nerys",
-     {Look::kMage, 60, 7, Shade(kOrange, 13), Shade(kLime, 11), Shade(kGreen, 6), Shade(kYellow, 11), Shade(kGreen, 3),
+     {Look::kMage, 60, 7, Shade(kOrange, 13), Shade(kOrange, 6), Shade(kGreen, 6), Shade(kYellow, 11), Shade(kGreen, 3),
       Shade(kOrange, 3), Shade(kOrange, 5), Shade(kOrange, 8), Shade(kCyan, 14), Shade(kGreen, 1)},
      17,
      64,
@@ -825,9 +825,10 @@ void Figure::Upright(const Shown& p) {
             }
             [[fallthrough]];
         default:
-            if (robe) {
-                Arm(sx, ay, F(armLen * 0.45), ay + armLen * 0.5);
-                Staff(F(armLen * 0.45), ay + armLen * 0.5, F(armLen * 0.5), std::max(3.0, top + r * 2.5), false);
+            if (robe) {  // the staff held upright ahead of her face
+                const double hand = std::max(Ahead() + 1, r + 4);
+                Arm(sx, ay, F(hand), ay + armLen * 0.45);
+                Staff(F(hand), ay + armLen * 0.45, F(hand + 1), std::max(3.0, top + r * 2.5), false);
             } else {
                 Arm(sx, ay, F(std::min(Ahead() - 1, armLen * 0.35)), ay + armLen * 0.85);
             }
@@ -864,10 +865,15 @@ void Figure::FillTheBox() {
                     Arm(tx, shoulder + 3, edge, midY + 3);
                     break;
                 }
-                const double hem = hip + (foot - hip) * 0.5;
-                c.Triangle(tx, hip - 3, edge, hem - (hem - hip) * 0.6, tx - side * 2, hem, s.main);
-                c.Triangle(edge, hem - (hem - hip) * 0.6, edge + side * 0.5, hem - 2, tx - side * 2, hem, s.main);
-                c.Line(edge, hem - (hem - hip) * 0.6, tx - side * 2, hem, 1, s.trim);
+                // Its folds swing out in a curve, the hem's trim along their edge.
+                const double hem = hip + (foot - hip) * 0.5, len = std::fabs(edge - tx);
+                const double mx = (tx + edge) / 2 + side * len * 0.1, my = hip + (hem - hip) * 0.55;
+                c.Triangle(tx, hip - 3, mx, my - (hem - hip) * 0.35, tx, hem, s.main);
+                c.Ellipse(mx, my, len * 0.42, (hem - hip) * 0.32, s.main);
+                c.Ellipse(edge - side * len * 0.08, my - (hem - hip) * 0.05, len * 0.08 + 0.5, (hem - hip) * 0.2,
+                          s.main);
+                c.Line(tx, hem - 1, mx, my + (hem - hip) * 0.3, 1, s.trim);
+                c.Line(mx, my + (hem - hip) * 0.3, edge, my, 1, s.trim);
                 break;
             }
             case Look::kDark:  // the wing behind; ahead, an open hand with a glint of her magic
@@ -889,35 +895,41 @@ void Figure::FillTheBox() {
 // Lying on the floor, the head at the end farther from the hero's column.
 void Figure::Lying() {
     Proportions(0.47);
-    const double y = foot - 4;
+    const double y = foot - 3;  // the body's middle row, just above the floor
     const double x0 = 2, x1 = c.w - 3;
-    const int head = cx - x0 > x1 - cx ? -1 : 1;
-    const double hx = head > 0 ? x1 - 4 : x0 + 4;
+    const int head = cx - x0 > x1 - cx ? -1 : 1;  // +1: the head at the right end
     const double len = x1 - x0;
     const double feet = head > 0 ? x0 : x1;
-    const double waist = hx - head * len * 0.45;
-    c.Line(feet + head * 2, y + 1, waist, y + 1, 4, s.legs);
+    const double hx = head > 0 ? x1 - r : x0 + r;
+    const double hipX = feet + head * len * 0.42, neck = hx - head * (r + 1);
+    // What lies under the body: wing, skirt, hat.
+    if (Wears(Look::kDark)) {  // a wing spread on the floor, folded at the wrist
+        c.Triangle(hipX, y, neck, y, hipX + head * len * 0.12, std::max(1.0, y - 11), s.weapon);
+        c.Line(neck, y - 1, hipX + head * len * 0.12, std::max(1.0, y - 11), 1.2, Shade(kRed, 8));
+    }
+    if (Wears(Look::kBirds) || Wears(Look::kDark))
+        c.Triangle(hipX - head * len * 0.16, y + 2.5, hipX + head * 3, y - 4, hipX + head * 3, y + 2.5, s.main);
+    if (Wears(Look::kMage))  // the hat, fallen beyond her head
+        c.Triangle(hx + head * r, y + 2, hx + head * (r + 1), y - 6, hx + head * (r + 7), y + 2, s.main);
+    // Legs, one knee raised, and the boots.
+    c.Line(feet + head * 3, y + 1, hipX, y, 3.5, s.legs);
+    c.Line(feet + head * 5, y - 1, feet + head * len * 0.22, y - 5, 3, s.legs);
+    c.Line(feet + head * len * 0.22, y - 5, hipX, y - 1, 3, s.legs);
     c.Box(static_cast<int>(std::min(feet, feet + head * 4)), static_cast<int>(y - 1),
           static_cast<int>(std::max(feet, feet + head * 4)) + 1, static_cast<int>(y + 3), s.boots);
-    if (Wears(Look::kDark)) {
-        c.Triangle(waist, y - 2, hx - head * 6, y - 2, waist + head * len * 0.1, std::max(1.0, y - 12), s.weapon);
-        c.Line(waist, y - 2, waist + head * len * 0.1, std::max(1.0, y - 12), 1, Grey(20));
-    }
-    switch (s.look) {
-        case Look::kBirds:
-        case Look::kDark:
-            c.Triangle(waist - head * 6, y + 3, waist + head * 4, y - 3, waist + head * 4, y + 3, s.main);
-            c.Ellipse(hx + head * 3, y + 1, 6, 3, s.hair);
-            break;
-        case Look::kMage: c.Triangle(hx + head * 4, y - 3, hx + head * 4, y + 2, hx + head * 14, y + 1, s.main); break;
-        default: break;
-    }
-    c.Line(waist, y, hx - head * 5, y, 6, s.main);
-    c.Ellipse(hx, y - 1, 4.5, 4, s.skin);
-    c.Ellipse(hx + head * 1, y - 3.5, 4.5, 2, s.hair);
-    if (Wears(Look::kChain))
-        c.Box(static_cast<int>(hx + head * 3) - 1, static_cast<int>(y - 7), static_cast<int>(hx + head * 3) + 2,
-              static_cast<int>(y + 2), s.legs);
+    // The body, an arm flung up from the shoulder, the head.
+    c.Line(hipX, y - 0.5, neck, y - 0.5, Wears(Look::kChain) ? 7 : 6, s.main);
+    if (Wears(Look::kChain)) c.Ellipse(neck - head * 2, y - 2, 3, 3, Grey(22));
+    c.Line(neck - head * 2, y - 2, neck - head * 7, std::max(1.0, y - 8), 2.5, Sleeve());
+    c.Ellipse(neck - head * 7, std::max(1.0, y - 8), 1.6, 1.6, s.skin);
+    c.Ellipse(hx, y - 1, r * 0.85, r * 0.8, s.skin);
+    c.Ellipse(hx + head * r * 0.35, y - 1, r * 0.6, r * 0.85, s.hair);
+    if (Wears(Look::kWhip))
+        c.Box(static_cast<int>(hx) - 1, static_cast<int>(y - r), static_cast<int>(hx) + 1,
+              static_cast<int>(y + r * 0.6), s.trim);
+    if (Wears(Look::kChain))  // the hat rolled off
+        c.Box(static_cast<int>(hx + head * (r + 2)) - 1, static_cast<int>(y - 4),
+              static_cast<int>(hx + head * (r + 2)) + 2, static_cast<int>(y + 3), s.legs);
 }
 
 const HeroArt* ArtOf(const char* set) {
@@ -953,7 +965,7 @@ void PaintBird(Canvas& c, int pose, const Plumage& p) {
         const bool up = pose == 0;
         c.Triangle(0, H * 0.35, 0, H * 0.9, W * 0.35, H * 0.62, p.dark);  // the tail
         c.Ellipse(W * 0.45, up ? H * 0.66 : H * 0.6, W * 0.3, up ? H * 0.34 : H * 0.3, p.body);
-        const double hx = W * 0.72, hy = up ? H * 0.42 : H * 0.3, hr = up ? r * 0.2 : H * 0.3;
+        const double hx = W * 0.72, hy = up ? H * 0.42 : H * 0.34, hr = r * (up ? 0.2 : 0.24);
         c.Ellipse(hx, hy, hr, hr, p.light);
         c.Triangle(hx + hr * 0.6, hy - 2, hx + hr * 0.6, hy + 2, W - 1, hy, p.beak);
         c.Put(static_cast<int>(hx + hr * 0.3), static_cast<int>(hy - 1), p.eye);
@@ -1104,7 +1116,7 @@ std::vector<uint8_t> HeroShotPicture(const SpriteSet& set, int frame) {
     if (frame < 0 || frame >= set.count) return {};
     // The white bird and the red bird, as the controls page calls them.
     static constexpr Plumage kWhite{Grey(27), Grey(20), Grey(29), Shade(kOrange, 9), Grey(1), Grey(12)};
-    static constexpr Plumage kRedBird{Shade(kRed, 7),     Shade(kRed, 3), Shade(kOrange, 11),
+    static constexpr Plumage kRedBird{Shade(kRed, 7),     Shade(kRed, 3), Shade(kRed, 10),
                                       Shade(kYellow, 12), Grey(1),        Shade(kRed, 1)};
     const uint8_t bg = set.KeyOf(frame) == 0 ? 0 : 255;
     Canvas c(set.Width(frame), set.Height(frame), bg);
@@ -1161,8 +1173,8 @@ Layout LayoutOf(const HeroArt& art, const SpriteSet& set, int frame) {
 // The same pose facing the other way.
 int TwinOf(const HeroArt& art, int frame) {
     if (art.poses == 24) {  // the whip hero's pairs
-        static constexpr int8_t kTwin[24] = {3,  4,  5,  0,  1,  2,  9,  10, 11, 6,  7,  8,
-                                             13, 12, 17, 18, 19, 14, 15, 16, 21, 20, 23, 22};
+        static constexpr int16_t kTwin[24] = {3,  4,  5,  0,  1,  2,  9,  10, 11, 6,  7,  8,
+                                              13, 12, 17, 18, 19, 14, 15, 16, 21, 20, 23, 22};
         return kTwin[frame];
     }
     return frame < art.poses ? frame + art.poses : frame - art.poses;
