@@ -448,16 +448,16 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
         c.Box(1, 0, 3, h, Grey(27));
         return c.px;
     }
-    if (key < 0 && set.kind == SpriteKind::kBoss) {
-        // The opaque pillars of the last boss.
-        DrawBeam(c, kViolet, false);
-        return c.px;
-    }
     if (set.kind == SpriteKind::kHero) return HeroPicture(set, frame);
     // The caster's lightning is a hero shot kept among the foes' sets.
     if (set.kind == SpriteKind::kHeroShot || std::strcmp(set.name, "Lightning") == 0)
         if (std::vector<uint8_t> shot = HeroShotPicture(set, frame); !shot.empty()) return shot;
     if (PaintEarlyFoe(set, frame, c) || PaintLateFoe(set, frame, c) || PaintBossOrFinale(set, frame, c)) return c.px;
+    if (key < 0 && set.kind == SpriteKind::kBoss) {
+        // The opaque pillars of the last boss.
+        DrawBeam(c, kViolet, false);
+        return c.px;
+    }
     Look look = LookOf(set, w, h);
     int narrowest = w, tallest = 0;
     for (int f = 0; f < set.count; ++f) {
