@@ -208,6 +208,8 @@ protected:
     // Holds the hero and its shots' draws of one tick against their boxes.
     void Check();
     void Measure(const Drawn& d, Rect box, const char* name);
+    // Keeps the worst of one check of one frame.
+    void Keep(const char* set, int32_t frame, const char* check, const Mismatch& m);
     void Ticks(int n) {
         // The hero's part of a play frame alone: no foe comes to hit it.
         for (int i = 0; i < n; ++i) {
@@ -270,6 +272,15 @@ protected:
     std::map<std::tuple<std::string, int32_t, bool>, std::vector<Rect>> sheetBoxes_;
 };
 
+void HeroPictures::Keep(const char* set, int32_t frame, const char* check, const Mismatch& m) {
+    Seen& s = seen_[{set, frame, check}];
+    s.count += 1;
+    if (s.count == 1 || m.gap > s.worst.gap) {
+        s.worst = m;
+        s.when = when_ + " (tick " + std::to_string(tick_) + ")";
+    }
+}
+
 void HeroPictures::Measure(const Drawn& d, Rect box, const char* name) {
     const Rect frame{d.left, d.top, d.left + d.width, d.top + d.height};
     // Clip to the frame's fixed edges, noting what lies beyond them.
@@ -291,12 +302,7 @@ void HeroPictures::Measure(const Drawn& d, Rect box, const char* name) {
     }
     if (Empty(box)) return;
     Mismatch m = BoxGap(d, box, name);
-    Seen& s = seen_[{d.set, d.frame, name}];
-    s.count += 1;
-    if (s.count == 1 || m.gap > s.worst.gap) {
-        s.worst = m;
-        s.when = when_ + " (tick " + std::to_string(tick_) + ")";
-    }
+    Keep(d.set, d.frame, name, m);
     std::vector<Rect>& known = sheetBoxes_[{d.set, d.frame, std::strcmp(name, "body") != 0}];
     const Rect rel = m.boxInImage;
     if (known.size() < 3 && std::none_of(known.begin(), known.end(), [&rel](const Rect& k) {
@@ -363,71 +369,71 @@ void HeroPictures::Check() {
                    d.frame,
                    Rect{pic.left - d.left, floorTop - d.top, pic.right - d.left, floorTop - d.top},
                    Rect{pic.left - d.left, pic.top - d.top, pic.right - d.left, pic.bottom - d.top}};
-        Seen& s = seen_[{d.set, d.frame, "floor"}];
-        s.count += 1;
-        if (s.count == 1 || m.gap > s.worst.gap) {
-            s.worst = m;
-            s.when = when_ + " (tick " + std::to_string(tick_) + ")";
-        }
+        Keep(d.set, d.frame, "floor", m);
     });
 }
+
+// The attacks a hero is put through, facing each way: Ctrl, and for all but
+// the whip hero Shift, and for the summoner's two forms Up, each standing,
+// crouching and in the air.
+struct Move {
+    const char* what;
+    uint8_t key;
+    enum How : uint8_t { kStanding, kCrouching, kInTheAir, kAimedDown } how;
+};
+constexpr Move kMoves[] = {
+    {"attack", kCtrl, Move::kStanding},
+    {"crouching attack", kCtrl, Move::kCrouching},
+    {"attack in the air", kCtrl, Move::kInTheAir},
+    {"second attack", kShift, Move::kStanding},
+    {"crouching second attack", kShift, Move::kCrouching},
+    {"second attack in the air", kShift, Move::kInTheAir},
+    {"up attack", kUp, Move::kStanding},
+    {"crouching up attack", kUp, Move::kCrouching},
+    {"up attack in the air", kUp, Move::kInTheAir},
+    {"magic aimed down", kCtrl, Move::kAimedDown},
+};
 
 void HeroPictures::PlayHero(const HeroCase& c) {
     case_ = &c;
     s_capture.heroSet = c.set;
     Play(c.hero, 1);
+    const bool summoner = c.hero == kSeliya || c.hero == kVarmiel;
     for (const bool right : {true, false}) {
-        const std::string side = right ? "facing right" : "facing left";
-        when_ = "standing " + side;
+        const std::string side = right ? " facing right" : " facing left";
+        when_ = "standing" + side;
         Face(right);
         Ticks(3);
-        when_ = "walking " + side;
+        when_ = "walking" + side;
         if (!right) Walk(true, 40);  // room to the left for the shots
         Walk(right, 30);
         Face(right);
-        when_ = "attack " + side;
-        Press(kCtrl, 30);
-        when_ = "crouching attack " + side;
-        Crouched(kCtrl, 30);
-        when_ = "jumping " + side;
+        when_ = "jumping" + side;
         Press(kAlt, 25);
-        when_ = "attack in the air " + side;
-        Airborne(kCtrl);
-        if (c.hero != kDoran) {  // the whip hero has no second attack
-            when_ = "second attack " + side;
-            Press(kShift, 36);
-            WaitForCross();
-            when_ = "crouching second attack " + side;
-            Crouched(kShift, 36);
-            WaitForCross();
-            when_ = "second attack in the air " + side;
-            Airborne(kShift);
-            WaitForCross();
-        }
-        if (c.hero == kSeliya || c.hero == kVarmiel) {
-            when_ = "up attack " + side;
-            Press(kUp, 36);
-            when_ = "crouching up attack " + side;
-            Crouched(kUp, 30);
-            when_ = "up attack in the air " + side;
-            Airborne(kUp);
-            when_ = "second jump " + side;
+        if (summoner) {
+            when_ = "second jump" + side;
             Press(kAlt, 3);
             Press(kAlt, 30);
         }
-        if (c.hero == kVarmiel) {
-            when_ = "magic aimed down " + side;
-            Airborne(kCtrl, true);
+        for (const Move& m : kMoves) {
+            if ((m.key == kShift && c.hero == kDoran) || (m.key == kUp && !summoner) ||
+                (m.how == Move::kAimedDown && c.hero != kVarmiel))
+                continue;
+            when_ = m.what + side;
+            if (m.how == Move::kStanding) Press(m.key, 36);
+            if (m.how == Move::kCrouching) Crouched(m.key, 36);
+            if (m.how == Move::kInTheAir || m.how == Move::kAimedDown) Airborne(m.key, m.how == Move::kAimedDown);
+            WaitForCross();
         }
         if (c.hero == kSeliya) {  // her idle turn after standing a while
-            when_ = "standing still " + side;
+            when_ = "standing still" + side;
             Ticks(340);
         }
-        when_ = "knocked back " + side;
+        when_ = "knocked back" + side;
         Face(right);
         SetHp(16);
         Hurt(2, 30);
-        when_ = "dying " + side;
+        when_ = "dying" + side;
         Face(right);
         SetHp(1);
         Hurt(32, 60);
