@@ -20,6 +20,8 @@ struct Drawn {
     platform::Rect src;                // the part of the image drawn
     int32_t left, top, width, height;  // where it lands; stretched when not src's size
     bool keyed;                        // the image's colour key is transparent
+    // The hero and hero-shot draws name their set here (kind is then -1).
+    const char* set = nullptr;
 };
 
 // What a box is tested against: the hero's weapon (the object's body) or the

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/draw_probe.h"
 #include "engine/game_state.h"
 #include "engine/stage_panels.h"
 #include "engine/texts.h"
@@ -224,6 +225,11 @@ void CGraphics::DrawSceneAndSprite(int32_t slotIndex, Rect* dest, Rect* src) {
     CopyWhole(backBuffer_.get(), slot[kSceneSlot].get());
     if (!dest || !src) return;
     if (dest->top > 480 || dest->bottom < 0) return;
+    // The whip hero's frames are the first set's slots.
+    const SpriteSet& hero = kSpriteSets[0];
+    if (draw_probe::g_watch.drawn && slotIndex >= 0 && slotIndex < hero.count && Slot(slotIndex))
+        draw_probe::g_watch.drawn({-1, slotIndex, Slot(slotIndex), *src, dest->left, dest->top,
+                                   dest->right - dest->left, dest->bottom - dest->top, true, hero.name});
     if (dest->left < 0) {
         src->left += -dest->left;
         dest->left = 0;

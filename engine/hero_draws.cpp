@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/camera.h"
+#include "engine/draw_probe.h"
 #include "engine/graphics.h"
 #include "engine/sprite_draw_kinds.h"
 
@@ -26,11 +27,16 @@ struct Placement {
 };
 
 // A frame outside its set draws nothing; heroes' frames are always keyed.
-void DrawFrame(CGraphics& g, const SpriteSet* set, int32_t frame, const Placement& p, uint8_t tested, uint8_t clipped) {
+// toCaller takes a screen x back to the caller's space for the watch.
+void DrawFrame(CGraphics& g, const SpriteSet* set, int32_t frame, const Placement& p, uint8_t tested, uint8_t clipped,
+               int32_t toCaller = 0) {
     if (!set || frame < 0 || frame >= set->count) return;
     const sprite_draw::SpriteBlit b{p.left, p.top, p.width, p.height, p.lateDx, p.lateDy, Rect{0, 0, p.width, p.height},
                                     true};
-    sprite_draw::ClipAndBlit(g, g.Slot(set->first + frame), b, tested, clipped);
+    const platform::Surface* image = g.Slot(set->first + frame);
+    if (sprite_draw::ClipAndBlit(g, image, b, tested, clipped) && draw_probe::g_watch.drawn)
+        draw_probe::g_watch.drawn({-1, frame, image, b.src, p.left + p.lateDx + toCaller, p.top + p.lateDy, p.width,
+                                   p.height, true, set->name});
 }
 
 // A hero's offsets: horizontal by frame, vertical by pose index.
@@ -91,8 +97,8 @@ void DrawShot(CGraphics& g, const SpriteSet*& cache, const char* name, int32_t x
               int32_t dy, uint8_t edges) {
     const SpriteSet* set = Set(cache, name);
     if (!set || frame < 0 || frame >= set->count) return;
-    DrawFrame(g, set, frame, Placement{WorldToScreenX(x) + dx, y + dy, set->Width(frame), set->Height(frame)}, edges,
-              edges);
+    const int32_t sx = WorldToScreenX(x);
+    DrawFrame(g, set, frame, Placement{sx + dx, y + dy, set->Width(frame), set->Height(frame)}, edges, edges, x - sx);
 }
 
 }  // namespace
@@ -119,8 +125,9 @@ void CGraphics::DrawHimitu(int32_t x, int32_t y, int32_t frame) {
     if (!set || frame < 0 || frame >= set->count) return;
     const int32_t lateDx = frame == 3 ? 6 : (frame == 5 ? 4 : 0);
     const int32_t lateDy = (frame == 1 || frame == 4) ? 0 : 2;
-    Placement p{WorldToScreenX(x), y, set->Width(frame), set->Height(frame), lateDx, lateDy};
-    DrawFrame(*this, set, frame, p, kL | kR, kL | kR);
+    const int32_t sx = WorldToScreenX(x);
+    Placement p{sx, y, set->Width(frame), set->Height(frame), lateDx, lateDy};
+    DrawFrame(*this, set, frame, p, kL | kR, kL | kR, x - sx);
 }
 
 void CGraphics::DrawSuzaku(int32_t x, int32_t y, int32_t frame) {

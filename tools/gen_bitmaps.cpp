@@ -449,7 +449,8 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
         return c.px;
     }
     if (set.kind == SpriteKind::kHero) return HeroPicture(set, frame);
-    if (set.kind == SpriteKind::kHeroShot)
+    // The caster's lightning is a hero shot kept among the foes' sets.
+    if (set.kind == SpriteKind::kHeroShot || std::strcmp(set.name, "Lightning") == 0)
         if (std::vector<uint8_t> shot = HeroShotPicture(set, frame); !shot.empty()) return shot;
     if (PaintEarlyFoe(set, frame, c) || PaintLateFoe(set, frame, c) || PaintBossOrFinale(set, frame, c)) return c.px;
     if (key < 0 && set.kind == SpriteKind::kBoss) {
