@@ -953,23 +953,6 @@ void PaintNerysF(Canvas& c, int frame, uint8_t bg) {
     }
 }
 
-// A crackling ball of lightning with forks to its edges.
-void PaintLightning(Canvas& c, int frame, uint8_t bg) {
-    const double w = c.w, h = c.h, cx = w / 2, cy = h / 2;
-    Pen p(c, 0, 0, false);
-    p.Oval({cx, cy}, cx - 3, cy - 3, Shade(kYellow, 10));
-    const double turn = frame * 0.5;
-    for (int k = 0; k < 6; ++k) {
-        const double a = k * kPi / 3 + turn;
-        const P mid = {cx + std::cos(a + 0.3) * cx * 0.55, cy + std::sin(a + 0.3) * cy * 0.55};
-        const P end = {cx + std::cos(a) * (cx - 0.5), cy + std::sin(a) * (cy - 0.5)};
-        p.Stroke({cx, cy}, mid, 2, Grey(29));
-        p.Stroke(mid, end, 1.5, Shade(kYellow, 14));
-    }
-    p.Oval({cx, cy}, cx * 0.45, cy * 0.45, Grey(29));
-    p.Rect(0, 0, 0, 0, bg);
-}
-
 // --- droppers ------------------------------------------------------------------------------
 
 constexpr uint8_t kBone = Grey(25), kBoneDark = Grey(17), kBoneLight = Grey(28);
@@ -2076,7 +2059,6 @@ constexpr Entry kPainters[] = {
     {"Dugal_F", PaintDugalF},
     {"Tanken", PaintTanken},
     {"Nerys_F", PaintNerysF},
-    {"Lightning", PaintLightning},
     {"B_Gaikotu", PaintBGaikotu},
     {"Fyenriru", PaintFyenriru},
     {"Otiru_Block", PaintOtiruBlock},
