@@ -53,8 +53,9 @@ constexpr int16_t kSizes[][2] = {
     {60, 143},
     // Armor
     {54, 60}, {62, 60}, {54, 60}, {62, 60},
-    // Dyurahan
-    {54, 96}, {54, 96}, {128, 85}, {54, 96}, {54, 96}, {128, 85},
+    // Dyurahan: the swings start 11 rows below its y, the hit box reaching 71
+    // columns right of its x whichever way it faces
+    {54, 96}, {54, 96}, {145, 85}, {54, 96}, {54, 96}, {145, 85},
     // Wasi
     {32, 32}, {32, 48}, {32, 56}, {32, 32}, {32, 48}, {32, 56},
     // honebasira

@@ -70,6 +70,14 @@ void InObject(Canvas& c, int ax, int ay, F paint) {
         for (int x = 0; x < c.w; ++x) c.px[y * c.w + x] = o.At(x + ax, y + ay);
 }
 
+// Copies the figure of src (its key left out) onto c with its corner at x, y.
+void Stamp(Canvas& c, const Canvas& src, int x, int y) {
+    const uint8_t key = KeyOf(src);
+    for (int sy = 0; sy < src.h; ++sy)
+        for (int sx = 0; sx < src.w; ++sx)
+            if (src.At(sx, sy) != key) c.Put(x + sx, y + sy, src.At(sx, sy));
+}
+
 // --- skeletons ----------------------------------------------------------------
 
 // A skeleton seen from the side, facing right: joints in frame pixels.
@@ -82,14 +90,48 @@ struct Skeleton {
     double bone;  // limb thickness
 };
 
+// A skull in profile, facing right: the round cranium, one deep socket, the
+// nose hole and a row of teeth in the jaw.
 void DrawSkull(Canvas& c, Pt at, double r, const Tone& t, bool jaw = true) {
     const auto [x, y] = at;
-    c.Ellipse(x, y, r, r * 1.02, t.mid);
-    if (jaw) c.Ellipse(x + r * 0.25, y + r * 0.85, r * 0.62, r * 0.42, t.mid);
-    c.Ellipse(x + r * 0.38, y - r * 0.02, r * 0.3, r * 0.34, t.ink);  // the near eye socket
-    c.Ellipse(x - r * 0.22, y - r * 0.02, r * 0.2, r * 0.3, t.ink);   // the far one
-    c.Put(static_cast<int>(x + r * 0.78), static_cast<int>(y + r * 0.42), t.ink);
-    if (jaw) c.Line(x - r * 0.15, y + r * 0.78, x + r * 0.8, y + r * 0.78, 1, t.dark);
+    c.Ellipse(x - r * 0.08, y - r * 0.05, r, r * 0.97, t.mid);
+    c.Ellipse(x + r * 0.42, y + r * 0.45, r * 0.58, r * 0.5, t.mid);  // the face
+    if (jaw)
+        c.Polygon({{x - r * 0.2, y + r * 0.6},
+                   {x + r * 0.95, y + r * 0.75},
+                   {x + r * 0.8, y + r * 1.2},
+                   {x + r * 0.05, y + r * 1.15}},
+                  t.mid);
+    c.Ellipse(x + r * 0.42, y + r * 0.02, r * 0.3, r * 0.32, t.ink);  // the socket
+    c.Put(static_cast<int>(x + r * 0.88), static_cast<int>(y + r * 0.42), t.ink);
+    if (jaw) {
+        c.Line(x + r * 0.05, y + r * 0.82, x + r * 0.9, y + r * 0.82, 1, t.ink);
+        for (double tx = x + r * 0.3; tx < x + r * 0.9; tx += 2.5)
+            c.Put(static_cast<int>(tx), static_cast<int>(y + r * 0.95), t.dark);
+    }
+}
+
+// A skull seen from the front, turned a little towards turn (-1 to 1): the
+// sockets, the nose hole and the teeth; glow lights the sockets.
+void DrawSkullFront(Canvas& c, Pt at, double r, const Tone& t, double turn, uint8_t glow) {
+    const auto [x, y] = at;
+    const double fx = x + turn * r * 0.18;  // the face's middle
+    c.Ellipse(x, y, r, r * 0.92, t.mid);
+    c.Polygon({{x - r * 0.78, y + r * 0.3},
+               {x + r * 0.78, y + r * 0.3},
+               {fx + r * 0.55, y + r * 1.25},
+               {fx - r * 0.55, y + r * 1.25}},
+              t.mid);
+    for (int side = -1; side <= 1; side += 2) {
+        const double ex = fx + side * r * 0.4;
+        c.Ellipse(ex, y + r * 0.12, r * 0.28, r * 0.3, t.ink);
+        c.Triangle(ex - r * 0.34, y - r * 0.22, ex + r * 0.34, y - r * 0.22, ex - side * r * 0.34, y + r * 0.02, t.mid);
+        c.Ellipse(ex + turn * r * 0.05, y + r * 0.16, r * 0.09, r * 0.09, glow);
+    }
+    c.Triangle(fx - r * 0.12, y + r * 0.46, fx + r * 0.12, y + r * 0.46, fx, y + r * 0.66, t.ink);
+    c.Line(fx - r * 0.5, y + r * 0.86, fx + r * 0.5, y + r * 0.86, 1, t.ink);
+    for (double tx = fx - r * 0.42; tx < fx + r * 0.5; tx += std::max(2.0, r * 0.2))
+        c.Line(tx, y + r * 0.86, tx, y + r * 1.1, 1, t.dark);
 }
 
 void DrawSkeleton(Canvas& c, const Skeleton& s, const Tone& t) {
@@ -197,13 +239,17 @@ constexpr Tone kRotten{Shade(kGreen, 1), Shade(kLime, 6), Shade(kLime, 10), Shad
 constexpr Tone kRags = RampTone(kPurple, 4);
 constexpr Tone kBreeches = RampTone(kOrange, 3);
 void PaintZombie(Canvas& c, int pose) {
-    const double reach = c.w - 1.5, s = pose == 0 ? 1 : -1;
-    Limb(c, {13, 36}, {11 - 2 * s, 47}, {9 - 3 * s, 58.5}, 4, kBreeches.dark);  // far leg
-    Limb(c, {18, 19}, {reach - 6, 22}, 3.5, kRotten.dark);                      // far arm
+    // A shuffle, then a long lurching stride back to the frame's left edge.
+    const double reach = c.w - 1.5;
+    const Pt farKnee = pose == 0 ? Pt{9, 47} : Pt{7, 47}, farFoot = pose == 0 ? Pt{6, 58.5} : Pt{1.5, 58.5};
+    const Pt nearKnee = pose == 0 ? Pt{19, 47} : Pt{20, 47}, nearFoot = pose == 0 ? Pt{22, 58.5} : Pt{25, 58.5};
+    Limb(c, {13, 36}, farKnee, farFoot, 4, kBreeches.dark);  // far leg
+    Limb(c, {18, 19}, {reach - 6, 22}, 3.5, kRotten.dark);   // far arm
     c.Polygon({{9, 16}, {22, 15}, {21, 37}, {10, 38}}, kRags.mid);
     c.Polygon({{10, 35}, {21, 35}, {20, 41}, {15, 38}, {11, 42}}, kRags.mid);  // torn hem
-    Limb(c, {16, 36}, {17 + 2 * s, 47}, {19 + 3 * s, 58.5}, 4.5, kBreeches.mid);
-    c.Box(static_cast<int>(19 + 3 * s) - 2, 57, static_cast<int>(19 + 3 * s) + 4, 60, kRotten.mid);  // bare foot
+    Limb(c, {16, 36}, nearKnee, nearFoot, 4.5, kBreeches.mid);
+    c.Box(static_cast<int>(nearFoot.first) - 2, 57, static_cast<int>(nearFoot.first) + 4, 60,
+          kRotten.mid);  // bare foot
     c.Ellipse(17, 8.5, 6.5, 7.5, kRotten.mid);
     c.Ellipse(20, 7.5, 1.6, 1.8, Shade(kRed, 9));  // a dead red eye
     c.Line(18, 13, 22, 12.5, 1, kRotten.ink);
@@ -287,24 +333,35 @@ void DyurahanHead(Canvas& c, double x, double y) {
     c.Box(static_cast<int>(x - 2), static_cast<int>(y - 2), static_cast<int>(x + 7), static_cast<int>(y), Grey(1));
     c.Put(static_cast<int>(x + 3), static_cast<int>(y - 1), Shade(kLime, 13));  // an eye still glows
 }
-void PaintDyurahan(Canvas& c, int pose) {
+void PaintDyurahan(Canvas& c, int frame) {
+    const int pose = frame % 3;
+    const bool left = frame >= 3;
     if (pose < 2) {
         c.Polygon({{13, 12}, {17, 0.5}, {19, 6}, {22, 0.5}, {25, 12}}, kWisp.mid);
         DyurahanBody(c, 0, pose, 40);
         DyurahanHead(c, 45.5, 38);
     } else {
-        // The swing: the frame's rows start 11 below the knight's y.
-        const double top = -11;
-        DyurahanBody(c, top, 0, 60);
-        c.Polygon({{13, 1}, {17, 0}, {22, 0}, {25, 1}}, kWisp.mid);
-        c.Stroke(58, 23, 65, 12, 6, kDarkPlate.mid);                                  // both arms up at the hilt
-        c.Box(61, 0, 68, 11, kWood.mid);                                              // the hilt
-        c.Polygon({{66, 0}, {124, 0}, {127.5, 2}, {124, 5}, {66, 6}}, kSteel.light);  // the blade
-        DyurahanHead(c, 8, 46);
+        // The swing: the frame's rows start 11 below the knight's y. Facing
+        // left the blow is still tested 71 columns right of his x, so his cape
+        // flies out behind him that far: laid out here 17 columns in.
+        const double top = -11, in = left ? 17 : 0;
+        Canvas o(c.w, c.h, KeyOf(c));
+        if (left) o.Polygon({{24, 8}, {0.5, 14}, {4, 40}, {0.5, 62}, {26, 50}}, kCloak.dark);
+        Canvas body(128, c.h, KeyOf(c));
+        DyurahanBody(body, top, 0, 60);
+        body.Polygon({{13, 1}, {17, 0}, {22, 0}, {25, 1}}, kWisp.mid);
+        body.Stroke(58, 23, 65, 12, 6, kDarkPlate.mid);                                  // both arms up at the hilt
+        body.Box(61, 0, 68, 11, kWood.mid);                                              // the hilt
+        body.Polygon({{66, 0}, {124, 0}, {127.5, 2}, {124, 5}, {66, 6}}, kSteel.light);  // the blade
+        DyurahanHead(body, 8, 46);
+        Stamp(o, body, static_cast<int>(in), 0);
+        c.px = o.px;
     }
     Bevel(c, kDarkPlate);
     Bevel(c, kWisp);
+    Bevel(c, kCloak);
     c.Outline(KeyOf(c), kDarkPlate.ink);
+    if (left) c.MirrorX();
 }
 
 // A golem of stacked stone, long arms to its knuckles and ember eyes; 75 x 94.
@@ -378,8 +435,8 @@ void PaintSLarge(Canvas& c, int pose) {
 // rows over 36 screen rows, so the mound stops short of the image's foot.
 constexpr Tone kThorn = RampTone(kPurple, 4);
 void PaintUne(Canvas& c, int) {
-    c.Ellipse(28, 22, 27.5, 13, kThorn.mid);
-    c.Box(0, 22, 56, 28, kThorn.mid);
+    c.Ellipse(28, 21, 27.5, 6.5, kThorn.mid);
+    c.Box(0, 20, 56, 27, kThorn.mid);
     for (int k = 0; k < 9; ++k) {  // thorns all over the top
         const double x = 4 + k * 6, a = (k - 4) * 0.22;
         c.Triangle(x - 2.5, 14, x + 2.5, 14, x + std::sin(a) * 10, 14 - std::cos(a) * 14 + (k % 2) * 2, kThorn.light);
@@ -424,15 +481,16 @@ constexpr Tone kOgre = RampTone(kRed, 11);
 void PaintKonbou(Canvas& c, int pose) {
     const double foot = 58;
     if (pose == 0) {
-        c.Polygon({{36, 20}, {54, 34}, {55.5, 44}, {49, 46}, {33, 30}}, kWood.mid);  // the club, swung low
+        c.Polygon({{14, 26}, {2, 4}, {6, 0.5}, {12, 2}, {18, 24}}, kWood.mid);        // the club, cocked back
+        c.Polygon({{36, 20}, {54, 34}, {55.5, 44}, {49, 46}, {33, 30}}, kOgre.dark);  // the far arm, fist out
         c.Ellipse(24, 34, 15, 14, kOgre.mid);
         c.Ellipse(30, 18, 8, 8, kOgre.mid);
         c.Box(31, 16, 37, 18, Grey(1));
         Limb(c, {16, 42}, {10, 50}, {8, foot}, 7, kOgre.dark);
         Limb(c, {30, 42}, {36, 50}, {34, foot}, 7, kOgre.mid);
         c.Stroke(30, 28, 38, 26, 5, kOgre.mid);
-        c.Box(26, 9, 33, 12, kOgre.ink);  // a tuft of hair
-        c.Stroke(1, 36, 10, 30, 5, kOgre.dark);
+        c.Box(26, 9, 33, 12, kOgre.ink);         // a tuft of hair
+        c.Stroke(16, 28, 12, 22, 5, kOgre.mid);  // the near arm, gripping the club
     } else {
         c.Polygon({{44, 0.5}, {55.5, 4}, {50, 14}, {32, 20}, {30, 16}}, kWood.mid);  // raised overhead
         c.Ellipse(24, 32, 14, 14, kOgre.mid);
@@ -452,8 +510,8 @@ void PaintKonbou(Canvas& c, int pose) {
 // A rotting hand thrust up out of a mound of earth at the floor: open and
 // reaching (drawn 6 rows higher), clutching, clenched.
 void PaintMadhand(Canvas& c, int pose) {
-    const double base = c.h - 1;  // the floor row
-    const double top = pose == 0 ? 0.5 : pose == 1 ? 4 : 8;
+    const double base = c.h - 1;              // the floor row
+    const double top = pose == 0 ? 0.5 : -5;  // clutching, the knuckles are uppermost
     c.Ellipse(30, base - 3, 29.5, 4, kEarth.mid);
     c.Polygon({{20, base - 4}, {40, base - 4}, {38, top + 24}, {22, top + 24}}, kRotten.mid);  // wrist and palm
     if (pose == 0) {
@@ -473,14 +531,6 @@ void PaintMadhand(Canvas& c, int pose) {
     Bevel(c, kRotten);
     Bevel(c, kEarth);
     c.Outline(KeyOf(c), kRotten.ink);
-}
-
-// Copies the figure of src (its key left out) onto c with its corner at x, y.
-void Stamp(Canvas& c, const Canvas& src, int x, int y) {
-    const uint8_t key = KeyOf(src);
-    for (int sy = 0; sy < src.h; ++sy)
-        for (int sx = 0; sx < src.w; ++sx)
-            if (src.At(sx, sy) != key) c.Put(x + sx, y + sy, src.At(sx, sy));
 }
 
 // --- the self-reviving foes -----------------------------------------------------
@@ -538,11 +588,11 @@ void PaintToad(Canvas& c, int pose) {
         Limb(c, {22, 30}, {10, 40}, {1, 55}, 6, kToad.dark);
         Limb(c, {20, 26}, {8, 36}, {2, 48}, 6, kToad.mid);
         c.Ellipse(33, 24, 17, 11, kToad.mid);
-        c.Ellipse(47, 16, 10, 8, kToad.mid);
-        c.Ellipse(50, 11, 3, 3, Shade(kYellow, 12));
-        c.Put(51, 11, Grey(1));
-        Limb(c, {42, 30}, {54, 30}, {61.5, 24}, 4, kToad.mid);
-        c.Line(46, 21, 56, 21, 1, kToad.ink);
+        c.Ellipse(47, 13, 10, 8, kToad.mid);
+        c.Ellipse(50, 7, 3, 3, Shade(kYellow, 12));
+        c.Put(51, 7, Grey(1));
+        Limb(c, {42, 22}, {54, 12}, {61.5, 1.5}, 4, kToad.mid);  // forelegs flung ahead
+        c.Line(46, 18, 56, 18, 1, kToad.ink);
         for (int k = 0; k < 5; ++k) c.Ellipse(24 + k * 5, 18 + (k % 2) * 4, 1.5, 1.5, kWarts.mid);
     } else {  // sitting, the floor at its foot
         c.Ellipse(21, 19, 18, 11.5, kToad.mid);
@@ -595,20 +645,24 @@ void PaintWGhost(Canvas& c, int pose) {
     c.Outline(KeyOf(c), kWraith.ink);
 }
 
-// A puffball drifting on the wind, its cap swollen with spores; it squeezes
-// narrower as it bobs.
+// A pink balloon with a face, swollen with spores, drifting on its string;
+// it squeezes narrower as it bobs.
 constexpr Tone kPuff = RampTone(kMagenta, 9);
 constexpr Tone kStalk = RampTone(kYellow, 12);
 void PaintBalloon(Canvas& c, int pose) {
     const double w = c.w - (pose == 1 ? 4 : 0), cx = c.w / 2.0;
-    c.Ellipse(cx, 16, w / 2 - 0.5, 16, kPuff.mid);
-    for (int k = 0; k < 5; ++k) c.Ellipse(cx - w * 0.3 + k * w * 0.15, 9 + (k % 2) * 8, 2, 2, kPuff.light);
-    c.Ellipse(cx - 4, 19, 1.8, 2.3, Grey(1));
-    c.Ellipse(cx + 4, 19, 1.8, 2.3, Grey(1));
-    c.Polygon({{cx - 4, 31}, {cx + 4, 31}, {cx + 2, 40}, {cx - 2, 40}}, kStalk.mid);
-    for (int k = -1; k <= 1; ++k) c.Stroke(cx + k * 2, 39, cx + k * (pose == 1 ? 4 : 6), 51, 2, kStalk.dark);
+    c.Ellipse(cx, 17, w / 2 - 0.5, 17, kPuff.mid);
+    c.Triangle(cx - 3, 35, cx + 3, 35, cx, 31, kPuff.dark);  // the knot
+    for (int k = 0; k < 4; ++k) c.Ellipse(cx - w * 0.28 + (k % 2) * w * 0.5, 9 + (k / 2) * 14, 1.6, 1.6, kPuff.light);
+    c.Ellipse(cx - 4, 16, 2, 2.6, Grey(1));  // a face grinning through the skin
+    c.Ellipse(cx + 4, 16, 2, 2.6, Grey(1));
+    c.Line(cx - 5, 23, cx + 5, 23, 1, Grey(1));
+    c.Ellipse(cx - w * 0.22, 7, 2.5, 3.5, Grey(28));  // the shine
+    for (int k = 0; k < 4; ++k)                       // the string, waving
+        c.Line(cx + (k % 2 ? 2 : -2) * (pose ? -1 : 1), 35 + k * 4, cx + (k % 2 ? -2 : 2) * (pose ? -1 : 1), 39 + k * 4,
+               1, kStalk.dark);
+    c.Line(cx, 51, cx, 51.5, 1, kStalk.dark);
     Bevel(c, kPuff);
-    Bevel(c, kStalk);
     c.Outline(KeyOf(c), kPuff.ink);
 }
 
@@ -705,35 +759,44 @@ void PaintWar(Canvas& c, int pose) {
 // A lean black hound with red eyes: three running strides and the leap; the
 // third stride rears its head up 14 rows above its y.
 constexpr Tone kHound = GreyTone(6);
+// A hound's head facing right: a long snarling muzzle, laid-back ears.
+void HoundHead(Canvas& c, double x, double y) {
+    c.Ellipse(x, y, 6.5, 5.5, kHound.mid);
+    c.Polygon({{x + 2, y - 3.5}, {x + 13, y + 0.5}, {x + 13, y + 3}, {x + 2, y + 5}}, kHound.mid);
+    c.Box(static_cast<int>(x + 11), static_cast<int>(y), static_cast<int>(x + 13), static_cast<int>(y + 2),
+          Grey(0) + 1);
+    c.Line(x + 4, y + 3, x + 12, y + 3, 1, Shade(kRed, 5));  // the snarl
+    c.Put(static_cast<int>(x + 7), static_cast<int>(y + 4), Grey(28));
+    c.Put(static_cast<int>(x + 10), static_cast<int>(y + 4), Grey(28));
+    c.Triangle(x - 4, y - 3, x + 1, y - 4, x - 8, std::max(0.5, y - 10), kHound.mid);  // the ear, laid back
+    c.Put(static_cast<int>(x + 3), static_cast<int>(y - 2), Shade(kRed, 11));
+}
 void PaintFDog(Canvas& c, int pose) {
     const double foot = pose == 2 ? 61 : c.h - 1, top = pose == 2 ? 0 : 4;  // the rear draw starts 14 higher
     const double w = c.w;
     if (pose == 3) {  // the leap, stretched fore and aft
-        c.Ellipse(42, 22, 26, 9, kHound.mid);
-        Limb(c, {60, 24}, {72, 32}, {80, 36}, 4.5, kHound.mid);
-        Limb(c, {24, 26}, {12, 34}, {1, 40}, 5, kHound.mid);
         Limb(c, {58, 26}, {68, 36}, {74, 45}, 4, kHound.dark);
         Limb(c, {22, 28}, {14, 38}, {8, 45}, 4.5, kHound.dark);
-        c.Stroke(18, 20, 2, 12, 3, kHound.mid);  // tail
-        c.Ellipse(72, 14, 9, 7, kHound.mid);
-        c.Polygon({{76, 15}, {83.5, 17}, {77, 21}}, kHound.mid);
-        c.Triangle(66, 9, 70, 8, 66, 1, kHound.mid);
-        c.Put(75, 12, Shade(kRed, 10));
+        c.Ellipse(50, 22, 13, 9.5, kHound.mid);  // the deep chest
+        c.Ellipse(30, 21, 15, 6.5, kHound.mid);
+        Limb(c, {60, 24}, {70, 30}, {80, 34}, 4.5, kHound.mid);
+        Limb(c, {24, 26}, {12, 32}, {1, 36}, 5, kHound.mid);
+        c.Stroke(17, 19, 2, 16, 3, kHound.mid);  // tail
+        c.Stroke(60, 20, 66, 14, 8, kHound.mid);
+        HoundHead(c, 70, 12);
     } else {
         const double lift = pose == 1 ? 2 : 0, sw = pose == 0 ? 1 : pose == 1 ? -1 : 0.3;
         const double body = top + 20 + lift, belly = body + 8;
-        Limb(c, {w * 0.68, belly}, {w * (0.78 - 0.08 * sw), foot}, 4, kHound.dark);
+        Limb(c, {w * 0.66, belly}, {w * (0.76 - 0.08 * sw), foot}, 4, kHound.dark);
         Limb(c, {w * 0.28, belly}, {w * (0.2 + 0.1 * sw), foot}, 4.5, kHound.dark);
-        c.Ellipse(w * 0.48, body + 2, w * 0.3, 8.5, kHound.mid);
-        Limb(c, {w * 0.7, belly}, {w * (0.8 + 0.1 * sw), foot}, 4.5, kHound.mid);
+        c.Ellipse(w * 0.6, body + 3, 11, 9.5, kHound.mid);  // the deep chest
+        c.Ellipse(w * 0.36, body + 1, w * 0.2, 6.5, kHound.mid);
+        Limb(c, {w * 0.68, belly}, {w * (0.78 + 0.1 * sw), foot}, 4.5, kHound.mid);
         Limb(c, {w * 0.3, belly}, {w * (0.16 - 0.08 * sw), foot}, 5, kHound.mid);
-        c.Stroke(w * 0.2, body - 2, 1.5, body - 8 - lift, 3, kHound.mid);
-        const double hx = w - 11, hy = pose == 2 ? 9 : top + 10;
-        c.Stroke(w * 0.72, body, hx, hy + 2, 8, kHound.mid);  // neck
-        c.Ellipse(hx, hy, 8.5, 6.5, kHound.mid);
-        c.Polygon({{hx + 4, hy}, {w - 0.5, hy + 3}, {hx + 5, hy + 7}}, kHound.mid);
-        c.Triangle(hx - 6, hy - 4, hx - 2, hy - 5, hx - 6, std::max(0.5, hy - 12), kHound.mid);
-        c.Put(static_cast<int>(hx + 3), static_cast<int>(hy - 2), Shade(kRed, 10));
+        c.Stroke(w * 0.18, body - 1, 1.5, body + 3 - lift, 3, kHound.mid);  // tail
+        const double hx = w - 14, hy = pose == 2 ? 10 : top + 9;
+        c.Stroke(w * 0.66, body, hx - 2, hy + 2, 9, kHound.mid);  // neck
+        HoundHead(c, hx, hy);
     }
     Bevel(c, kHound);
     c.Outline(KeyOf(c), kHound.ink);
@@ -1019,9 +1082,9 @@ void PaintSkeleton(Canvas& c, int pose) {
             k.neck = {27, t + 23};
             k.elbowF = {14, t + 14};
             k.handF = {7, t + 4};
-            k.elbowB = {36, t + 36};
-            k.handB = {44, t + 44};
-        } else if (pose == 3) {  // the throw: the near arm flung out ahead
+            k.elbowB = {42, t + 32};
+            k.handB = {w - 3, t + 36};  // the far arm out ahead for balance
+        } else if (pose == 3) {         // the throw: the near arm flung out ahead
             k.elbowF = {38, t + 30};
             k.handF = {w - 5, t + 26};
         }
@@ -1064,19 +1127,22 @@ void PaintEipu(Canvas& c, int pose) {
             o.Box(60, 0, 64, 44, kSteel.dark);
             o.Box(0, 50, 8, 58, kApe.dark);  // knuckles out at the sides
             o.Box(static_cast<int>(w - 8), 50, static_cast<int>(w), 58, kApe.dark);
-        } else {
-            const double lunge = pose == 1 ? 1 : 0, s = pose == 2 ? 1 : -1;
-            Limb(o, {26, 96}, {20 - 4 * s, 108}, {16 - 6 * s, foot}, 11, kApe.dark);
-            o.Ellipse(w * 0.45, 72 + 6 * (1 - lunge), w * 0.36, 20, kApe.mid);
-            Limb(o, {w * 0.6, 96}, {w * 0.64 + 4 * s, 108}, {w * 0.66 + 6 * s, foot}, 11, kApe.mid);
-            ApeHead(o, w - 16, 44 + (1 - lunge) * 8);
-            if (pose == 1) {
-                Limb(o, {w * 0.6, 66}, {w - 14, 66}, {w - 5, 58}, 9, kApe.mid);  // flung forward
-                Limb(o, {w * 0.3, 64}, {10, 56}, {5, 44}, 9, kApe.dark);
-            } else {
-                Limb(o, {w * 0.62, 70}, {w * 0.72 + 4 * s, 92}, {w * 0.74 + 6 * s, foot}, 9, kApe.mid);  // on knuckles
-                Limb(o, {w * 0.3, 70}, {8, 86}, {5, foot - 8}, 9, kApe.dark);
-            }
+        } else if (pose == 1) {  // the throw: reared up, both arms flung out ahead
+            Limb(o, {26, 96}, {20, 108}, {14, foot}, 11, kApe.dark);
+            o.Stroke(22, 82, 40, 52, 34, kApe.mid);
+            Limb(o, {34, 96}, {44, 108}, {48, foot}, 11, kApe.mid);
+            Limb(o, {34, 50}, {56, 48}, {w - 4, 36}, 9, kApe.dark);
+            ApeHead(o, 46, 40);
+            Limb(o, {40, 54}, {60, 56}, {w - 5, 46}, 9, kApe.mid);
+            o.Ellipse(28, 70, 9, 10, kApeFace.dark);
+        } else {  // knuckle-walking: a high hunched back, long arms to the floor
+            const double s = pose == 2 ? 1 : -1;
+            Limb(o, {w * 0.3, 86}, {w * 0.24 - 3 * s, 102}, {w * 0.2 - 5 * s, foot}, 10, kApe.dark);
+            Limb(o, {w * 0.62, 56}, {w * 0.7 - 3 * s, 88}, {w * 0.72 - 5 * s, foot}, 9, kApe.dark);
+            o.Stroke(w * 0.28, 78, w * 0.56, 54, 36, kApe.mid);
+            Limb(o, {w * 0.34, 88}, {w * 0.4 + 3 * s, 104}, {w * 0.42 + 5 * s, foot}, 10, kApe.mid);
+            ApeHead(o, w - 12, 42);
+            Limb(o, {w * 0.66, 58}, {w * 0.8 + 3 * s, 88}, {w * 0.82 + 5 * s, foot}, 9, kApe.mid);
         }
         Bevel(o, kApe);
         Bevel(o, kApeFace);
@@ -1099,21 +1165,22 @@ void SpiderBody(Canvas& c, double cx, double cy, double r) {
     c.Box(static_cast<int>(cx + r * 0.2), static_cast<int>(cy + r * 0.9), static_cast<int>(cx + r * 0.2 + 2),
           static_cast<int>(cy + r * 0.9 + 2), Shade(kRed, 11));
 }
-void SpiderLegs(Canvas& c, double cx, double cy, double spread, double hang, double bottom, double w, uint8_t col) {
+// Four legs a side, bent at the knee: the front pair's feet at row high, the
+// last pair's at row low, the feet spread out to reach columns from the body.
+void SpiderLegs(Canvas& c, double cx, double cy, double reach, double high, double low, uint8_t col) {
     for (int side = -1; side <= 1; side += 2)
         for (int k = 0; k < 4; ++k) {
-            const double kx = cx + side * spread * (0.55 + 0.12 * k), ky = cy - 6 + k * 5 - hang * 0.4;
-            const double fx = std::clamp(cx + side * spread * (0.6 + 0.13 * k) * (1 - hang * 0.02), 1.0, w - 1);
-            const double fy = std::min(bottom, cy + 4 + k * (hang * 0.55 + 3));
+            const double fy = high + (low - high) * k / 3, fx = cx + side * reach * (1 - 0.1 * std::abs(k - 1.5));
+            const double kx = cx + side * reach * 0.75, ky = std::min(cy, fy) - 6;
             Limb(c, {cx + side * 3, cy + k * 1.5}, {kx, ky}, {fx, fy}, 2.2, col);
         }
 }
 void PaintSpider(Canvas& c, int pose) {
     if (pose == 0) {
-        SpiderLegs(c, 26, 22, 25.5, 0, 57, c.w, kSpider.dark);
+        SpiderLegs(c, 26, 22, 25, 10, 57, kSpider.dark);
         SpiderBody(c, 26, 18, 12);
     } else {  // drawn 8 right of its x: the thread still meets it at column 16
-        SpiderLegs(c, 16, 30, 16, 30, 69, c.w, kSpider.dark);
+        SpiderLegs(c, 16, 26, 15, 40, 69, kSpider.dark);
         SpiderBody(c, 16, 16, 11);
     }
     Bevel(c, kSpider);
@@ -1157,6 +1224,8 @@ void PaintAxArmor(Canvas& c, int pose) {
         const double w = o.w, low = pose >= 4 ? 14 : 0;  // crouched lower for the low throw
         const double s = pose == 0 ? 1 : pose == 1 ? -1 : 0.8;
         const double hip = 58 + low * 0.4, cx = 22;
+        o.Polygon({{cx - 8, low + 22}, {cx - 2, low + 24}, {cx - 10, hip + 10}, {0.5, hip + 16}, {4, hip - 8}},
+                  kCloak.dark);  // a short cape flying behind
         Limb(o, {cx - 3, hip}, {cx - 7 - 3 * s, hip + (91 - hip) / 2}, {cx - 9 - 4 * s, 89}, 8, kIron.dark);
         o.Box(static_cast<int>(cx - 15 - 4 * s), 86, static_cast<int>(cx - 4 - 4 * s), 92, kIron.dark);
         o.Polygon({{cx - 12, low + 20}, {cx + 12, low + 20}, {cx + 13, hip}, {cx - 12, hip}}, kIron.mid);
@@ -1171,6 +1240,8 @@ void PaintAxArmor(Canvas& c, int pose) {
         o.Polygon({{cx + 5, low + 5}, {cx + 9, low + 0.5}, {cx + 8, low + 8}}, kGold.light);
         o.Ellipse(cx - 10, low + 23, 6, 5, kGold.mid);  // pauldrons
         o.Ellipse(cx + 10, low + 23, 6, 5, kGold.mid);
+        if (pose == 2 || pose == 4)  // winding up, the free arm reaches out ahead
+            Limb(o, {cx + 10, low + 24}, {cx + 24, low + 30}, {w - 2.5, low + 28}, 5, kIron.dark);
         Pt hand;
         switch (pose) {
             case 2: hand = {6, 6}; break;              // raised high behind his head
@@ -1185,6 +1256,7 @@ void PaintAxArmor(Canvas& c, int pose) {
         Bevel(o, kIron);
         Bevel(o, kGold);
         Bevel(o, kSteel);
+        Bevel(o, kCloak);
         o.Outline(KeyOf(o), kIron.ink);
     });
 }
@@ -1233,7 +1305,9 @@ void PaintHana(Canvas& c, int pose) {
         }
         o.Ellipse(hx, hy, r * 0.5, r * 0.5, Shade(kYellow, 11));
         if (pose == 0) {
-            o.Line(hx - 2, hy + 2, hx + 7, hy + 2, 1.5, kPetal.ink);
+            o.Polygon({{hx - 1, hy + 1}, {hx + 7, hy}, {hx + 6, hy + 4}, {hx, hy + 4}}, kPetal.ink);  // shut jaws
+            o.Triangle(hx + 1, hy + 1, hx + 3, hy + 1, hx + 2, hy + 3, Grey(28));
+            o.Triangle(hx + 4, hy + 1, hx + 6, hy + 1, hx + 5, hy + 3, Grey(28));
         } else {  // the jaws open on the flame
             o.Polygon({{hx - 2, hy}, {hx + r + 0.5, hy - 6}, {hx + r + 0.5, hy + 6}}, kPetal.ink);
             o.Triangle(hx + 3, hy - 2, hx + 6, hy - 2, hx + 4.5, hy + 1, Grey(28));
@@ -1539,7 +1613,12 @@ void PaintOgideran(Canvas& c, int pose) {
             c.Polygon({{cx, h * 0.45}, {cx + side * w * 0.45, h * 0.62}, {cx + side * w * 0.2, h - 0.5}, {cx, h * 0.7}},
                       kMoth.dark);
         } else {  // swept down
-            c.Polygon({{cx, h * 0.2}, {ex, h * 0.35}, {cx + side * w * 0.4, h * 0.85}, {cx, h * 0.55}}, kMoth.mid);
+            c.Polygon({{cx, h * 0.2},
+                       {cx + side * w * 0.3, 0.5},
+                       {ex, h * 0.35},
+                       {cx + side * w * 0.4, h * 0.85},
+                       {cx, h * 0.55}},
+                      kMoth.mid);
             c.Polygon({{cx, h * 0.5}, {cx + side * w * 0.3, h - 0.5}, {cx, h * 0.85}}, kMoth.dark);
         }
         // The eye on each forewing.
@@ -1638,18 +1717,19 @@ void PaintDancer(Canvas& c, int frame) {
 // A black horse with a mane of fire, galloping through the air.
 constexpr Tone kNightmare = GreyTone(5);
 void PaintUma(Canvas& c, int pose) {
-    const double s = pose == 0 ? 1 : -1;
-    Limb(c, {38, 24}, {44 + 4 * s, 30}, {46 + 2 * s, 39}, 4, kNightmare.dark);
-    Limb(c, {14, 24}, {8 - 4 * s, 30}, {4 - 2 * s, 39}, 4, kNightmare.dark);
-    c.Ellipse(26, 20, 16, 8.5, kNightmare.mid);
-    c.Stroke(38, 18, 44, 7, 8, kNightmare.mid);  // neck
-    c.Ellipse(46, 6, 5, 4.5, kNightmare.mid);
-    c.Polygon({{46, 4}, {51.5, 7}, {50, 11}, {45, 10}}, kNightmare.mid);
-    c.Put(47, 4, Shade(kRed, 11));
-    Flames(c, 34, 44, 14, 0.5, 3, pose * 2.0, kFlame.mid);          // the burning mane
-    c.Polygon({{10, 16}, {0.5, 12 + 4 * s}, {4, 24}}, kFlame.mid);  // the burning tail
-    Limb(c, {36, 25}, {42 - 3 * s, 32}, {40 - 6 * s, 39}, 4, kNightmare.mid);
-    Limb(c, {16, 25}, {14 + 4 * s, 32}, {12 + 6 * s, 39}, 4, kNightmare.mid);
+    const double s = pose == 0 ? 1 : -1;  // the gallop: legs gathered, then flung out
+    Limb(c, {36, 22}, {41 + 4 * s, 29}, {44 + 3 * s, 38.5}, 3.2, kNightmare.dark);
+    Limb(c, {13, 22}, {8 - 3 * s, 30}, {5 - 3 * s, 38.5}, 3.5, kNightmare.dark);
+    c.Ellipse(24, 18, 15, 7.5, kNightmare.mid);
+    c.Stroke(34, 15, 41, 6, 8, kNightmare.mid);                                      // the arched neck
+    c.Polygon({{38, 2}, {43, 0.5}, {51.5, 10}, {49, 13}, {40, 9}}, kNightmare.mid);  // the long head
+    c.Triangle(38, 3, 41, 2, 38, 0, kNightmare.mid);
+    c.Put(43, 4, Shade(kRed, 11));
+    c.Put(49, 10, Grey(1));
+    Flames(c, 30, 41, 15, 0.5, 3, pose * 2.0, kFlame.mid);                             // the burning mane
+    c.Polygon({{10, 14}, {0.5, 9 + 5 * s}, {3, 18}, {0.5, 24}, {9, 20}}, kFlame.mid);  // the burning tail
+    Limb(c, {34, 23}, {40 - 4 * s, 31}, {37 - 6 * s, 38.5}, 3.2, kNightmare.mid);
+    Limb(c, {16, 23}, {16 + 3 * s, 31}, {13 + 6 * s, 38.5}, 3.5, kNightmare.mid);
     Bevel(c, kNightmare);
     c.Outline(KeyOf(c), kNightmare.ink);
 }
@@ -1661,8 +1741,7 @@ void PaintSukaru(Canvas& c, int pose) {
     const double w = c.w, h = c.h, r = w * 0.4;
     c.Polygon({{w * 0.2, h * 0.5}, {w * 0.8, h * 0.5}, {w * 0.6, h - 0.5}, {w * 0.45, h * 0.8}, {w * 0.3, h - 0.5}},
               kGhostFire.mid);
-    DrawSkull(c, {w * 0.45, r + 0.5}, r, kBone);
-    c.Ellipse(w * 0.45 + r * 0.38, r, r * 0.12, r * 0.12, Shade(kLime, 14));
+    DrawSkullFront(c, {w * 0.45, r * 0.95}, r, kBone, 0.6, Shade(kLime, 14));
     c.Polygon({{w * 0.45 + r * 0.9, r}, {w - 0.5, r * 0.8 + pose}, {w * 0.45 + r * 0.8, r * 1.3}}, kGhostFire.light);
     Bevel(c, kBone);
     Bevel(c, kGhostFire);
@@ -1705,12 +1784,12 @@ void PaintBat(Canvas& c, int pose) {
             c.Polygon({{cx, 10}, {cx + side * w * 0.3, 6}, {tx, 24}, {cx + side * w * 0.28, 20}, {cx + side * 4, 18}},
                       kBatWing.mid);
     }
-    c.Ellipse(cx, 14, 5, 6.5, kBatFur.mid);
+    c.Ellipse(cx, 15, 5, 7, kBatFur.mid);
     c.Triangle(cx - 5, 10, cx - 2, 9, cx - 4, 3, kBatFur.mid);
     c.Triangle(cx + 5, 10, cx + 2, 9, cx + 4, 3, kBatFur.mid);
     c.Put(static_cast<int>(cx - 2), 12, Shade(kRed, 11));
     c.Put(static_cast<int>(cx + 1), 12, Shade(kRed, 11));
-    if (pose == 1) c.Line(cx - 1, 20, cx, c.h - 1.5, 1.5, kBatFur.dark);
+    c.Line(cx - 1, 20, cx, c.h - 1.5, 1.5, kBatFur.dark);  // the feet tucked under
     Bevel(c, kBatWing);
     Bevel(c, kBatFur);
     c.Outline(KeyOf(c), kBatFur.ink);
@@ -1740,10 +1819,9 @@ void PaintWarSukaru(Canvas& c, int pose) {
         const double y = h / 2 + (k - 2) * h * 0.16, len = (sx - 0.5) * (0.75 + 0.25 * ((k + pose) % 3) / 2.0);
         c.Polygon({{sx - len, y}, {sx, y - h * 0.16}, {sx, y + h * 0.16}}, k % 2 ? kFlame.mid : kFlame.dark);
     }
-    c.Polygon({{0.5, h / 2}, {sx, h / 2 - 4}, {sx, h / 2 + 4}}, kFlame.mid);
+    c.Polygon({{0.5, h / 2 - 1.5}, {0.5, h / 2 + 1.5}, {sx, h / 2 + 5}, {sx, h / 2 - 5}}, kFlame.mid);
     c.Ellipse(sx, h / 2, r * 1.1, h / 2 - 0.5, kFlame.mid);
-    DrawSkull(c, {sx, h / 2 - r * 0.25}, r, kBone);
-    c.Ellipse(sx + r * 0.38, h / 2 - r * 0.27, r * 0.12, r * 0.12, Shade(kYellow, 14));
+    DrawSkullFront(c, {sx, h / 2 - r * 0.3}, r, kBone, 0.8, Shade(kYellow, 14));
     Bevel(c, kBone);
     c.Outline(KeyOf(c), RampTone(kRed, 4).ink);
 }
@@ -1772,7 +1850,7 @@ void PaintHaru(Canvas& c, int pose) {
         c.Polygon({{cx - 9, top + 2}, {cx + 9, top}, {cx + 10, top + 6}, {cx - 12, top + 26}}, RampTone(kRed, 5).mid);
         c.Put(static_cast<int>(cx + 5), static_cast<int>(top + 9), Grey(1));
         c.Polygon({{cx - 7, top + 18}, {cx + 8, top + 18}, {cx + 6, top + 44}, {cx - 6, top + 44}}, kHarpySkin.mid);
-        const double feet = pose == 0 ? h - 1.5 : std::min(h - 1.5, top + 60);
+        const double feet = h - 1.5;
         Limb(c, {cx - 3, top + 42}, {cx - 5, feet}, 4, Shade(kYellow, 9));
         Limb(c, {cx + 3, top + 42}, {cx + 6, feet}, 4, Shade(kYellow, 9));
     }
@@ -1825,8 +1903,7 @@ void PaintWil(Canvas& c, int pose) {
 void PaintSukaru2(Canvas& c, int pose) {
     c.Polygon({{0.5, 13}, {8, 6 + pose * 2}, {8, 20 - pose * 2}}, kGhostFire.mid);
     c.Triangle(6, 3, 14, 3, 8 + pose * 2, 0.5, kGhostFire.mid);
-    DrawSkull(c, {14, 11.5}, 10, kBone);
-    c.Ellipse(17.8, 11.5, 1.2, 1.2, Shade(kLime, 14));
+    DrawSkullFront(c, {14, 10.5}, 9.5, kBone, 0.6, Shade(kLime, 14));
     Bevel(c, kBone);
     c.Outline(KeyOf(c), kBone.ink);
 }
@@ -1864,7 +1941,7 @@ void PaintDZombie(Canvas& c, int pose) {
         Wing(c, {bx + 6, by}, {w - 20, 0.5}, 44, 6, kRottenWing.mid, kRottenWing.dark);
     } else {
         Wing(c, {bx - 6, by}, {0.5, h * 0.5}, 50, 6, kRottenWing.dark, kRottenWing.ink);
-        Wing(c, {bx + 6, by}, {w - 30, h * 0.05}, 50, 6, kRottenWing.mid, kRottenWing.dark);
+        Wing(c, {bx + 6, by}, {w - 30, 0.5}, 50, 6, kRottenWing.mid, kRottenWing.dark);
     }
     c.Stroke(bx - 10, by + 8, w * 0.08, h - 3, 6, kOldBone.mid);  // the tail
     c.Stroke(w * 0.08, h - 3, 0.5 + 3, h - 10, 4, kOldBone.mid);
@@ -1893,7 +1970,7 @@ void PaintKumo(Canvas& c, int pose) {
     for (int side = -1; side <= 1; side += 2)
         for (int k = 0; k < 4; ++k) {
             const double reach = pose == 1 && side > 0 && k == 1 ? 21.5 : 13 - (k == 3 ? 1 : 0);
-            const double fy = std::min(c.h - 1.5, 12.0 + k * 14 + (k == 0 ? -10 : 0));
+            const double fy = k == 3 ? c.h - 1.5 : 2.0 + k * 16;
             Limb(c, {cx + side * 2, 22 + k * 2}, {cx + side * (reach * 0.7), 14 + k * 10}, {cx + side * reach, fy}, 2,
                  kCellar.dark);
         }
@@ -1943,7 +2020,7 @@ constexpr Painter kPainters[] = {
     {"zombie", PaintZombie, 2},
     {"Bokusi", PaintBokusi, 1},
     {"Armor", PaintArmor, 2},
-    {"Dyurahan", PaintDyurahan, 3},
+    {"Dyurahan", PaintDyurahan, 0},
     {"Gouremu", PaintGouremu, 2},
     {"Hyou", PaintHyou, 3},
     {"S_Large", PaintSLarge, 2},
