@@ -40,7 +40,8 @@ struct SpriteBlit {
 // The back buffer has no clipper, so every sprite and hero draw passes here:
 // the visibility test on the tested edges, the late shift, the clip on the
 // clipped edges and the blit. A placement far off the screen draws nothing.
-void ClipAndBlit(CGraphics& g, const platform::Surface* image, SpriteBlit b, uint8_t tested, uint8_t clipped);
+// True when the blit took the sprite.
+bool ClipAndBlit(CGraphics& g, const platform::Surface* image, SpriteBlit b, uint8_t tested, uint8_t clipped);
 
 // The common steps of every such draw: camera, anchor, edge tests, clips and
 // a keyed blit. A frame outside the kind's set draws nothing (and asserts).

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "engine/camera.h"
+#include "engine/draw_probe.h"
 #include "engine/graphics.h"
 #include "engine/sprite_draw_kinds.h"
 
@@ -386,19 +387,23 @@ void DrawSpriteKind(CGraphics& g, int kind, int32_t x, int32_t y, int32_t frame)
     const int64_t ax = c.ax[kind][frame];
     const bool late = (c.late[kind] >> frame) & 1u;
     SpriteBlit b{sx + (late ? 0 : ax), top + c.ay[kind][frame], w, h, late ? ax : 0, 0, src, set->KeyOf(frame) >= 0};
-    ClipAndBlit(g, image, b, d.tested, d.clipped);
+    if (ClipAndBlit(g, image, b, d.tested, d.clipped) && draw_probe::g_watch.drawn) {
+        const int64_t cx = b.left + b.lateDx - (sx - x);  // back in the caller's space
+        draw_probe::g_watch.drawn({kind, frame, image, src, static_cast<int32_t>(cx), static_cast<int32_t>(b.top),
+                                   static_cast<int32_t>(w), static_cast<int32_t>(h), b.keyed});
+    }
 }
 
-void ClipAndBlit(CGraphics& g, const platform::Surface* image, SpriteBlit b, uint8_t tested, uint8_t clipped) {
+bool ClipAndBlit(CGraphics& g, const platform::Surface* image, SpriteBlit b, uint8_t tested, uint8_t clipped) {
     platform::Surface* back = g.BackBuffer();
-    if (!back || !image) return;
+    if (!back || !image) return false;
     int64_t left = b.left, top = b.top;
-    if (left < -kFar || left > kFar || top < -kFar || top > kFar) return;
+    if (left < -kFar || left > kFar || top < -kFar || top > kFar) return false;
     int64_t right = left + b.width, bottom = top + b.height;
-    if ((tested & kL) && right < 0) return;
-    if ((tested & kR) && left > platform::kScreenW) return;
-    if ((tested & kT) && bottom < 0) return;
-    if ((tested & kB) && top > platform::kScreenH) return;
+    if ((tested & kL) && right < 0) return false;
+    if ((tested & kR) && left > platform::kScreenW) return false;
+    if ((tested & kT) && bottom < 0) return false;
+    if ((tested & kB) && top > platform::kScreenH) return false;
     left += b.lateDx;
     right += b.lateDx;
     top += b.lateDy;
@@ -420,7 +425,7 @@ void ClipAndBlit(CGraphics& g, const platform::Surface* image, SpriteBlit b, uin
     }
     const Rect dst{static_cast<int32_t>(left), static_cast<int32_t>(top), static_cast<int32_t>(right),
                    static_cast<int32_t>(bottom)};
-    platform::Blit(*back, &dst, *image, &src, b.keyed);
+    return platform::Blit(*back, &dst, *image, &src, b.keyed);
 }
 
 }  // namespace sprite_draw

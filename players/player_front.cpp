@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "engine/camera.h"
+#include "engine/draw_probe.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "players/player_doran.h"
@@ -59,6 +60,7 @@ int32_t PlayerFront::GetHP() const {
 }
 
 int32_t PlayerFront::WeaponHits(const platform::Rect* box, int32_t alreadyHit) {
+    if (box) draw_probe::NoteBox(draw_probe::BoxUse::kBody, *box);
     switch (selected_) {
         case 0: return g_playerSeliya.WeaponHits(box);
         case 1: return g_playerSeliyaVarm.WeaponHits(box);

@@ -122,7 +122,7 @@ Look LookOf(const SpriteSet& set, int w, int h) {
             look.shape = Listed(n, {"Flame"})                      ? Shape::kFlame
                          : Listed(n, {"Suzaku", "Hato", "Himitu"}) ? Shape::kFlier
                                                                    : Shape::kOrb;
-            if (Listed(n, {"Flame"})) look.ramp = kCyan;
+            if (Listed(n, {"Flame"})) look.ramp = kOrange;  // the spell caster's flame
             break;
         case SpriteKind::kItem:
             look.shape = Shape::kGem;
@@ -160,7 +160,7 @@ Look LookOf(const SpriteSet& set, int w, int h) {
         look.shape = Shape::kBeam;
     // Shots that fly sideways: a jet of flame, a crackling ball, a spinning cross.
     if (Listed(n, {"Flame"})) look.shape = Shape::kJet;
-    if (Listed(n, {"Lightning"})) look.shape = Shape::kBolt, look.ramp = kCyan;
+    if (Listed(n, {"Lightning"})) look.shape = Shape::kBolt, look.ramp = kYellow;
     if (Listed(n, {"Cross"})) look.shape = Shape::kCross, look.ramp = kYellow;
     return look;
 }
@@ -448,6 +448,8 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
         return c.px;
     }
     if (set.kind == SpriteKind::kHero) return HeroPicture(set, frame);
+    if (set.kind == SpriteKind::kHeroShot)
+        if (std::vector<uint8_t> shot = HeroShotPicture(set, frame); !shot.empty()) return shot;
     if (PaintEarlyFoe(set, frame, c) || PaintLateFoe(set, frame, c) || PaintBossOrFinale(set, frame, c)) return c.px;
     Look look = LookOf(set, w, h);
     int narrowest = w, tallest = 0;
@@ -635,6 +637,13 @@ std::string DiskPathFor(const std::string& root, const char* gamePath) {
     return root + "/" + out;
 }
 
+std::vector<uint8_t> FramePicture(const SpriteSet& set, int frame) {
+    if (set.kind != SpriteKind::kLifeBar) return SpritePicture(set, frame);
+    if (std::strcmp(set.name, "Hp\\Life") == 0) return BarPicture(Shade(kRed, 8), Shade(kRed, 12));
+    if (std::strcmp(set.name, "Hp\\boss") == 0) return BarPicture(Shade(kPurple, 8), Shade(kPurple, 12));
+    return EmptyCellPicture();
+}
+
 bool GenerateBitmaps(const std::string& root) {
     Color palette[256];
     BuildPalette(palette);
@@ -649,9 +658,9 @@ bool GenerateBitmaps(const std::string& root) {
                 return false;
         }
     }
-    const std::vector<uint8_t> life = BarPicture(Shade(kRed, 8), Shade(kRed, 12));
-    const std::vector<uint8_t> boss = BarPicture(Shade(kPurple, 8), Shade(kPurple, 12));
-    const std::vector<uint8_t> empty = EmptyCellPicture();
+    const std::vector<uint8_t> life = FramePicture(*FindSpriteSet("Hp\\Life"), 0);
+    const std::vector<uint8_t> boss = FramePicture(*FindSpriteSet("Hp\\boss"), 0);
+    const std::vector<uint8_t> empty = FramePicture(*FindSpriteSet("Hp\\Damage"), 0);
     if (!WriteFile(DiskPathFor(root, "bmp\\Hp\\Life.bmp"), EncodeBmp(126, 12, life.data(), palette)) ||
         !WriteFile(DiskPathFor(root, "bmp\\Hp\\boss.bmp"), EncodeBmp(126, 12, boss.data(), palette)) ||
         !WriteFile(DiskPathFor(root, "bmp\\Hp\\Damage.bmp"), EncodeBmp(6, 12, empty.data(), palette)))

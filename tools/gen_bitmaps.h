@@ -18,6 +18,11 @@ constexpr uint8_t Grey(int level) { return static_cast<uint8_t>(1 + level); }  /
 std::vector<uint8_t> EncodeBmp(int width, int height, const uint8_t* pixels, const platform::Color (&palette)[256],
                                bool rle = false);
 
+// One frame of a sprite set as the data tree holds it, top-down, in the
+// set's frame size (the life bars too).
+struct SpriteSet;
+std::vector<uint8_t> FramePicture(const SpriteSet& set, int frame);
+
 // One 640 x 480 background panel (file) of a stage, top-down.
 std::vector<uint8_t> PanelPicture(int stage, int file);
 

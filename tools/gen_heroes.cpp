@@ -292,15 +292,18 @@ struct Figure {
                 c.Box(static_cast<int>(cx - half * 0.3 + lean), static_cast<int>(shoulder) + 2,
                       static_cast<int>(cx + half * 0.3 + lean) + 1, static_cast<int>(foot - 4), s.trim);
                 break;
-            case Look::kChain:  // tabard with a cross, broad shoulder plates
+            case Look::kChain:  // tabard with a belt and a solid diamond clasp, broad shoulder plates
+            {
                 c.Box(static_cast<int>(cx - half + lean), static_cast<int>(shoulder),
                       static_cast<int>(cx + half + lean) + 1, static_cast<int>(hip + 3), s.main);
                 c.Ellipse(cx + lean, shoulder + 1, half + 3, 3, Grey(22));
-                c.Box(static_cast<int>(cx + lean), static_cast<int>(shoulder + 4), static_cast<int>(cx + lean) + 2,
-                      static_cast<int>(hip), s.trim);
-                c.Box(static_cast<int>(cx + lean - 3), static_cast<int>(shoulder + 7), static_cast<int>(cx + lean + 5),
-                      static_cast<int>(shoulder + 9), s.trim);
+                c.Box(static_cast<int>(cx - half + lean), static_cast<int>(hip - 2),
+                      static_cast<int>(cx + half + lean) + 1, static_cast<int>(hip + 1), s.trim);
+                const double mx = cx + lean + 1, my = shoulder + 8;
+                c.Triangle(mx - 3, my, mx + 3, my, mx, my - 3, s.trim);
+                c.Triangle(mx - 3, my, mx + 3, my, mx, my + 3, s.trim);
                 break;
+            }
             case Look::kDark:  // a slim dark bodice with a red sash
                 c.Box(static_cast<int>(cx - half * 0.9 + lean), static_cast<int>(shoulder),
                       static_cast<int>(cx + half * 0.9 + lean) + 1, static_cast<int>(hip + 2), s.main);
@@ -568,7 +571,56 @@ const HeroArt* ArtOf(const char* set) {
     return nullptr;
 }
 
+// --- the summoner's birds ------------------------------------------------------
+
+struct Plumage {
+    uint8_t body, dark, light, beak, eye, edge;
+};
+
+// A bird flying right that fills its frame, as its hit box does: tail at the
+// back edge, beak at the front, a wing raised to the top or beating down to
+// the bottom. The turning poses show it head-on, wings spread edge to edge.
+void PaintBird(Canvas& c, int pose, const Plumage& p) {
+    const double W = c.w, H = c.h, r = std::min(W, H);
+    if (pose >= 2) {
+        const double lift = pose == 2 ? 0.0 : H * 0.3;
+        c.Triangle(W * 0.5, H * 0.45, 0, lift, W * 0.3, H * 0.7, p.dark);
+        c.Triangle(W * 0.5, H * 0.45, W - 1, lift, W * 0.7, H * 0.7, p.dark);
+        c.Triangle(W * 0.35, H * 0.7, W * 0.65, H * 0.7, W * 0.5, H - 1, p.dark);  // the tail, fanned
+        c.Ellipse(W * 0.5, H * 0.55, W * 0.2, H * 0.3, p.body);
+        c.Ellipse(W * 0.5, H * 0.28, r * 0.18, r * 0.18, p.light);
+        c.Triangle(W * 0.44, H * 0.34, W * 0.56, H * 0.34, W * 0.5, H * 0.46, p.beak);
+    } else {
+        const bool up = pose == 0;
+        c.Triangle(0, H * 0.35, 0, H * 0.9, W * 0.35, H * 0.62, p.dark);  // the tail
+        c.Ellipse(W * 0.45, up ? H * 0.66 : H * 0.6, W * 0.3, up ? H * 0.34 : H * 0.3, p.body);
+        const double hx = W * 0.72, hy = up ? H * 0.42 : H * 0.3, hr = up ? r * 0.2 : H * 0.3;
+        c.Ellipse(hx, hy, hr, hr, p.light);
+        c.Triangle(hx + hr * 0.6, hy - 2, hx + hr * 0.6, hy + 2, W - 1, hy, p.beak);
+        c.Put(static_cast<int>(hx + hr * 0.3), static_cast<int>(hy - 1), p.eye);
+        if (up)
+            c.Triangle(W * 0.28, H * 0.6, W * 0.62, H * 0.6, W * 0.22, 0, p.dark);
+        else
+            c.Triangle(W * 0.28, H * 0.55, W * 0.62, H * 0.55, W * 0.4, H - 1, p.dark);
+    }
+    c.Outline(255, p.edge);
+}
+
 }  // namespace
+
+std::vector<uint8_t> HeroShotPicture(const SpriteSet& set, int frame) {
+    // The white bird and the red bird, as the controls page calls them.
+    static constexpr Plumage kWhite{Grey(27), Grey(20), Grey(29), Shade(kOrange, 9), Grey(1), Grey(12)};
+    static constexpr Plumage kRedBird{Shade(kRed, 7),     Shade(kRed, 3), Shade(kOrange, 11),
+                                      Shade(kYellow, 12), Grey(1),        Shade(kRed, 1)};
+    const bool white = std::strcmp(set.name, "Hato") == 0, red = std::strcmp(set.name, "Suzaku") == 0;
+    if ((!white && !red) || frame < 0 || frame >= set.count) return {};
+    const int poses = set.count / 2;
+    Canvas c(set.Width(frame), set.Height(frame), 255);
+    PaintBird(c, frame % poses, white ? kWhite : kRedBird);
+    if (frame >= poses) c.MirrorX();
+    return c.px;
+}
 
 std::vector<uint8_t> HeroPicture(const SpriteSet& set, int frame) {
     const HeroArt* art = ArtOf(set.name);

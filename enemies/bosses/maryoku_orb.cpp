@@ -1,6 +1,7 @@
 #include "enemies/bosses/maryoku_orb.h"
 
 #include "engine/camera.h"
+#include "engine/draw_probe.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "engine/sound.h"
@@ -50,9 +51,10 @@ void MaryokuOrb::Pulse() {
 void MaryokuOrb::CheckPickUp() {
     // The stage is already cleared: the orb is taken once.
     if (g_stageClear != 0) return;
+    const platform::Rect orb = pulse >= 3 ? platform::Rect{x, y, x + 28, y + 32} : platform::Rect{x, y, x + 20, y + 24};
+    draw_probe::NoteBox(draw_probe::BoxUse::kTouch, orb);
     platform::Rect body{};
     if (g_playerFront.GetHurtBox(&body) == 0) return;
-    const platform::Rect orb = pulse >= 3 ? platform::Rect{x, y, x + 28, y + 32} : platform::Rect{x, y, x + 20, y + 24};
     if (!RectsOverlap(body, orb) || g_playerFront.GetHP() == 0) return;
     g_stageClear = 1;
     g_soundPlayer.PlayPanned(g_stageNumber == kFinalArena ? kFinalClearSound : kClearSound, 0.0);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "engine/camera.h"
+#include "engine/draw_probe.h"
 #include "engine/sound.h"
 #include "players/player_front.h"
 #include "stages/stage.h"
@@ -51,12 +52,15 @@ bool HitModelB(const Rect& box, int32_t& dead) {
 bool WeaponOverlaps(const Rect& box) { return g_playerFront.WeaponHits(&box, 0) != 0; }
 
 void TouchHero(const Rect& box, int32_t level) {
+    draw_probe::NoteBox(draw_probe::BoxUse::kTouch, box);
     Rect body{};
     if (g_playerFront.GetHurtBox(&body) == 0) return;
     if (RectsOverlap(body, box)) g_playerFront.TakeDamage(level);
 }
 
 void TouchHero(const Rect& a, const Rect& b, int32_t level) {
+    draw_probe::NoteBox(draw_probe::BoxUse::kTouch, a);
+    draw_probe::NoteBox(draw_probe::BoxUse::kTouch, b);
     Rect body{};
     if (g_playerFront.GetHurtBox(&body) == 0) return;
     if (RectsOverlap(body, a) || RectsOverlap(body, b)) g_playerFront.TakeDamage(level);
