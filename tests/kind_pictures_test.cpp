@@ -55,106 +55,131 @@ constexpr int32_t kSlack = 4;
 const std::set<std::string> kNotYetFitted = {
     "Ara",
     "Archer",
-    "Armor",
     "B_Gaikotu",
     "B_Medyusa",
-    "Bat",
     "Beri_1",
     "Beri_2",
     "Beri_Fire",
     "Bokujin",
-    "Bokusi",
-    "Crow",
-    "D_Zombie",
     "Daibourei",
-    "Dancer",
     "Death_1",
     "Death_2",
     "Disk",
-    "Douzou",
     "Dugal_F",
-    "Dyurahan",
-    "Eipu",
-    "Ekuto",
-    "F_Dog",
     "F_Sukaru",
     "Fire_B",
     "Fire_Skeleton",
-    "Fish",
-    "Flying_S",
-    "Frog",
-    "Fukurou",
     "Fyenriru",
     "G_Bat",
-    "G_Hand",
-    "Gargoile",
     "Gool",
     "Gureibu",
     "Gyai_1",
     "Gyai_2",
     "Gyai_Ganseki",
-    "Haru",
     "HellFire",
-    "Hone",
     "Hunmer",
-    "Hyou",
-    "Ihuriito",
-    "Jyouhansin",
     "Kama",
     "Kaminari",
     "Kaminarisama",
     "Kokuen",
-    "Konbou",
     "Koumori",
-    "Kumo",
     "Kyonsi",
-    "Leaf",
-    "Madhand",
     "Madman",
     "Medama",
     "Medyusa",
-    "Merman",
     "Mino",
     "Morvane2",
     "Nerys_F",
-    "Nomi",
-    "Ogideran",
     "Oskerin_F",
-    "Porutaa",
     "Quorth",
-    "Red",
     "Red_Whip",
     "S_Beamer",
     "S_Night",
     "Saramanda",
     "Shellok",
-    "Skeleton",
-    "Spider",
     "Stn_fire",
-    "Sukaru",
-    "Sukaru2",
     "Sukea",
-    "Ti",
-    "Toad",
     "Tori",
-    "Uma",
-    "Une",
     "Victo",
     "W_Wolf",
-    "War",
     "War_Skeleton",
-    "War_Sukaru",
-    "Wasi",
     "WhiteD_Hontai",
     "WhiteD_Tukene",
-    "Wil",
     "Ya",
     "Zonbi",
-    "honebasira",
-    "skeletonsoldier",
-    "zombie",
 };
 // clang-format on
+
+// Checks that no picture can pass, whatever it shows, because the game's own
+// rules put the box elsewhere: the set, the frame and the box, and the gap
+// that rule leaves at that edge (the slack comes on top; the other edges
+// are held to the slack alone).
+struct ForcedGap {
+    const char* set;
+    int32_t frame;
+    const char* box;
+    char edge;
+    int32_t gap;
+};
+// clang-format off
+constexpr ForcedGap kForcedGaps[] = {
+    // The headless knight's swing is drawn from 11 rows below its y, while its
+    // blade hurts from 3 rows below it and its swing is struck down to 32 rows
+    // under the floor it stands on.
+    {"Dyurahan", 2, "body", 'B', 32},
+    {"Dyurahan", 2, "feet", 'B', 32},
+    {"Dyurahan", 2, "touch", 'A', 61},
+    {"Dyurahan", 2, "touch", 'T', 11},
+    {"Dyurahan", 5, "body", 'B', 32},
+    {"Dyurahan", 5, "feet", 'B', 32},
+    {"Dyurahan", 5, "touch", 'A', 61},
+    {"Dyurahan", 5, "touch", 'T', 11},
+    // The half-body's lunge is drawn from 12 rows below its y and struck in a
+    // box reaching 38 rows under its floor; its sinking back is drawn from 6
+    // rows below the top of its box.
+    {"Jyouhansin", 1, "body", 'B', 34},
+    {"Jyouhansin", 1, "touch", 'B', 34},
+    {"Jyouhansin", 1, "feet", 'B', 34},
+    {"Jyouhansin", 2, "body", 'T', 6},
+    {"Jyouhansin", 2, "touch", 'T', 6},
+    // The red skeleton knocked down is drawn falling from 30 rows below its
+    // y in the very update whose walking box the blow struck.
+    {"Red", 2, "body", 'T', 30},
+    {"Red", 2, "touch", 'T', 30},
+    {"Red", 6, "body", 'T', 30},
+    {"Red", 6, "touch", 'T', 30},
+    // The fish-man's crouch on landing is drawn from 16 rows below its y, its
+    // box ending 15 rows above the floor it crouches on.
+    {"Merman", 5, "body", 'T', 16},
+    {"Merman", 5, "touch", 'T', 16},
+    {"Merman", 5, "feet", 'B', 16},
+    // The crow hunched on its perch is drawn 35 rows below the top of its box.
+    {"Crow", 1, "body", 'T', 35},
+    {"Crow", 1, "touch", 'T', 35},
+    {"Crow", 3, "body", 'T', 35},
+    {"Crow", 3, "touch", 'T', 35},
+    // The giant skeleton's wind-up is struck in a box reaching 12 rows under
+    // the floor it stands on.
+    {"Skeleton", 2, "body", 'B', 12},
+    {"Skeleton", 2, "touch", 'B', 12},
+    {"Skeleton", 2, "feet", 'B', 12},
+    {"Skeleton", 6, "body", 'B', 12},
+    {"Skeleton", 6, "touch", 'B', 12},
+    {"Skeleton", 6, "feet", 'B', 12},
+    // The frog shows its springing frame, 28 rows tall, in the update it
+    // leaves the floor it sat on 16 rows below its y.
+    {"Frog", 1, "floor", 'B', 12},
+    {"Frog", 4, "floor", 'B', 12},
+};
+// clang-format on
+
+bool Forced(const std::string& set, const Mismatch& m) {
+    for (const ForcedGap& f : kForcedGaps)
+        if (set == f.set && m.frame == f.frame && std::string(m.box) == f.box && m.edge == f.edge &&
+            m.gap <= f.gap + kSlack)
+            return true;
+    return false;
+}
 
 // What one object's update tested and drew.
 struct Seen {
@@ -265,6 +290,15 @@ void KindPictures::Note(ObjectClass c, int32_t stage, const std::string& set, co
     }
 }
 
+// A floor's top at row under the object's first columns: what a standing
+// height means. A statue that topples keeps its standing height but moves
+// down as it breaks, away from its floor.
+bool FloorTopUnder(int32_t x, int32_t row) {
+    for (int32_t dx = 0; dx <= 48; dx += 8)
+        if (g_stageFloor.TopAt(x + dx, row + 1) == row) return true;
+    return false;
+}
+
 void KindPictures::Measure(int32_t stage, const StageObject& o, int32_t yBefore, bool stillBefore) {
     int32_t dead = 1, x = 0, y = 0;
     ReadObject(o.cls, o.slot, &dead, &x, &y);
@@ -274,11 +308,19 @@ void KindPictures::Measure(int32_t stage, const StageObject& o, int32_t yBefore,
     // A kind standing on a floor: its y held over two updates and the floor
     // top lies at its standing height.
     int32_t floorTop = 0;
-    if (const int32_t h = StandingHeight(o.cls); h > 0 && still && stillBefore && dead == 0) floorTop = y + h;
-    const std::vector<Fit> fits = FitUpdate(s_seen.drawn, s_seen.boxes, floorTop);
-    for (const Fit& f : fits) {
+    if (const int32_t h = StandingHeight(o.cls); h > 0 && still && stillBefore && dead == 0 && FloorTopUnder(x, y + h))
+        floorTop = y + h;
+    std::vector<Fit> fits = FitUpdate(s_seen.drawn, s_seen.boxes, floorTop);
+    for (Fit& f : fits) {
         const std::string set = sprite_draw::SpriteDrawSetName(f.kind);
         if (!Wanted(o.cls, set)) continue;
+        if (Forced(set, f.worst)) {
+            // The worst of the checks the rules leave to the picture.
+            Mismatch worst{f.worst.box, '-', 0, f.frame, f.worst.boxInImage, f.worst.picInImage};
+            for (const Mismatch& m : f.checks)
+                if (!Forced(set, m) && m.gap > worst.gap) worst = m;
+            f.worst = worst;
+        }
         Note(o.cls, stage, set, f.worst);
         for (const auto& paired : f.boxesInImage) {
             const Rect& box = paired.second;
@@ -424,13 +466,21 @@ const std::map<std::string, std::vector<std::pair<int, int>>>& FacingPairs() {
         {"W_Wolf", Runs(11)},          // and one frame of its own
         {"Morvane2", Runs(8)},         // and its four beams
         // One facing: each frame a pose or a pulse of its own.
+        {"Bat", {}},
         {"Death_2", {}},
+        {"Douzou", {}},
         {"Gyai_2", {}},
+        {"Hone", {}},
         {"Konbou", {}},
+        {"Kumo", {}},
         {"Lightning", {}},
+        {"M_Spider", {}},
         {"Maryoku", {}},
         {"Miira", {}},
         {"Shellok", {}},
+        {"Spider", {}},
+        {"Ti", {}},
+        {"W_Ghost", {}},
     };
     return pairs;
 }

@@ -479,7 +479,7 @@ void PaintJyouhansin(Canvas& c, int pose) {
 // swung low, then up with it raised overhead.
 constexpr Tone kOgre = RampTone(kRed, 11);
 void PaintKonbou(Canvas& c, int pose) {
-    const double foot = 58;
+    const double foot = 55;  // where the legs' round ends stop short of row 59
     if (pose == 0) {
         c.Polygon({{14, 26}, {2, 4}, {6, 0.5}, {12, 2}, {18, 24}}, kWood.mid);        // the club, cocked back
         c.Polygon({{36, 20}, {54, 34}, {55.5, 44}, {49, 46}, {33, 30}}, kOgre.dark);  // the far arm, fist out
