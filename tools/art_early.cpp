@@ -328,10 +328,15 @@ void DyurahanBody(Canvas& c, double top, int pose, double armTo) {
     c.Box(14, static_cast<int>(top + 8), 23, static_cast<int>(top + 13), kDarkPlate.dark);  // the empty collar
     Limb(c, {26, top + 20}, {33, top + 32}, {armTo, top + 34}, 6, kDarkPlate.mid);
 }
+// His helmed head, carried: a visored helm with a red crest, an eye aglow.
 void DyurahanHead(Canvas& c, double x, double y) {
-    c.Ellipse(x, y, 7.5, 8, kDarkPlate.mid);
-    c.Box(static_cast<int>(x - 2), static_cast<int>(y - 2), static_cast<int>(x + 7), static_cast<int>(y), Grey(1));
-    c.Put(static_cast<int>(x + 3), static_cast<int>(y - 1), Shade(kLime, 13));  // an eye still glows
+    c.Polygon({{x - 4, y - 8}, {x + 2, y - 12}, {x - 7, y - 14}, {x - 9, y - 6}}, kCloak.mid);  // crest
+    c.Ellipse(x, y - 2, 7.5, 6.5, kDarkPlate.mid);
+    c.Box(static_cast<int>(x - 7.5), static_cast<int>(y - 2), static_cast<int>(x + 8), static_cast<int>(y + 7),
+          kDarkPlate.mid);
+    c.Box(static_cast<int>(x - 1), static_cast<int>(y - 1), static_cast<int>(x + 8), static_cast<int>(y + 1), Grey(1));
+    c.Put(static_cast<int>(x + 4), static_cast<int>(y), Shade(kLime, 13));  // an eye still glows in the slit
+    c.Line(x + 2, y + 3, x + 2, y + 6, 1, kDarkPlate.ink);
 }
 void PaintDyurahan(Canvas& c, int frame) {
     const int pose = frame % 3;
@@ -366,7 +371,7 @@ void PaintDyurahan(Canvas& c, int frame) {
 
 // A golem of stacked stone, long arms to its knuckles and ember eyes; 75 x 94.
 constexpr Tone kStone = GreyTone(15);
-constexpr Tone kMoss = RampTone(kLime, 6);
+constexpr Tone kMoss = RampTone(kGreen, 3);
 void PaintGouremu(Canvas& c, int pose) {
     const double swing = pose == 0 ? 0 : 3;  // the narrower stride swings the arms in
     Limb(c, {26, 66}, {24, 80}, {22, 90}, 13, kStone.dark);
@@ -653,7 +658,7 @@ void PaintBalloon(Canvas& c, int pose) {
     const double w = c.w - (pose == 1 ? 4 : 0), cx = c.w / 2.0;
     c.Ellipse(cx, 17, w / 2 - 0.5, 17, kPuff.mid);
     c.Triangle(cx - 3, 35, cx + 3, 35, cx, 31, kPuff.dark);  // the knot
-    for (int k = 0; k < 4; ++k) c.Ellipse(cx - w * 0.28 + (k % 2) * w * 0.5, 9 + (k / 2) * 14, 1.6, 1.6, kPuff.light);
+    for (int k = 0; k < 4; ++k) c.Ellipse(cx - w * 0.28 + (k % 2) * w * 0.5, k < 2 ? 9 : 23, 1.6, 1.6, kPuff.light);
     c.Ellipse(cx - 4, 16, 2, 2.6, Grey(1));  // a face grinning through the skin
     c.Ellipse(cx + 4, 16, 2, 2.6, Grey(1));
     c.Line(cx - 5, 23, cx + 5, 23, 1, Grey(1));
@@ -1752,15 +1757,15 @@ void PaintSukaru(Canvas& c, int pose) {
 // sweep), one way or the other.
 void PaintTurn(Canvas& c, int pose) {
     const double w = c.w, h = c.h, cx = w / 2, cy = h / 2;
-    if (pose != 0) {  // the sweep of the spinning blade
-        c.Ellipse(cx, cy, cx - 0.5, cy - 0.5, kSteel.dark);
-        c.Ellipse(cx, cy, cx - 7, cy - 6, KeyOf(c));
-        const double a = pose == 1 ? 0.35 : -0.35;
-        c.Polygon({{cx - std::cos(a) * (cx - 1), cy - std::sin(a) * (cy - 1)},
-                   {cx + 4, cy - 4},
-                   {cx + std::cos(a) * (cx - 1), cy + std::sin(a) * (cy - 1)},
-                   {cx - 4, cy + 4}},
-                  kSteel.light);
+    if (pose != 0) {  // spinning: the blade and the blur of where it just was
+        const double turn = pose == 1 ? 1 : -1;
+        for (int k = 0; k < 2; ++k) {
+            // Corner to corner and a little past, so the two sweeps fill the frame.
+            const double ux = cx + 3, uy = (k == 0 ? -1 : 1) * turn * (cy + 1), len = std::hypot(ux, uy);
+            const double nx = -uy / len * 4, ny = ux / len * 4;
+            c.Polygon({{cx - ux, cy - uy}, {cx + nx, cy + ny}, {cx + ux, cy + uy}, {cx - nx, cy - ny}},
+                      k == 0 ? kSteel.dark : kSteel.light);
+        }
     } else {
         c.Polygon({{0.5, cy}, {cx - 6, cy - 5}, {cx, cy}, {cx - 6, cy + 5}}, kSteel.light);
         c.Polygon({{w - 0.5, cy}, {cx + 6, cy + 5}, {cx, cy}, {cx + 6, cy - 5}}, kSteel.light);
