@@ -49,15 +49,21 @@ void Bevel(Canvas& c, const Tone& t) {
         }
 }
 
+// The one key-coloured background of a frame: what the caller filled it with.
+uint8_t KeyOf(const Canvas& c) { return c.px.empty() ? 0 : c.px[0]; }
+
+// The last touches of every figure: each material lit, then the outline.
+void Finish(Canvas& c, uint8_t ink, std::initializer_list<Tone> tones) {
+    for (const Tone& t : tones) Bevel(c, t);
+    c.Outline(KeyOf(c), ink);
+}
+
 void Limb(Canvas& c, Pt a, Pt b, double w, uint8_t col) { c.Stroke(a.first, a.second, b.first, b.second, w, col); }
 void Limb(Canvas& c, Pt a, Pt knee, Pt b, double w, uint8_t col) {
     Limb(c, a, knee, w, col);
     Limb(c, knee, b, w, col);
 }
 Pt Mid(Pt a, Pt b, double t = 0.5) { return {a.first + (b.first - a.first) * t, a.second + (b.second - a.second) * t}; }
-
-// The one key-coloured background of a frame: what the caller filled it with.
-uint8_t KeyOf(const Canvas& c) { return c.px.empty() ? 0 : c.px[0]; }
 
 // Paints in the object's own coordinates, for a frame drawn at anchor
 // (ax, ay) right and below the object's x and y: the frame keeps what falls
@@ -170,9 +176,7 @@ void PaintSkeletonSoldier(Canvas& c, int pose) {
     c.Line(22, 28, 28, 32, 2, kWood.mid);     // guard
     c.Ellipse(5.5, 30, 5.5, 6.5, kWood.mid);
     c.Ellipse(5.5, 30, 2, 2.2, kSteel.mid);
-    Bevel(c, kBone);
-    Bevel(c, kWood);
-    c.Outline(KeyOf(c), kBone.ink);
+    Finish(c, kBone.ink, {kBone, kWood});
 }
 
 // Red bones, tall: walking, falling apart, and lying in a heap; 34 wide.
@@ -213,8 +217,7 @@ void PaintRed(Canvas& c, int pose) {
             DrawSkeleton(o, k, kRedBone);
             o.Stroke(31, 42, 32.5, 47, 2, kRedBone.light);  // claws
         }
-        Bevel(o, kRedBone);
-        o.Outline(KeyOf(o), kRedBone.ink);
+        Finish(o, kRedBone.ink, {kRedBone});
     });
 }
 
@@ -230,8 +233,7 @@ void PaintGhost(Canvas& c, int pose) {
     c.Ellipse(21, 9, 2, 3, kGhost.ink);
     c.Ellipse(27, 9, 1.6, 2.6, kGhost.ink);
     c.Ellipse(25, 16, 1.8, 2.2, kGhost.ink);
-    Bevel(c, kGhost);
-    c.Outline(KeyOf(c), kGhost.ink);
+    Finish(c, kGhost.ink, {kGhost});
 }
 
 // A rotting corpse shuffling with its arms out; 30 x 60, the reach 36 wide.
@@ -256,10 +258,7 @@ void PaintZombie(Canvas& c, int pose) {
     c.Stroke(11, 2, 15, 1, 2, kBreeches.ink);  // a few hairs left
     Limb(c, {17, 18}, {reach - 2, 20}, 3.5, kRotten.mid);
     c.Line(reach - 3, 20, reach, 24, 1.5, kRotten.mid);  // drooping fingers
-    Bevel(c, kRotten);
-    Bevel(c, kRags);
-    Bevel(c, kBreeches);
-    c.Outline(KeyOf(c), kRotten.ink);
+    Finish(c, kRotten.ink, {kRotten, kRags, kBreeches});
 }
 
 // A gaunt priest in a black cassock under a wide hat, a red book held out; 36 x 96.
@@ -277,9 +276,7 @@ void PaintBokusi(Canvas& c, int) {
     c.Box(26, 37, 34, 38, Shade(kYellow, 11));
     c.Ellipse(28, 42, 2.2, 2, kPale.mid);
     c.Box(12, 92, 22, 96, Grey(2));  // shoes under the hem
-    Bevel(c, kCassock);
-    Bevel(c, kPale);
-    c.Outline(KeyOf(c), Grey(0));
+    Finish(c, Grey(0), {kCassock, kPale});
 }
 
 // A knight charging with a levelled lance, his red cloak flying; 54 x 60,
@@ -300,9 +297,7 @@ void PaintArmor(Canvas& c, int pose) {
     c.Ellipse(13, 17, 5, 4, kSteel.light);                                                  // pauldron
     c.Polygon({{24, 24}, {tip - 6, 23}, {tip, 25}, {tip - 6, 27}, {24, 28}}, kWood.light);  // lance
     c.Polygon({{28, 19}, {34, 24}, {34, 28}, {28, 33}}, kSteel.mid);                        // vamplate
-    Bevel(c, kSteel);
-    Bevel(c, kCloak);
-    c.Outline(KeyOf(c), kSteel.ink);
+    Finish(c, kSteel.ink, {kSteel, kCloak});
 }
 
 // A headless knight in dark plate, a ghostly flame at his neck and his helmed
@@ -362,10 +357,7 @@ void PaintDyurahan(Canvas& c, int frame) {
         Stamp(o, body, static_cast<int>(in), 0);
         c.px = o.px;
     }
-    Bevel(c, kDarkPlate);
-    Bevel(c, kWisp);
-    Bevel(c, kCloak);
-    c.Outline(KeyOf(c), kDarkPlate.ink);
+    Finish(c, kDarkPlate.ink, {kDarkPlate, kWisp, kCloak});
     if (left) c.MirrorX();
 }
 
@@ -390,9 +382,7 @@ void PaintGouremu(Canvas& c, int pose) {
     c.Line(45, 48, 52, 58, 1, kStone.ink);
     c.Ellipse(22, 60, 5, 3, kMoss.mid);
     c.Ellipse(54, 15, 6, 2.5, kMoss.mid);
-    Bevel(c, kStone);
-    Bevel(c, kMoss);
-    c.Outline(KeyOf(c), kStone.ink);
+    Finish(c, kStone.ink, {kStone, kMoss});
 }
 
 // A spotted leopard at full run: gathered, mid-stride and stretched out.
@@ -416,8 +406,7 @@ void PaintHyou(Canvas& c, int pose) {
     c.Put(static_cast<int>(w - 6), static_cast<int>(back - 1), Grey(1));
     for (int k = 0; k < 7; ++k)  // spots
         c.Ellipse(w * (0.25 + 0.07 * k), back + 4 + (k % 3) * 3, 1.3, 1.1, kLeopard.ink);
-    Bevel(c, kLeopard);
-    c.Outline(KeyOf(c), kLeopard.ink);
+    Finish(c, kLeopard.ink, {kLeopard});
 }
 
 // A great green slime, wide and flat or gathered up tall.
@@ -432,8 +421,7 @@ void PaintSLarge(Canvas& c, int pose) {
     c.Ellipse(w * 0.72, h * 0.4, 1.2, 1.8, Grey(1));
     c.Ellipse(w * 0.87, h * 0.4, 1, 1.6, Grey(1));
     c.Ellipse(w * 0.3, h * 0.3, w * 0.1, 2 + pose, kSlimeGreen.light);
-    Bevel(c, kSlimeGreen);
-    c.Outline(KeyOf(c), kSlimeGreen.ink);
+    Finish(c, kSlimeGreen.ink, {kSlimeGreen});
 }
 
 // A mound of thorny brambles with two yellow eyes; the draw stretches its 30
@@ -450,8 +438,7 @@ void PaintUne(Canvas& c, int) {
     c.Ellipse(45, 18, 3, 2.2, Shade(kYellow, 12));
     c.Box(36, 17, 38, 19, Grey(1));
     c.Box(45, 17, 47, 19, Grey(1));
-    Bevel(c, kThorn);
-    c.Outline(KeyOf(c), kThorn.ink);
+    Finish(c, kThorn.ink, {kThorn});
 }
 
 // A grey corpse rising waist-deep out of a pool of dark earth: the floor is
@@ -475,8 +462,7 @@ void PaintJyouhansin(Canvas& c, int pose) {
         Limb(o, {cx - 6, top + 15}, {cx - arm * 0.6, top + 16}, {cx - arm, hy}, 4, kCorpse.mid);
         Limb(o, {cx + 6, top + 15}, {cx + arm * 0.6, top + 16}, {cx + arm, hy}, 4, kCorpse.mid);
         o.Stroke(cx - 5, top + 1, cx - 7, top + 10, 2, Grey(4));  // lank hair
-        Bevel(o, kCorpse);
-        o.Outline(KeyOf(o), kCorpse.ink);
+        Finish(o, kCorpse.ink, {kCorpse});
     });
 }
 
@@ -507,9 +493,7 @@ void PaintKonbou(Canvas& c, int pose) {
         Limb(c, {14, 24}, {4, 22}, {1, 14}, 5, kOgre.dark);
     }
     c.Box(10, 34, 38, 40, kWood.dark);  // a hide loincloth
-    Bevel(c, kOgre);
-    Bevel(c, kWood);
-    c.Outline(KeyOf(c), kOgre.ink);
+    Finish(c, kOgre.ink, {kOgre, kWood});
 }
 
 // A rotting hand thrust up out of a mound of earth at the floor: open and
@@ -533,9 +517,7 @@ void PaintMadhand(Canvas& c, int pose) {
     }
     c.Ellipse(10, base - 5, 6, 3, kEarth.light);  // clods thrown up
     c.Ellipse(52, base - 6, 5, 3, kEarth.light);
-    Bevel(c, kRotten);
-    Bevel(c, kEarth);
-    c.Outline(KeyOf(c), kRotten.ink);
+    Finish(c, kRotten.ink, {kRotten, kEarth});
 }
 
 // --- the self-reviving foes -----------------------------------------------------
@@ -578,10 +560,7 @@ void PaintMerman(Canvas& c, int pose) {
                 MermanFigure(o, 17, 16, 63, 1.2, 16.5, false);
                 break;
         }
-        Bevel(o, kScales);
-        Bevel(o, kBelly);
-        Bevel(o, kFin);
-        o.Outline(KeyOf(o), kScales.ink);
+        Finish(o, kScales.ink, {kScales, kBelly, kFin});
     });
 }
 
@@ -611,8 +590,7 @@ void PaintToad(Canvas& c, int pose) {
         c.Box(38, 28, 46, 31, kToad.mid);
         for (int k = 0; k < 5; ++k) c.Ellipse(12 + k * 5, 13 + (k % 2) * 4, 1.5, 1.5, kWarts.mid);
     }
-    Bevel(c, kToad);
-    c.Outline(KeyOf(c), kToad.ink);
+    Finish(c, kToad.ink, {kToad});
 }
 
 // A red biter leaping in an arc: nose up rising, nose down falling.
@@ -626,8 +604,7 @@ void PaintFish(Canvas& c, int pose) {
     c.Polygon({{27, 12}, {31.5, 11}, {30, 15}, {25, 16}}, Grey(28));  // bared teeth
     c.Ellipse(26, 7, 1.6, 1.6, Shade(kYellow, 13));
     c.Line(10, 17, 24, 13, 1, kFishRed.light);
-    Bevel(c, kFishRed);
-    c.Outline(KeyOf(c), kFishRed.ink);
+    Finish(c, kFishRed.ink, {kFishRed});
     if (pose == 1) {  // turned nose down: flip the rows
         for (int y = 0; y < c.h / 2; ++y)
             for (int x = 0; x < c.w; ++x) std::swap(c.px[y * c.w + x], c.px[(c.h - 1 - y) * c.w + x]);
@@ -646,8 +623,7 @@ void PaintWGhost(Canvas& c, int pose) {
     c.Line(w / 2 - 2, 15, w / 2 + 2, 15, 1, kWraith.ink);
     Limb(c, {w / 2 - 7, 18}, {2, 24 + sway}, {1, 30}, 3, kWraith.mid);
     Limb(c, {w / 2 + 7, 18}, {w - 2, 24 - sway}, {w - 1.5, 30}, 3, kWraith.mid);
-    Bevel(c, kWraith);
-    c.Outline(KeyOf(c), kWraith.ink);
+    Finish(c, kWraith.ink, {kWraith});
 }
 
 // A pink balloon with a face, swollen with spores, drifting on its string;
@@ -667,8 +643,7 @@ void PaintBalloon(Canvas& c, int pose) {
         c.Line(cx + (k % 2 ? 2 : -2) * (pose ? -1 : 1), 35 + k * 4, cx + (k % 2 ? -2 : 2) * (pose ? -1 : 1), 39 + k * 4,
                1, kStalk.dark);
     c.Line(cx, 51, cx, 51.5, 1, kStalk.dark);
-    Bevel(c, kPuff);
-    c.Outline(KeyOf(c), kPuff.ink);
+    Finish(c, kPuff.ink, {kPuff});
 }
 
 // A spore: a seed under a tuft of down.
@@ -677,8 +652,7 @@ void PaintHousi(Canvas& c, int pose) {
     c.Ellipse(6, h - 4, 4, 4, kPuff.mid);
     c.Line(6, h - 8, 6, 7, 1, kStalk.dark);
     for (int k = -2; k <= 2; ++k) c.Line(6, 7, 6 + k * 2.5, 0.5 + std::abs(k), 1, Grey(27));
-    Bevel(c, kPuff);
-    c.Outline(KeyOf(c), kPuff.ink);
+    Finish(c, kPuff.ink, {kPuff});
 }
 
 // --- the jumpers -------------------------------------------------------------
@@ -708,8 +682,7 @@ void PaintFrog(Canvas& c, int pose) {
         Limb(c, {22, 18}, {28, 26}, {31, 35}, 4, kFrog.mid);
     }
     c.Ellipse(pose == 0 ? 13 : 17, pose == 0 ? 12 : 14, 5, 2, Shade(kLime, 13));  // pale belly
-    Bevel(c, kFrog);
-    c.Outline(KeyOf(c), kFrog.ink);
+    Finish(c, kFrog.ink, {kFrog});
 }
 
 // A man of leaves: a stalk body under a leafy crown, leaf blades for arms.
@@ -734,9 +707,7 @@ void PaintLeaf(Canvas& c, int pose) {
     // Arms: broad leaf blades, out to the frame's sides (wider in the second stride).
     c.Polygon({{22, 32}, {8, 40}, {0.5, 56}, {12, 48}}, kLeafGreen.mid);
     c.Polygon({{34, 32}, {w - 12, 40}, {w - 0.5, 54}, {w - 16, 50}}, kLeafGreen.mid);
-    Bevel(c, kLeafGreen);
-    Bevel(c, kStem);
-    c.Outline(KeyOf(c), kLeafGreen.ink);
+    Finish(c, kLeafGreen.ink, {kLeafGreen, kStem});
 }
 
 // A wild warrior with a shock of red hair, a fur kilt and a bone knife,
@@ -756,9 +727,7 @@ void PaintWar(Canvas& c, int pose) {
     c.Put(18, 7, Grey(1));
     Limb(c, {16, 18}, {21, 24}, {24, 20}, 3.5, kTan.mid);
     c.Polygon({{23, 21}, {27.5, 11}, {25, 21}}, kBone.mid);  // a bone knife held up
-    Bevel(c, kTan);
-    Bevel(c, kFur);
-    c.Outline(KeyOf(c), kTan.ink);
+    Finish(c, kTan.ink, {kTan, kFur});
 }
 
 // A lean black hound with red eyes: three running strides and the leap; the
@@ -803,8 +772,7 @@ void PaintFDog(Canvas& c, int pose) {
         c.Stroke(w * 0.66, body, hx - 2, hy + 2, 9, kHound.mid);  // neck
         HoundHead(c, hx, hy);
     }
-    Bevel(c, kHound);
-    c.Outline(KeyOf(c), kHound.ink);
+    Finish(c, kHound.ink, {kHound});
 }
 
 // A purple slime: a puddle on the floor, a ball in its hop, stretched tall
@@ -836,8 +804,7 @@ void PaintSuraimu(Canvas& c, int pose) {
           Grey(28));
     c.Box(static_cast<int>(w / 2 + 3), static_cast<int>(ey), static_cast<int>(w / 2 + 5), static_cast<int>(ey + 2),
           Grey(28));
-    Bevel(c, kGoo);
-    c.Outline(KeyOf(c), kGoo.ink);
+    Finish(c, kGoo.ink, {kGoo});
 }
 
 // A leech: a ringed worm with a round sucker mouth at its top, writhing.
@@ -849,8 +816,7 @@ void PaintHiru(Canvas& c, int pose) {
     }
     c.Ellipse(8, 3, 5, 3, kLeech.light);
     c.Ellipse(8, 2.5, 2.5, 1.5, Grey(1));
-    Bevel(c, kLeech);
-    c.Outline(KeyOf(c), kLeech.ink);
+    Finish(c, kLeech.ink, {kLeech});
 }
 
 // A little hunchback in a brown smock, a great hump, a long nose, hopping.
@@ -865,9 +831,7 @@ void PaintSemusi(Canvas& c, int) {
     c.Polygon({{23, 9}, {27.5, 12}, {23, 13}}, kTan.mid);  // nose
     c.Put(21, 7, Grey(1));
     Limb(c, {17, 15}, {23, 18}, {26, 22}, 3, kTan.mid);
-    Bevel(c, kSmock);
-    Bevel(c, kTan);
-    c.Outline(KeyOf(c), kSmock.ink);
+    Finish(c, kSmock.ink, {kSmock, kTan});
 }
 
 // A giant flea: a glossy brown body, its legs folded or hanging to land.
@@ -889,8 +853,7 @@ void PaintNomi(Canvas& c, int pose) {
     }
     c.Stroke(4, 10, 1, 2, 3, kFlea.dark);  // the great hind leg folded up
     c.Ellipse(10, 10, 4, 3, kFlea.light);
-    Bevel(c, kFlea);
-    c.Outline(KeyOf(c), kFlea.ink);
+    Finish(c, kFlea.ink, {kFlea});
 }
 // A giant brown bat flying with its passenger, a flea or a hunchback, hanging
 // from its feet. However the frames start (0, 63 or 101 rows below its y),
@@ -914,9 +877,7 @@ void PaintMBat(Canvas& c, int pose) {
         o.Put(22, 107, Shade(kRed, 10));
         o.Put(26, 107, Shade(kRed, 10));
         o.Line(22, 120, 28, 127, 1, kBatFur.ink);  // the feet holding on
-        Bevel(o, kBatWing);
-        Bevel(o, kBatFur);
-        o.Outline(KeyOf(o), kBatFur.ink);
+        Finish(o, kBatFur.ink, {kBatWing, kBatFur});
         if (load == 0) return;
         const SpriteSet& rider = *FindSpriteSet(load == 1 ? "Nomi" : "Semusi");
         Canvas r(rider.Width(0), rider.Height(0), static_cast<uint8_t>(rider.KeyOf(0)));
@@ -945,8 +906,7 @@ void PaintHone(Canvas& c, int pose) {
         c.Ellipse(ex - nx, ey - ny, 3.4, 3.4, kBone.mid);
         c.Ellipse(ex + nx, ey + ny, 3.4, 3.4, kBone.mid);
     }
-    Bevel(c, kBone);
-    c.Outline(KeyOf(c), kBone.ink);
+    Finish(c, kBone.ink, {kBone});
 }
 
 // A throwing axe spinning: a steel bit on a short haft, a quarter turn a frame.
@@ -962,9 +922,7 @@ void PaintAx(Canvas& c, int pose) {
               kSteel.mid);
     c.Stroke(bx + px * 12 - hx * 5, by + py * 12 - hy * 5, bx + px * 12.5 + hx * 4, by + py * 12.5 + hy * 4, 1.5,
              kSteel.light);  // the keen edge
-    Bevel(c, kSteel);
-    Bevel(c, kWood);
-    c.Outline(KeyOf(c), kSteel.ink);
+    Finish(c, kSteel.ink, {kSteel, kWood});
 }
 
 // A barrel rolling at the hero, seen end on: the boards of its head inside
@@ -984,8 +942,7 @@ void PaintTaru(Canvas& c, int pose) {
         c.Ellipse(cx + std::cos(b) * 25.2, cy + std::sin(b) * 25.2, 1.2, 1.2, kSteel.light);
     }
     c.Ellipse(cx + std::cos(a + kPi / 2) * 8, cy + std::sin(a + kPi / 2) * 8, 2.6, 2.6, kWood.ink);  // the bung
-    Bevel(c, kWood);
-    c.Outline(KeyOf(c), kWood.ink);
+    Finish(c, kWood.ink, {kWood});
 }
 
 // A fireball flying right, white-hot at its head, its flames streaming back.
@@ -1035,8 +992,7 @@ void PaintHonebasira(Canvas& c, int) {
         Stamp(c, skull, k % 2 ? 14 : 2, static_cast<int>(y - 6));
     }
     c.Box(0, 58, 32, 62, kBone.dark);  // its foot
-    Bevel(c, kBone);
-    c.Outline(KeyOf(c), kBone.ink);
+    Finish(c, kBone.ink, {kBone});
 }
 
 // Tongues of flame rising from a base line: x0 to x1 at row y, up to row top.
@@ -1066,8 +1022,7 @@ void PaintIhuriito(Canvas& c, int pose) {
     c.Ellipse(18, 12, 5.5, 6, kCinder.mid);  // the head in the heart of the fire
     c.Box(19, 10, 23, 12, Shade(kYellow, 15));
     c.Ellipse(17, 27, 3, 6, Shade(kYellow, 13));  // the heart glowing through
-    Bevel(c, kCinder);
-    c.Outline(KeyOf(c), kCinder.ink);
+    Finish(c, kCinder.ink, {kCinder});
 }
 
 // A giant skeleton lobbing bones: two strides, the wind-up with a bone raised
@@ -1098,8 +1053,7 @@ void PaintSkeleton(Canvas& c, int pose) {
         const double bx = pose == 2 ? -5 : 0, by = pose == 2 ? 3 : -7;
         o.Stroke(h.first - bx, h.second - by, h.first + bx, h.second + by, 3.5, kBone.light);
         if (pose == 2) o.Ellipse(1.8, t + 7, 2.3, 2.3, kBone.light);
-        Bevel(o, kBone);
-        o.Outline(KeyOf(o), kBone.ink);
+        Finish(o, kBone.ink, {kBone});
     });
 }
 
@@ -1149,10 +1103,7 @@ void PaintEipu(Canvas& c, int pose) {
             ApeHead(o, w - 12, 42);
             Limb(o, {w * 0.66, 58}, {w * 0.8 + 3 * s, 88}, {w * 0.82 + 5 * s, foot}, 9, kApe.mid);
         }
-        Bevel(o, kApe);
-        Bevel(o, kApeFace);
-        Bevel(o, kWood);
-        o.Outline(KeyOf(o), kApe.ink);
+        Finish(o, kApe.ink, {kApe, kApeFace, kWood});
     });
 }
 
@@ -1188,8 +1139,7 @@ void PaintSpider(Canvas& c, int pose) {
         SpiderLegs(c, 16, 26, 15, 40, 69, kSpider.dark);
         SpiderBody(c, 16, 16, 11);
     }
-    Bevel(c, kSpider);
-    c.Outline(KeyOf(c), Grey(0) + 1);
+    Finish(c, Grey(0) + 1, {kSpider});
 }
 
 // A spiderling flung at the hero, scrabbling.
@@ -1206,8 +1156,7 @@ void PaintMSpider(Canvas& c, int pose) {
     c.Ellipse(cx, 19, 5, 4, kSpiderling.mid);
     c.Box(static_cast<int>(cx - 3), 20, static_cast<int>(cx - 1), 22, Shade(kRed, 11));
     c.Box(static_cast<int>(cx + 1), 20, static_cast<int>(cx + 3), 22, Shade(kRed, 11));
-    Bevel(c, kSpiderling);
-    c.Outline(KeyOf(c), kSpiderling.ink);
+    Finish(c, kSpiderling.ink, {kSpiderling});
 }
 
 // A knight in black iron trimmed with gold under a horned helm, axe in hand:
@@ -1258,11 +1207,7 @@ void PaintAxArmor(Canvas& c, int pose) {
         Limb(o, {cx + 8, low + 25}, Mid({cx + 8, low + 25}, hand, 0.5), hand, 5.5, kIron.mid);
         o.Line(hand.first, hand.second + 7, hand.first, hand.second - 7, 3, kWood.mid);  // the haft
         AxeHead(o, {hand.first, hand.second - 6}, pose == 2 || pose == 4 ? -1 : 1, 9.5);
-        Bevel(o, kIron);
-        Bevel(o, kGold);
-        Bevel(o, kSteel);
-        Bevel(o, kCloak);
-        o.Outline(KeyOf(o), kIron.ink);
+        Finish(o, kIron.ink, {kIron, kGold, kSteel, kCloak});
     });
 }
 
@@ -1285,8 +1230,7 @@ void PaintGargoile(Canvas& c, int pose) {
     c.Put(35, 16, Shade(kRed, 11));
     Limb(c, {28, 28}, {36, 34}, {w - 3, 38}, 4, kVerdigris.mid);
     c.Line(w - 4, 38, w - 1, 42, 1, kVerdigris.light);  // claws
-    Bevel(c, kVerdigris);
-    c.Outline(KeyOf(c), kVerdigris.ink);
+    Finish(c, kVerdigris.ink, {kVerdigris});
 }
 
 // A great red flower on a green stalk that turns to the hero and spits fire:
@@ -1317,9 +1261,7 @@ void PaintHana(Canvas& c, int pose) {
             o.Polygon({{hx - 2, hy}, {hx + r + 0.5, hy - 6}, {hx + r + 0.5, hy + 6}}, kPetal.ink);
             o.Triangle(hx + 3, hy - 2, hx + 6, hy - 2, hx + 4.5, hy + 1, Grey(28));
         }
-        Bevel(o, kPetal);
-        Bevel(o, kLeafy);
-        o.Outline(KeyOf(o), kLeafy.ink);
+        Finish(o, kLeafy.ink, {kPetal, kLeafy});
     });
 }
 
@@ -1345,9 +1287,7 @@ void PaintHariLift(Canvas& c, int) {
         const double x0 = k * w / 8;
         c.Triangle(x0 + 0.5, 34, x0 + w / 8 - 0.5, 34, x0 + w / 16, 57.5, kSteel.mid);
     }
-    Bevel(c, kSteel);
-    Bevel(c, kIron);
-    c.Outline(KeyOf(c), kIron.ink);
+    Finish(c, kIron.ink, {kSteel, kIron});
 }
 
 // A chandelier of gilt arms and candles; broken, it lies crumpled on the
@@ -1374,8 +1314,7 @@ void PaintSyanderia(Canvas& c, int pose) {
         }
         c.Polygon({{50, 63.5}, {56, 54}, {70, 56}, {74, 63.5}}, kGold.dark);
     }
-    Bevel(c, kGold);
-    c.Outline(KeyOf(c), kGold.ink);
+    Finish(c, kGold.ink, {kGold});
 }
 
 // A great spiked iron weight on a chain.
@@ -1392,9 +1331,7 @@ void PaintFuriko(Canvas& c, int) {
                    std::clamp(30 + ux * 31, 0.5, 59.5), std::clamp(113 + uy * 31, 80.0, 142.5), kSteel.mid);
     }
     c.Ellipse(22, 105, 6, 5, kIron.light);
-    Bevel(c, kIron);
-    Bevel(c, kSteel);
-    c.Outline(KeyOf(c), kIron.ink);
+    Finish(c, kIron.ink, {kIron, kSteel});
 }
 
 // A stone knight on his plinth that comes down on the hero: whole, tilting
@@ -1441,8 +1378,7 @@ void PaintDouzou(Canvas& c, int pose) {
                 o.Ellipse(4 + (k * 11) % 60, floor - 3 - (k % 3) * 3, 4, 3, k % 2 ? kStone.dark : kStone.mid);
             o.Box(0, static_cast<int>(floor - 3), o.w, static_cast<int>(floor), kStone.dark);
         }
-        Bevel(o, kStone);
-        o.Outline(KeyOf(o), kStone.ink);
+        Finish(o, kStone.ink, {kStone});
     });
 }
 
@@ -1458,8 +1394,7 @@ void PaintSan(Canvas& c, int pose) {
         c.Triangle(3, 9, 13, 9, 8, 0.5, kAcid.mid);
     }
     c.Ellipse(pose < 3 ? 6.5 : 6, pose < 3 ? 2.5 + pose : 9, 1.5, 1.5, kAcid.light);
-    Bevel(c, kAcid);
-    c.Outline(KeyOf(c), kAcid.ink);
+    Finish(c, kAcid.ink, {kAcid});
 }
 
 // A drip of water, and its splash on the floor.
@@ -1476,8 +1411,7 @@ void PaintTi(Canvas& c, int pose) {
             c.Ellipse(x, y + 1, 2, 2, kWater.mid);
         }
     }
-    Bevel(c, kWater);
-    c.Outline(KeyOf(c), kWater.ink);
+    Finish(c, kWater.ink, {kWater});
 }
 
 // --- the fliers --------------------------------------------------------------------
@@ -1528,8 +1462,7 @@ void PaintWasi(Canvas& c, int pose) {
         c.Put(static_cast<int>(w - 6), static_cast<int>(body), Grey(1));
         c.Line(13, body + 9, 12, up ? c.h - 1.5 : body + 14, 1.5, Shade(kYellow, 11));  // talons hanging
     }
-    Bevel(c, kEagle);
-    c.Outline(KeyOf(c), kEagle.ink);
+    Finish(c, kEagle.ink, {kEagle});
 }
 
 // A black crow with a red eye: wings raised to flap or fly, and hunched at
@@ -1556,8 +1489,7 @@ void PaintCrow(Canvas& c, int pose) {
         c.Line(16, 17, 16, 18.5, 1.5, Shade(kYellow, 9));
         c.Line(22, 17, 22, 18.5, 1.5, Shade(kYellow, 9));
     }
-    Bevel(c, kCrow);
-    c.Outline(KeyOf(c), kCrow.ink);
+    Finish(c, kCrow.ink, {kCrow});
 }
 
 // A tawny owl: sitting, ruffled with its wings half open, and swooping with
@@ -1600,8 +1532,7 @@ void PaintFukurou(Canvas& c, int pose) {
         c.Line(cx - 4, h - 4, cx - 4, h - 0.5, 2, Shade(kYellow, 11));
         c.Line(cx + 4, h - 4, cx + 4, h - 0.5, 2, Shade(kYellow, 11));
     }
-    Bevel(c, kOwl);
-    c.Outline(KeyOf(c), kOwl.ink);
+    Finish(c, kOwl.ink, {kOwl});
 }
 
 // A giant moth seen from the front, its eyed wings raised, spread and lowered.
@@ -1636,9 +1567,7 @@ void PaintOgideran(Canvas& c, int pose) {
     c.Stroke(cx - 2, h * 0.25, cx - 8, h * 0.12, 1.5, kMoth.ink);  // feelers
     c.Stroke(cx + 3, h * 0.25, cx + 10, h * 0.12, 1.5, kMoth.ink);
     c.Put(static_cast<int>(cx + 3), static_cast<int>(h * 0.28), Shade(kRed, 10));
-    Bevel(c, kMoth);
-    Bevel(c, RampTone(kYellow, 8));
-    c.Outline(KeyOf(c), kMoth.ink);
+    Finish(c, kMoth.ink, {kMoth, RampTone(kYellow, 8)});
 }
 
 // A poltergeist: a grinning pink spirit trailing a wisp, turning as it flies.
@@ -1655,8 +1584,7 @@ void PaintPorutaa(Canvas& c, int pose) {
     c.Triangle(20 + look, 18, 23 + look, 18, 21.5 + look, 21, Grey(28));
     c.Stroke(29, 16, 31.5, 12 + 3 * std::sin(a), 2.5, kSpirit.mid);  // little grasping hands
     c.Ellipse(18, 0.5 + 2, 3, 2, kSpirit.light);
-    Bevel(c, kSpirit);
-    c.Outline(KeyOf(c), kSpirit.ink);
+    Finish(c, kSpirit.ink, {kSpirit});
 }
 
 // A pale ghostly hand flying fingers first, its wrist trailing off in a wisp.
@@ -1670,8 +1598,7 @@ void PaintGHand(Canvas& c, int pose) {
         c.Stroke(38, y, std::min(w - 2.5, 40 + len), y + (k - 1.5) * 0.8, 4, kSpectral.mid);
     }
     c.Stroke(30, h / 2 - 8, 38, 1.5, 4, kSpectral.mid);  // thumb
-    Bevel(c, kSpectral);
-    c.Outline(KeyOf(c), kSpectral.ink);
+    Finish(c, kSpectral.ink, {kSpectral});
 }
 
 // A ghost in a white burial robe with long black hair, hands hanging limp
@@ -1686,8 +1613,7 @@ void PaintYuurei(Canvas& c, int) {
     Limb(c, {24, 22}, {30, 32}, {w - 2, 34}, 4, Grey(27));
     c.Stroke(w - 3, 34, w - 1.5, 40, 2, Grey(29));  // limp fingers
     c.Polygon({{14, 30}, {22, 30}, {24, 46}, {16, 46}}, Grey(23));
-    Bevel(c, Tone{Grey(4), Grey(21), Grey(27), Grey(29)});
-    c.Outline(KeyOf(c), Grey(6));
+    Finish(c, Grey(6), {Tone{Grey(4), Grey(21), Grey(27), Grey(29)}});
 }
 
 // A dancer in a red dress, spinning: face on with arms spread, turning, side
@@ -1713,9 +1639,7 @@ void PaintDancer(Canvas& c, int frame) {
         Limb(c, {cx + 5, 18}, {cx + arm * 0.6, 18 - lift * 0.4}, {cx + arm, 18 - lift}, 2.5, kPale.mid);
     }
     c.Put(static_cast<int>(cx + 2), 9, Grey(1));
-    Bevel(c, kDress);
-    Bevel(c, kPale);
-    c.Outline(KeyOf(c), kDress.ink);
+    Finish(c, kDress.ink, {kDress, kPale});
     if (frame >= 4) c.MirrorX();
 }
 
@@ -1735,8 +1659,7 @@ void PaintUma(Canvas& c, int pose) {
     c.Polygon({{10, 14}, {0.5, 9 + 5 * s}, {3, 18}, {0.5, 24}, {9, 20}}, kFlame.mid);  // the burning tail
     Limb(c, {34, 23}, {40 - 4 * s, 31}, {37 - 6 * s, 38.5}, 3.2, kNightmare.mid);
     Limb(c, {16, 23}, {16 + 3 * s, 31}, {13 + 6 * s, 38.5}, 3.5, kNightmare.mid);
-    Bevel(c, kNightmare);
-    c.Outline(KeyOf(c), kNightmare.ink);
+    Finish(c, kNightmare.ink, {kNightmare});
 }
 
 // A floating skull trailing a ghostly flame, its eyes burning; it swells
@@ -1748,9 +1671,7 @@ void PaintSukaru(Canvas& c, int pose) {
               kGhostFire.mid);
     DrawSkullFront(c, {w * 0.45, r * 0.95}, r, kBone, 0.6, Shade(kLime, 14));
     c.Polygon({{w * 0.45 + r * 0.9, r}, {w - 0.5, r * 0.8 + pose}, {w * 0.45 + r * 0.8, r * 1.3}}, kGhostFire.light);
-    Bevel(c, kBone);
-    Bevel(c, kGhostFire);
-    c.Outline(KeyOf(c), kBone.ink);
+    Finish(c, kBone.ink, {kBone, kGhostFire});
 }
 
 // A long double blade on a hub: at rest level, and spinning (a blur of its
@@ -1772,9 +1693,7 @@ void PaintTurn(Canvas& c, int pose) {
     }
     c.Ellipse(cx, cy, 7, 7, kGold.mid);
     c.Ellipse(cx, cy, 2.5, 2.5, kGold.ink);
-    Bevel(c, kSteel);
-    Bevel(c, kGold);
-    c.Outline(KeyOf(c), kSteel.ink);
+    Finish(c, kSteel.ink, {kSteel, kGold});
 }
 
 // A small bat: wings up, then down.
@@ -1795,9 +1714,7 @@ void PaintBat(Canvas& c, int pose) {
     c.Put(static_cast<int>(cx - 2), 12, Shade(kRed, 11));
     c.Put(static_cast<int>(cx + 1), 12, Shade(kRed, 11));
     c.Line(cx - 1, 20, cx, c.h - 1.5, 1.5, kBatFur.dark);  // the feet tucked under
-    Bevel(c, kBatWing);
-    Bevel(c, kBatFur);
-    c.Outline(KeyOf(c), kBatFur.ink);
+    Finish(c, kBatFur.ink, {kBatWing, kBatFur});
 }
 
 // --- the swarms ------------------------------------------------------------------
@@ -1811,8 +1728,7 @@ void PaintPping(Canvas& c, int) {
     c.Put(21, 11, Grey(29));
     c.Triangle(27, 14, 31.5, 17, 27, 20, Shade(kOrange, 9));
     c.Triangle(12, 2.5, 16, 2.5, 14, 0.5, kChick.light);  // a tuft
-    Bevel(c, kChick);
-    c.Outline(KeyOf(c), kChick.ink);
+    Finish(c, kChick.ink, {kChick});
 }
 
 // A great skull flying at speed in a sheet of fire; the flames stream out
@@ -1827,8 +1743,7 @@ void PaintWarSukaru(Canvas& c, int pose) {
     c.Polygon({{0.5, h / 2 - 1.5}, {0.5, h / 2 + 1.5}, {sx, h / 2 + 5}, {sx, h / 2 - 5}}, kFlame.mid);
     c.Ellipse(sx, h / 2, r * 1.1, h / 2 - 0.5, kFlame.mid);
     DrawSkullFront(c, {sx, h / 2 - r * 0.3}, r, kBone, 0.8, Shade(kYellow, 14));
-    Bevel(c, kBone);
-    c.Outline(KeyOf(c), RampTone(kRed, 4).ink);
+    Finish(c, RampTone(kRed, 4).ink, {kBone});
 }
 
 // A harpy: a woman's head and body on great feathered wings and a bird's
@@ -1859,9 +1774,7 @@ void PaintHaru(Canvas& c, int pose) {
         Limb(c, {cx - 3, top + 42}, {cx - 5, feet}, 4, Shade(kYellow, 9));
         Limb(c, {cx + 3, top + 42}, {cx + 6, feet}, 4, Shade(kYellow, 9));
     }
-    Bevel(c, kHarpyWing);
-    Bevel(c, kHarpySkin);
-    c.Outline(KeyOf(c), kHarpyWing.ink);
+    Finish(c, kHarpyWing.ink, {kHarpyWing, kHarpySkin});
 }
 
 // A little horned imp opening its bat wings: folded, half open, spread.
@@ -1885,9 +1798,7 @@ void PaintJyuhouten(Canvas& c, int pose) {
         c.Polygon({{cx + 6, 12}, {w - 0.5, h * 0.5}, {cx + 5, h - 4}}, kBatWing.mid);
     }
     c.Stroke(cx, h * 0.8, cx + 2, h - 1.5, 2, kImp.dark);  // the tail
-    Bevel(c, kImp);
-    Bevel(c, kBatWing);
-    c.Outline(KeyOf(c), kImp.ink);
+    Finish(c, kImp.ink, {kImp, kBatWing});
 }
 
 // A will-o'-the-wisp: a ball of pale fire with a flickering tail behind it.
@@ -1900,8 +1811,7 @@ void PaintWil(Canvas& c, int pose) {
     c.Ellipse(20, 13, 6, 6, Shade(kYellow, 15));
     c.Triangle(16, 4, 22, 4, 20 + flick, 0.5, kWisp2.mid);
     c.Triangle(16, 26, 22, 26, 19 - flick, 29.5, kWisp2.mid);
-    Bevel(c, kWisp2);
-    c.Outline(KeyOf(c), kFlame.ink);
+    Finish(c, kFlame.ink, {kWisp2});
 }
 
 // A small skull wreathed in ghost fire, drifting at the hero.
@@ -1909,8 +1819,7 @@ void PaintSukaru2(Canvas& c, int pose) {
     c.Polygon({{0.5, 13}, {8, 6 + pose * 2}, {8, 20 - pose * 2}}, kGhostFire.mid);
     c.Triangle(6, 3, 14, 3, 8 + pose * 2, 0.5, kGhostFire.mid);
     DrawSkullFront(c, {14, 10.5}, 9.5, kBone, 0.6, Shade(kLime, 14));
-    Bevel(c, kBone);
-    c.Outline(KeyOf(c), kBone.ink);
+    Finish(c, kBone.ink, {kBone});
 }
 
 // A skeleton borne on great bat wings, flying in a wave: wings up, wings down.
@@ -1924,9 +1833,7 @@ void PaintFlyingS(Canvas& c, int pose) {
     const Skeleton k{{38, 9},  7.5,      {35, 19},    {34, 58}, {44, 34},    {52, 42}, {28, 34},
                      {22, 44}, {38, 78}, {40, h - 2}, {31, 78}, {28, h - 4}, 3.2};
     DrawSkeleton(c, k, kBone);
-    Bevel(c, kBone);
-    Bevel(c, kBatWing);
-    c.Outline(KeyOf(c), kBone.ink);
+    Finish(c, kBone.ink, {kBone, kBatWing});
 }
 
 // A dragon long dead: a bare skull on a bony neck, ribs and tattered wings,
@@ -1962,9 +1869,7 @@ void PaintDZombie(Canvas& c, int pose) {
     c.Ellipse(hx + 1, hy - 2, 3.5, 3.5, kOldBone.ink);
     c.Put(static_cast<int>(hx + 1), static_cast<int>(hy - 2), Shade(kRed, 11));
     c.Triangle(hx - 10, hy - 6, hx - 4, hy - 8, hx - 16, hy - 18, kOldBone.light);  // horn
-    Bevel(c, kOldBone);
-    Bevel(c, kRottenWing);
-    c.Outline(KeyOf(c), kOldBone.ink);
+    Finish(c, kOldBone.ink, {kOldBone, kRottenWing});
 }
 
 // A long-legged brown spider climbing its thread (which meets it 14 columns
@@ -1984,8 +1889,7 @@ void PaintKumo(Canvas& c, int pose) {
     c.Box(static_cast<int>(cx - 3), 32, static_cast<int>(cx - 1), 34, Shade(kYellow, 12));
     c.Box(static_cast<int>(cx + 1), 32, static_cast<int>(cx + 3), 34, Shade(kYellow, 12));
     for (int k = 0; k < 3; ++k) c.Line(cx - 5, 8 + k * 5, cx + 5, 8 + k * 5, 1, kCellar.dark);
-    Bevel(c, kCellar);
-    c.Outline(KeyOf(c), kCellar.ink);
+    Finish(c, kCellar.ink, {kCellar});
 }
 
 // Ectoplasm: a great green blob of ghost-stuff with a hollow face, dripping.
@@ -2006,8 +1910,7 @@ void PaintEkuto(Canvas& c, int) {
     c.Ellipse(w * 0.65, h * 0.35, 5, 7, Grey(1));
     c.Ellipse(w * 0.52, h * 0.6, 7, 4, Grey(1));
     c.Ellipse(w * 0.3, h * 0.15, 8, 4, kEcto.light);
-    Bevel(c, kEcto);
-    c.Outline(KeyOf(c), kEcto.ink);
+    Finish(c, kEcto.ink, {kEcto});
 }
 }  // namespace
 
