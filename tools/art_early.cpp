@@ -564,9 +564,9 @@ void PaintMerman(Canvas& c, int pose) {
     });
 }
 
-// A warty brown toad, sitting or stretched out in a long leap.
-constexpr Tone kToad = RampTone(kOrange, 5);
-constexpr Tone kWarts = RampTone(kLime, 7);
+// A warty olive toad, sitting or stretched out in a long leap.
+constexpr Tone kToad = RampTone(kLime, 4);
+constexpr Tone kWarts = RampTone(kYellow, 8);
 void PaintToad(Canvas& c, int pose) {
     if (pose == 1) {  // the leap: legs trailing, forelegs reaching ahead
         Limb(c, {22, 30}, {10, 40}, {1, 55}, 6, kToad.dark);
@@ -1267,8 +1267,9 @@ void PaintHana(Canvas& c, int pose) {
 
 // The spider's silk, drawn opaque: a pale strand between darker edges.
 void PaintIto(Canvas& c, int) {
-    c.Box(0, 0, c.w, c.h, Grey(21));
+    c.Box(0, 0, c.w, c.h, Grey(19));
     c.Box(1, 0, c.w - 1, c.h, Grey(28));
+    c.Box(2, 0, c.w - 1, c.h, Grey(24));
 }
 
 // --- the traps -------------------------------------------------------------------
@@ -1494,7 +1495,7 @@ void PaintCrow(Canvas& c, int pose) {
 
 // A tawny owl: sitting, ruffled with its wings half open, and swooping with
 // them spread wide.
-constexpr Tone kOwl = RampTone(kOrange, 6);
+constexpr Tone kOwl = RampTone(kYellow, 5);
 void OwlFace(Canvas& c, double x, double y, double r) {
     c.Ellipse(x, y, r, r * 0.85, RampTone(kOrange, 11).mid);
     c.Ellipse(x - r * 0.45, y, r * 0.38, r * 0.38, Shade(kYellow, 12));
@@ -1696,31 +1697,33 @@ void PaintTurn(Canvas& c, int pose) {
     Finish(c, kSteel.ink, {kSteel, kGold});
 }
 
-// A small bat: wings up, then down.
+// A small black bat: wings up, then down.
+constexpr Tone kBlackWing = GreyTone(5);
+constexpr Tone kBatBody = GreyTone(11);
 void PaintBat(Canvas& c, int pose) {
     const double w = c.w, cx = w / 2;
     for (int side = -1; side <= 1; side += 2) {
         const double tx = side < 0 ? 0.5 : w - 0.5;
         if (pose == 0)
             c.Polygon({{cx, 12}, {tx, 0.5}, {cx + side * w * 0.36, 14}, {cx + side * w * 0.2, 13}, {cx + side * 4, 17}},
-                      kBatWing.mid);
+                      kBlackWing.mid);
         else
             c.Polygon({{cx, 10}, {cx + side * w * 0.3, 6}, {tx, 24}, {cx + side * w * 0.28, 20}, {cx + side * 4, 18}},
-                      kBatWing.mid);
+                      kBlackWing.mid);
     }
-    c.Ellipse(cx, 15, 5, 7, kBatFur.mid);
-    c.Triangle(cx - 5, 10, cx - 2, 9, cx - 4, 3, kBatFur.mid);
-    c.Triangle(cx + 5, 10, cx + 2, 9, cx + 4, 3, kBatFur.mid);
+    c.Ellipse(cx, 15, 5, 7, kBatBody.mid);
+    c.Triangle(cx - 5, 10, cx - 2, 9, cx - 4, 3, kBatBody.mid);
+    c.Triangle(cx + 5, 10, cx + 2, 9, cx + 4, 3, kBatBody.mid);
     c.Put(static_cast<int>(cx - 2), 12, Shade(kRed, 11));
     c.Put(static_cast<int>(cx + 1), 12, Shade(kRed, 11));
-    c.Line(cx - 1, 20, cx, c.h - 1.5, 1.5, kBatFur.dark);  // the feet tucked under
-    Finish(c, kBatFur.ink, {kBatWing, kBatFur});
+    c.Line(cx - 1, 20, cx, c.h - 1.5, 1.5, kBlackWing.dark);  // the feet tucked under
+    Finish(c, kBlackWing.ink, {kBlackWing, kBatBody});
 }
 
 // --- the swarms ------------------------------------------------------------------
 
-// A round little yellow bird, beating its stubby wings.
-constexpr Tone kChick = RampTone(kYellow, 11);
+// A round little red bird, beating its stubby wings.
+constexpr Tone kChick = RampTone(kRed, 8);
 void PaintPping(Canvas& c, int) {
     c.Ellipse(15, 17, 14.5, 14.5, kChick.mid);
     c.Polygon({{6, 14}, {0.5, 4}, {12, 9}}, kChick.dark);  // the wing beating up
@@ -1801,17 +1804,17 @@ void PaintJyuhouten(Canvas& c, int pose) {
     Finish(c, kImp.ink, {kImp, kBatWing});
 }
 
-// A will-o'-the-wisp: a ball of pale fire with a flickering tail behind it.
-constexpr Tone kWisp2 = RampTone(kYellow, 11);
+// A will-o'-the-wisp: a ball of pale green fire with a flickering tail behind it.
+constexpr Tone kWisp2 = RampTone(kLime, 12);
 void PaintWil(Canvas& c, int pose) {
     const double flick = pose == 0 ? 2 : -2;
-    c.Polygon({{0.5, 15 + flick}, {12, 7}, {16, 15}, {12, 23}}, kFlame.mid);
-    c.Polygon({{3, 6 - flick}, {14, 9}, {10, 14}}, kFlame.dark);
+    c.Polygon({{0.5, 15 + flick}, {12, 7}, {16, 15}, {12, 23}}, RampTone(kLime, 8).mid);
+    c.Polygon({{3, 6 - flick}, {14, 9}, {10, 14}}, RampTone(kLime, 6).mid);
     c.Ellipse(18, 15, 11.5, 11.5, kWisp2.mid);
-    c.Ellipse(20, 13, 6, 6, Shade(kYellow, 15));
+    c.Ellipse(20, 13, 6, 6, Shade(kLime, 15));
     c.Triangle(16, 4, 22, 4, 20 + flick, 0.5, kWisp2.mid);
     c.Triangle(16, 26, 22, 26, 19 - flick, 29.5, kWisp2.mid);
-    Finish(c, kFlame.ink, {kWisp2});
+    Finish(c, kWisp2.ink, {kWisp2});
 }
 
 // A small skull wreathed in ghost fire, drifting at the hero.
