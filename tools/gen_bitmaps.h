@@ -27,7 +27,6 @@ std::vector<uint8_t> FramePicture(const SpriteSet& set, int frame);
 std::vector<uint8_t> PanelPicture(int stage, int file);
 
 // Floor and wall rectangles (world x, screen y) that a stage's panels show.
-// Empty until the stages' floor tables are wired in.
 std::vector<platform::Rect> PanelFloorRects(int stage);
 
 // Where a game path lands below root: '\' becomes '/', and every folder is

@@ -1,107 +1,143 @@
-// The stage background panels: each stage's scenery with its floors and
-// walls drawn where the floor table puts them.
+// The stage background panels: each stage's scenery, the way out drawn where
+// the exit is, and every floor and wall drawn where the floor table puts it,
+// its walking surface on the very row the heroes and foes stand on.
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
+#include "engine/stage_panels.h"
 #include "gen_bitmaps.h"
-#include "gen_canvas.h"
+#include "gen_panels.h"
+#include "stages/stage.h"
 
 namespace {
 
-// Eight looks: castle hall, forest, cavern, graveyard, waterway, clock tower,
-// inferno and the boss chambers.
-int ThemeOf(int stage) {
-    if (stage == 42 || stage == 43 || stage == 44 || stage == 49) return 7;
-    return (stage - 1) % 7;
+// A colour next to c on its ramp (or among the greys), one step darker.
+uint8_t Darker(uint8_t c) {
+    if (c >= Grey(0) && c <= Grey(29)) return c >= Grey(3) ? static_cast<uint8_t>(c - 3) : Grey(0);
+    if (c >= Shade(0, 0) && c <= Shade(kRampCount - 1, 15)) {
+        const int shade = (c - Shade(0, 0)) % 16;
+        return shade >= 2 ? static_cast<uint8_t>(c - 2) : static_cast<uint8_t>(c + 2);
+    }
+    return c == 0 ? Grey(0) : Grey(28);
 }
 
-struct Theme {
-    int skyRamp, skyFrom, farRamp, nearRamp;
-};
-constexpr Theme kThemes[8] = {
-    {kIndigo, 1, kBlue, kViolet}, {kSky, 5, kGreen, kLime},        {kOrange, 0, kRed, kOrange},
-    {kBlue, 0, kIndigo, kPurple}, {kTeal, 2, kCyan, kTeal},        {kYellow, 1, kOrange, kYellow},
-    {kRed, 0, kRed, kOrange},     {kPurple, 0, kMagenta, kViolet},
-};
+// Keeps the walking surfaces' colours for the walking surfaces alone.
+void ReserveLipColours(Scene& s, const FloorStyle& f) {
+    for (uint8_t& p : s.c.px)
+        while (p == f.lip || p == f.lipBelow) p = Darker(p);
+}
 
-double Ridge(int wx, uint32_t seed, double period) {
-    const int cell = static_cast<int>(std::floor(wx / period));
-    const double t = wx / period - cell;
-    const double a = (Mix(seed, static_cast<uint32_t>(cell)) % 1000) / 1000.0;
-    const double b = (Mix(seed, static_cast<uint32_t>(cell + 1)) % 1000) / 1000.0;
-    const double s = t * t * (3 - 2 * t);
-    return a + (b - a) * s;
+// The way out: a lit doorway on the ground at the exit, drawn only where the
+// exit's panel has a picture of its own (a shared picture would repeat it).
+void DrawExitDoor(Scene& s, const FloorStyle& f) {
+    ExitPoint exit{};
+    if (!StageExitPoint(s.stage, 1, &exit)) return;
+    const int top = exit.y + 90;  // the ground under the exit
+    const int panel = exit.x < 0 ? 0 : std::min(exit.x / kPanelW, StagePanelCount(s.stage) - 1);
+    if (StagePanelFile(s.stage, panel) != s.file) return;
+    int sharing = 0;
+    for (int i = 0; i < StagePanelCount(s.stage); ++i) sharing += StagePanelFile(s.stage, i) == s.file;
+    if (sharing != 1) return;
+    const int left = exit.x < 0 ? 2 : exit.x - 10;  // around the hero standing there
+    Door(s, left - panel * kPanelW, 48, top, 112, f.face, Grey(1), Shade(kYellow, 6));
+}
+
+// Courses of blocks, bricks or planks: a seam along the bottom of each
+// course and a joint every `joint` pixels, shifted by `stagger` each course.
+bool CourseSeam(int r, int wx, int course, int joint, int stagger) {
+    return r % course == course - 1 || (wx + r / course * stagger) % joint == 0;
+}
+
+// The face of a floor at world column wx, r rows under its edge.
+uint8_t FaceColour(const Scene& s, const FloorStyle& f, int wx, int r) {
+    switch (f.material) {
+        case Material::kStone: return CourseSeam(r, wx, 14, 128, 64) ? f.seam : f.face;
+        case Material::kBrick: return CourseSeam(r, wx, 10, 64, 32) ? f.seam : f.face;
+        case Material::kWood: return CourseSeam(r, wx, 7, 128, 48) ? f.seam : f.face;
+        case Material::kMarble: {  // slabs with a vein across each
+            const int sx = (wx + r / 22 * 80) % 160;
+            if (CourseSeam(r, wx, 22, 160, 80)) return f.seam;
+            return sx / 2 == (r % 22) * 3 ? f.faceDark : f.face;
+        }
+        case Material::kMetal: {  // riveted plates
+            const int px = (wx + r / 16 * 32) % 64;
+            const bool rivet = (r % 16 == 3 || r % 16 == 12) && (px == 4 || px == 5 || px == 59 || px == 60);
+            if (CourseSeam(r, wx, 16, 64, 32)) return f.seam;
+            return rivet ? f.faceDark : f.face;
+        }
+        case Material::kBone: {  // courses of skulls, their sockets showing
+            const int bx = (wx + r / 12 * 20) % 40;
+            const bool socket = (r % 12 == 4 || r % 12 == 5) && (bx == 16 || bx == 17 || bx == 22 || bx == 23);
+            if (r % 12 == 11) return f.seam;
+            return socket ? f.faceDark : f.face;
+        }
+        case Material::kEarth:
+        case Material::kRock: {  // stones set in it, one to a cell
+            const int cell = wx / 40, cx = cell * 40 + static_cast<int>(Mix(s.seed, cell) % 28) + 6;
+            const int cy = 6 + static_cast<int>((Mix(s.seed, cell) >> 8) % 30);
+            const bool rock = f.material == Material::kRock;
+            const double ex = (wx - cx) / (rock ? 12.0 : 5.0), ey = (r - cy) / (rock ? 6.0 : 3.0);
+            if (ex * ex + ey * ey < 1) return f.faceDark;
+            return r == 12 || r == 28 ? f.seam : f.face;
+        }
+    }
+    return f.face;
 }
 
 }  // namespace
 
+void SetUpScene(Scene& s, int stage, int file) {
+    s.stage = stage;
+    s.file = file;
+    s.x0 = file * kPanelW;
+    s.period = std::max(1, StagePanelFileCount(stage)) * kPanelW;
+    s.repeats = StagePanelFileCount(stage) < StagePanelCount(stage);
+    s.seed = Mix(static_cast<uint32_t>(stage), 0x5EEDu);
+}
+
 std::vector<uint8_t> PanelPicture(int stage, int file) {
-    const int theme = ThemeOf(stage);
-    const Theme& th = kThemes[theme];
-    Canvas c(640, 480, 0);
-    // Sky or back wall: eight bands.
-    for (int band = 0; band < 8; ++band)
-        c.Box(0, band * 60, 640, band * 60 + 60, Shade(th.skyRamp, std::min(15, th.skyFrom + band / 2)));
-    const int worldX0 = file * 640;
-    const uint32_t seed = static_cast<uint32_t>(stage * 7919);
-    // Far silhouettes, continuous from one panel to the next.
-    for (int x = 0; x < 640; ++x) {
-        const int top = 200 + static_cast<int>(120 * Ridge(worldX0 + x, seed, 170.0));
-        c.Box(x, top, x + 1, 480, Shade(th.farRamp, 3));
-    }
-    // Near features by theme.
-    for (int i = -1; i < 6; ++i) {
-        const int wx = (worldX0 / 128 + i) * 128;
-        const int x = wx - worldX0;
-        const uint32_t r = Mix(seed, static_cast<uint32_t>(wx));
-        switch (theme) {
-            case 0:  // pillars and windows
-                c.Box(x + 20, 0, x + 52, 480, Shade(th.nearRamp, 4));
-                c.Box(x + 24, 0, x + 28, 480, Shade(th.nearRamp, 6));
-                c.Box(x + 80, 120, x + 104, 200, Shade(kYellow, 8));
-                break;
-            case 1:  // trees
-                c.Box(x + 56, 230, x + 70, 480, Shade(kOrange, 2));
-                c.Ellipse(x + 63, 210, 44, 52 + r % 20, Shade(th.nearRamp, 4 + static_cast<int>(r % 3)));
-                break;
-            case 2:  // stalactites
-                c.Triangle(x + 10, 0, x + 60, 0, x + 35, 90 + r % 80, Shade(th.nearRamp, 2));
-                c.Triangle(x + 70, 0, x + 110, 0, x + 90, 40 + r % 50, Shade(th.nearRamp, 3));
-                break;
-            case 3:  // moon, crosses and stones
-                if (i == 2 && file % 2 == 0) c.Ellipse(x + 40, 70, 26, 26, Shade(kYellow, 13));
-                c.Box(x + 60, 300, x + 66, 360, Grey(12));
-                c.Box(x + 48, 314, x + 78, 320, Grey(12));
-                c.Ellipse(x + 100, 350, 14, 18, Grey(8));
-                break;
-            case 4:  // arches over water
-                c.Box(x, 120, x + 128, 140, Shade(th.nearRamp, 4));
-                c.Box(x, 140, x + 16, 480, Shade(th.nearRamp, 4));
-                c.Box(x, 400 + static_cast<int>(r % 6), x + 128, 480, Shade(kBlue, 6));
-                break;
-            case 5:  // gears
-                c.Ellipse(x + 64, 140 + r % 120, 40, 40, Shade(th.nearRamp, 4));
-                c.Ellipse(x + 64, 140 + r % 120, 14, 14, Shade(th.skyRamp, th.skyFrom + 1));
-                break;
-            case 6:  // flames on a lava sea
-                c.Box(x, 430, x + 128, 480, Shade(kOrange, 9));
-                c.Triangle(x + 30, 430, x + 70, 430, x + 50, 380 - r % 40, Shade(kYellow, 10));
-                break;
-            default:  // drapes and pillars
-                c.Box(x + 10, 0, x + 40, 480, Shade(th.nearRamp, 3));
-                c.Triangle(x + 40, 0, x + 128, 0, x + 84, 80, Shade(kRed, 4));
-                break;
+    Scene s;
+    SetUpScene(s, stage, file);
+    FindPanelFloors(s);
+    const FloorStyle f = PaintStageScenery(s);
+    DrawExitDoor(s, f);
+    ReserveLipColours(s, f);
+    DrawFloors(s, f);
+    return s.c.px;
+}
+
+void DrawFloors(Scene& s, const FloorStyle& f) {
+    for (int x = 0; x < kPanelW; ++x) {
+        const int wx = WrapX(s, s.x0 + x);
+        int start = -1, lastEnd = -1;
+        for (int y = 0; y <= kPanelH; ++y) {
+            const bool on = y < kPanelH && s.Solid(x, y);
+            if (on && start < 0) start = y;
+            if (!on) {
+                if (start >= 0) lastEnd = y;
+                start = -1;
+                continue;
+            }
+            const int d = y - start;
+            const bool leftEdge = x > 0 && !s.Solid(x - 1, y), rightEdge = x + 1 < kPanelW && !s.Solid(x + 1, y);
+            uint8_t c = f.face;
+            if (d == 0 && s.Surface(x, y)) {
+                c = f.lip;
+            } else if (d < 3 && s.Surface(x, start)) {
+                c = f.lipBelow;
+            } else if (d >= f.faceDepth) {
+                if (f.open) continue;
+                c = (d - f.faceDepth) % 24 == 23 ? f.faceDark : f.deep;
+            } else if (f.open && d >= f.faceDepth - 2) {
+                c = f.faceDark;
+            } else {
+                c = FaceColour(s, f, wx, d - 3);
+                if (leftEdge) c = f.seam;
+                if (rightEdge) c = f.faceDark;
+            }
+            s.c.Put(x, y, c);
         }
+        // Ground that reaches close to the screen's foot goes on down to it.
+        if (f.foundation && lastEnd >= 400 && lastEnd < kPanelH) s.c.Box(x, lastEnd, x + 1, kPanelH, f.deep);
     }
-    // Floors and walls where they lie in this panel's stretch of the stage.
-    for (const platform::Rect& r : PanelFloorRects(stage)) {
-        const int64_t l = std::max<int64_t>(r.left, worldX0), rr = std::min<int64_t>(r.right, worldX0 + 640);
-        if (l >= rr) continue;
-        const int x0 = static_cast<int>(l - worldX0), x1 = static_cast<int>(rr - worldX0);
-        const int y0 = std::clamp(r.top, 0, 480), y1 = std::clamp(r.bottom, 0, 480);
-        c.Box(x0, y0, x1, y1, Grey(10));
-        c.Box(x0, y0, x1, std::min(y1, y0 + 3), Grey(18));
-    }
-    return c.px;
 }
