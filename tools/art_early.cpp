@@ -746,7 +746,8 @@ void HoundHead(Canvas& c, double x, double y) {
     c.Put(static_cast<int>(x + 3), static_cast<int>(y - 2), Shade(kRed, 11));
 }
 void PaintFDog(Canvas& c, int pose) {
-    const double foot = pose == 2 ? 61 : c.h - 1, top = pose == 2 ? 0 : 4;  // the rear draw starts 14 higher
+    // The rearing frame starts 14 rows higher; its feet stay on the floor.
+    const double foot = pose == 2 ? 61 : c.h - 1, top = 4;
     const double w = c.w;
     if (pose == 3) {  // the leap, stretched fore and aft
         Limb(c, {58, 26}, {68, 36}, {74, 45}, 4, kHound.dark);
@@ -758,8 +759,17 @@ void PaintFDog(Canvas& c, int pose) {
         c.Stroke(17, 19, 2, 16, 3, kHound.mid);  // tail
         c.Stroke(60, 20, 66, 14, 8, kHound.mid);
         HoundHead(c, 70, 12);
+    } else if (pose == 2) {  // rearing: hind legs planted, the forequarters up
+        Limb(c, {w * 0.3, 40}, {w * 0.22, 50}, {w * 0.26, foot}, 4.5, kHound.dark);
+        Limb(c, {w * 0.66, 26}, {w * 0.82, 30}, {w * 0.86, 40}, 4, kHound.dark);
+        c.Stroke(w * 0.32, 38, w * 0.62, 24, 17, kHound.mid);  // the body, tilted up
+        Limb(c, {w * 0.34, 42}, {w * 0.42, 52}, {w * 0.36, foot}, 5, kHound.mid);
+        Limb(c, {w * 0.68, 28}, {w * 0.86, 28}, {w * 0.92, 36}, 4.5, kHound.mid);
+        c.Stroke(w * 0.18, 36, 1.5, 42, 3, kHound.mid);  // tail
+        c.Stroke(w * 0.64, 20, w - 16, 11, 9, kHound.mid);
+        HoundHead(c, w - 14, 9);
     } else {
-        const double lift = pose == 1 ? 2 : 0, sw = pose == 0 ? 1 : pose == 1 ? -1 : 0.3;
+        const double lift = pose == 1 ? 2 : 0, sw = pose == 0 ? 1 : -1;
         const double body = top + 20 + lift, belly = body + 8;
         Limb(c, {w * 0.66, belly}, {w * (0.76 - 0.08 * sw), foot}, 4, kHound.dark);
         Limb(c, {w * 0.28, belly}, {w * (0.2 + 0.1 * sw), foot}, 4.5, kHound.dark);
@@ -768,7 +778,7 @@ void PaintFDog(Canvas& c, int pose) {
         Limb(c, {w * 0.68, belly}, {w * (0.78 + 0.1 * sw), foot}, 4.5, kHound.mid);
         Limb(c, {w * 0.3, belly}, {w * (0.16 - 0.08 * sw), foot}, 5, kHound.mid);
         c.Stroke(w * 0.18, body - 1, 1.5, body + 3 - lift, 3, kHound.mid);  // tail
-        const double hx = w - 14, hy = pose == 2 ? 10 : top + 9;
+        const double hx = w - 14, hy = top + 9;
         c.Stroke(w * 0.66, body, hx - 2, hy + 2, 9, kHound.mid);  // neck
         HoundHead(c, hx, hy);
     }
@@ -792,7 +802,8 @@ void PaintSuraimu(Canvas& c, int pose) {
             break;
         case 3:
             c.Ellipse(w / 2, 4, w / 2 - 0.5, 4.5, kGoo.mid);
-            for (int k = 0; k < 3; ++k) c.Ellipse(8 + k * 8, 9 + (k % 2) * 2, 2, 3 + (k % 2) * 1.5, kGoo.mid);
+            c.Ellipse(9, 8, 3, 3.5, kGoo.mid);  // goo sagging off the ceiling
+            c.Ellipse(22, 9.5, 2.2, 4, kGoo.mid);
             break;
         default:
             c.Ellipse(w / 2, h * 0.62, w / 2 - 0.5, h * 0.38, kGoo.mid);
@@ -819,8 +830,8 @@ void PaintHiru(Canvas& c, int pose) {
     Finish(c, kLeech.ink, {kLeech});
 }
 
-// A little hunchback in a brown smock, a great hump, a long nose, hopping.
-constexpr Tone kSmock = RampTone(kOrange, 4);
+// A little hunchback in a purple smock, a great hump, a long nose, hopping.
+constexpr Tone kSmock = RampTone(kPurple, 4);
 void PaintSemusi(Canvas& c, int) {
     Limb(c, {11, 20}, {7, 24}, {5, 29}, 3.5, kTan.dark);
     c.Ellipse(9, 11, 8.5, 9, kSmock.mid);  // the hump
@@ -834,27 +845,31 @@ void PaintSemusi(Canvas& c, int) {
     Finish(c, kSmock.ink, {kSmock, kTan});
 }
 
-// A giant flea: a glossy brown body, its legs folded or hanging to land.
+// A giant flea: a glossy plated body, its great hind leg folded to spring or
+// flung down to land.
 constexpr Tone kFlea = RampTone(kRed, 4);
 void PaintNomi(Canvas& c, int pose) {
     const bool falling = pose == 1;
     const double foot = c.h - 1;
-    c.Ellipse(14, 16, 12, 12, kFlea.mid);
-    c.Ellipse(25, 20, 6, 5, kFlea.mid);
-    c.Line(28, 22, 31.5, 30, 1.5, kFlea.dark);  // the piercing mouth
-    c.Put(26, 18, Shade(kYellow, 12));
-    for (int k = 0; k < 3; ++k) {  // legs
-        const double hx = 10 + k * 6, hy = 25;
-        if (falling)
-            Limb(c, {hx, hy}, {hx - 2 + k, hy + 10}, {hx - 4 + 2 * k, foot}, 2.5, k == 1 ? kFlea.dark : kFlea.mid);
-        else
-            Limb(c, {hx, hy}, {hx - 6 + k, hy - 2 + k * 4}, {hx - 2 + 3 * k, foot}, 2.5,
-                 k == 1 ? kFlea.dark : kFlea.mid);
+    // The great hind leg: folded up high to spring, or flung down to land.
+    if (falling)
+        Limb(c, {9, 22}, {4, 30}, {5, foot}, 4, kFlea.dark);
+    else
+        Limb(c, {9, 22}, {2, 8}, {4, foot}, 4, kFlea.dark);
+    c.Ellipse(14, 15, 12, 13.5, kFlea.mid);  // the armoured body, humped
+    c.Ellipse(26, 22, 5.5, 5, kFlea.mid);
+    c.Line(29, 25, 31.5, 32, 1.5, kFlea.dark);  // the piercing mouth
+    c.Put(27, 20, Shade(kYellow, 12));
+    for (int k = 0; k < 2; ++k) {  // the short middle and front legs
+        const double hx = 16 + k * 7, hy = 26;
+        Limb(c, {hx, hy}, {hx + 3 + k, hy + (falling ? 9 : 6)}, {hx + 2 + 2 * k, foot}, 2.2, kFlea.mid);
     }
-    c.Stroke(4, 10, 1, 2, 3, kFlea.dark);  // the great hind leg folded up
-    c.Ellipse(10, 10, 4, 3, kFlea.light);
+    Limb(c, {11, 24}, {12, 34}, {10, foot}, 3, kFlea.mid);                            // the near hind leg
+    for (int k = 0; k < 3; ++k) c.Line(8 + k * 5, 5, 9 + k * 5, 26, 1, kFlea.dark);  // the plates of its back
+    c.Ellipse(11, 7, 4, 2.5, kFlea.light);
     Finish(c, kFlea.ink, {kFlea});
 }
+
 // A giant brown bat flying with its passenger, a flea or a hunchback, hanging
 // from its feet. However the frames start (0, 63 or 101 rows below its y),
 // the bat keeps one place: its body about rows 100 to 124, the passenger from
