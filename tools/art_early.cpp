@@ -864,7 +864,7 @@ void PaintNomi(Canvas& c, int pose) {
         const double hx = 16 + k * 7, hy = 26;
         Limb(c, {hx, hy}, {hx + 3 + k, hy + (falling ? 9 : 6)}, {hx + 2 + 2 * k, foot}, 2.2, kFlea.mid);
     }
-    Limb(c, {11, 24}, {12, 34}, {10, foot}, 3, kFlea.mid);                            // the near hind leg
+    Limb(c, {11, 24}, {12, 34}, {10, foot}, 3, kFlea.mid);                           // the near hind leg
     for (int k = 0; k < 3; ++k) c.Line(8 + k * 5, 5, 9 + k * 5, 26, 1, kFlea.dark);  // the plates of its back
     c.Ellipse(11, 7, 4, 2.5, kFlea.light);
     Finish(c, kFlea.ink, {kFlea});
@@ -963,8 +963,16 @@ void PaintTaru(Canvas& c, int pose) {
 // A fireball flying right, white-hot at its head, its flames streaming back.
 void DrawFireball(Canvas& c, double x0, double y0, double w, double h) {
     const double cy = y0 + h / 2;
-    c.Polygon({{x0, cy}, {x0 + w * 0.45, y0}, {x0 + w, cy - h * 0.2}, {x0 + w, cy + h * 0.2}, {x0 + w * 0.45, y0 + h}},
-              kFlame.dark);
+    c.Polygon({{x0, cy - h * 0.4},
+               {x0 + w * 0.3, cy - h * 0.12},
+               {x0 + w * 0.08, cy},
+               {x0 + w * 0.3, cy + h * 0.12},
+               {x0, cy + h * 0.4},
+               {x0 + w * 0.5, y0 + h},
+               {x0 + w, cy + h * 0.2},
+               {x0 + w, cy - h * 0.2},
+               {x0 + w * 0.5, y0}},
+              kFlame.dark);  // tongues of flame streaming back
     c.Ellipse(x0 + w * 0.68, cy, w * 0.32, h * 0.42, kFlame.mid);
     c.Ellipse(x0 + w * 0.76, cy, w * 0.18, h * 0.24, Shade(kYellow, 14));
 }
