@@ -1,6 +1,7 @@
 // The review sheets: one PNG per family, every set in the family that draws
 // it, and the game's data tree untouched by them.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -23,7 +24,9 @@ uint32_t BigEndian(const std::vector<uint8_t>& b, size_t at) {
 }
 
 TEST(ContactSheets, OnePngPerFamilyWithBoxesOnASecondCopy) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "morvane-sheets-test";
+    // A folder of this run's own: other runs of the tests may be writing theirs.
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("morvane-sheets-test-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     const std::vector<SheetBox> boxes = {{"Red_Whip", 3, platform::Rect{0, 0, 144, 60}, false}};
     ASSERT_TRUE(WriteContactSheets(dir.string(), &boxes));

@@ -191,7 +191,7 @@ TEST_F(Hazards, StageThirtyNineSpearsKeepToTheirRunsAndTheFloorSpearsRise) {
     g_menu.StartStage();
     g_menu.active = 0;
     const int32_t refused = enemy::RefusedSlotCount();
-    PutHero(403 + 50, 100);
+    PutHero(336 + 50, 100);
     for (int i = 0; i < 300; ++i) {
         g_stage.Update();
         for (const EnemyIdouYari& s : g_enemyIdouYari) {

@@ -442,15 +442,15 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
     const int key = set.KeyOf(frame);
     const uint8_t bg = key == 255 ? 255 : 0;
     Canvas c(w, h, bg);
+    if (set.kind == SpriteKind::kHero) return HeroPicture(set, frame);
+    if (set.kind == SpriteKind::kHeroShot)
+        if (std::vector<uint8_t> shot = HeroShotPicture(set, frame); !shot.empty()) return shot;
+    if (PaintEarlyFoe(set, frame, c) || PaintLateFoe(set, frame, c) || PaintBossOrFinale(set, frame, c)) return c.px;
     if (key < 0 && set.kind == SpriteKind::kBoss) {
         // The opaque pillars of the last boss.
         DrawBeam(c, kViolet, false);
         return c.px;
     }
-    if (set.kind == SpriteKind::kHero) return HeroPicture(set, frame);
-    if (set.kind == SpriteKind::kHeroShot)
-        if (std::vector<uint8_t> shot = HeroShotPicture(set, frame); !shot.empty()) return shot;
-    if (PaintEarlyFoe(set, frame, c) || PaintLateFoe(set, frame, c) || PaintBossOrFinale(set, frame, c)) return c.px;
     Look look = LookOf(set, w, h);
     int narrowest = w, tallest = 0;
     for (int f = 0; f < set.count; ++f) {

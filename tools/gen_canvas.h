@@ -141,3 +141,42 @@ struct Canvas {
             std::reverse(px.begin() + static_cast<long>(y) * w, px.begin() + static_cast<long>(y + 1) * w);
     }
 };
+
+// A filled polygon (even-odd rule, pixel centres), points as x, y pairs.
+inline void FillPolygon(Canvas& c, const double* xy, int points, uint8_t ink) {
+    if (points < 3) return;
+    double top = xy[1], bottom = xy[1];
+    for (int i = 1; i < points; ++i) top = std::min(top, xy[2 * i + 1]), bottom = std::max(bottom, xy[2 * i + 1]);
+    const int y0 = std::max(0, static_cast<int>(std::floor(top))), y1 = std::min(c.h - 1, static_cast<int>(bottom));
+    double cross[64];
+    for (int y = y0; y <= y1; ++y) {
+        const double py = y + 0.5;
+        int n = 0;
+        for (int i = 0, j = points - 1; i < points && n < 64; j = i++) {
+            const double ay = xy[2 * i + 1], by = xy[2 * j + 1];
+            if ((ay <= py) == (by <= py)) continue;
+            cross[n++] = xy[2 * i] + (py - ay) * (xy[2 * j] - xy[2 * i]) / (by - ay);
+        }
+        std::sort(cross, cross + n);
+        for (int k = 0; k + 1 < n; k += 2)
+            c.Box(static_cast<int>(std::lround(cross[k])), y, static_cast<int>(std::lround(cross[k + 1])), y + 1, ink);
+    }
+}
+
+// A limb: the round-ended stroke from (x0, y0) to (x1, y1) whose radius runs
+// from r0 to r1, as for a tapering leg, tail or horn.
+inline void FillCapsule(Canvas& c, double x0, double y0, double r0, double x1, double y1, double r1, uint8_t ink) {
+    const double rmax = std::max(r0, r1);
+    const int bx0 = std::max(0, static_cast<int>(std::floor(std::min(x0, x1) - rmax)));
+    const int bx1 = std::min(c.w - 1, static_cast<int>(std::ceil(std::max(x0, x1) + rmax)));
+    const int by0 = std::max(0, static_cast<int>(std::floor(std::min(y0, y1) - rmax)));
+    const int by1 = std::min(c.h - 1, static_cast<int>(std::ceil(std::max(y0, y1) + rmax)));
+    const double dx = x1 - x0, dy = y1 - y0, len2 = dx * dx + dy * dy;
+    for (int y = by0; y <= by1; ++y)
+        for (int x = bx0; x <= bx1; ++x) {
+            const double px = x + 0.5 - x0, py = y + 0.5 - y0;
+            const double t = len2 > 0 ? std::clamp((px * dx + py * dy) / len2, 0.0, 1.0) : 0.0;
+            const double ex = px - t * dx, ey = py - t * dy, r = r0 + (r1 - r0) * t;
+            if (ex * ex + ey * ey <= r * r) c.Put(x, y, ink);
+        }
+}

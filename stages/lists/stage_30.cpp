@@ -11,26 +11,26 @@ constexpr StageObject kList[] = {
     Obj(C::EnemyPping, 0, {1200, 200, 0}),
     Obj(C::EnemyPping, 1, {3300, 200, 0}),
     // EnemyHebi: x, y, frame
-    Obj(C::EnemyHebi, 0, {1200, 246, 2}),
-    Obj(C::EnemyHebi, 1, {2100, 246, 2}),
-    Obj(C::EnemyHebi, 2, {2560, 163, 2}),
-    Obj(C::EnemyHebi, 3, {3200, 246, 2}),
-    Obj(C::EnemyHebi, 4, {3560, 163, 2}),
+    Obj(C::EnemyHebi, 0, {1337, 246, 2}),
+    Obj(C::EnemyHebi, 1, {2482, 246, 2}),
+    Obj(C::EnemyHebi, 2, {3320, 163, 2}),
+    Obj(C::EnemyHebi, 3, {3973, 246, 2}),
+    Obj(C::EnemyHebi, 4, {4600, 163, 2}),
     // EnemyGejigeji: left, right, top, bottom
     Obj(C::EnemyGejigeji, 0, {570, 990, 184, 267}),
-    Obj(C::EnemyGejigeji, 1, {1470, 1890, 184, 267}),
-    Obj(C::EnemyGejigeji, 2, {2370, 2790, 184, 267}),
-    Obj(C::EnemyGejigeji, 3, {3370, 3790, 184, 267}),
+    Obj(C::EnemyGejigeji, 1, {1826, 2270, 184, 267}),
+    Obj(C::EnemyGejigeji, 2, {3092, 3550, 184, 267}),
+    Obj(C::EnemyGejigeji, 3, {4370, 4830, 184, 267}),
     // EnemyFish: x, y, frame, dead
     Obj(C::EnemyFish, 0, {0, 0, 0, 1}),
     // EnemyWGhost: x, y, dead
     Obj(C::EnemyWGhost, 0, {0, 0, 1}),
     // EnemyEipu: x, y, frame, limit, slotBase
-    Obj(C::EnemyEipu, 0, {4300, 177, 4, 4100, 0}),
+    Obj(C::EnemyEipu, 0, {4200, 177, 4, 4000, 0}),
     // EnemyTaru: x, y, vx, dead
     Obj(C::EnemyTaru, 0, {0, 0, 0, 1}),
     // EnemyWarSkeleton: x, y, facing, slotBase
-    Obj(C::EnemyWarSkeleton, 0, {2600, 116, 0, 0}),
+    Obj(C::EnemyWarSkeleton, 0, {3360, 116, 0, 0}),
     // EnemyHone: x, y, vx, vy, dead
     Obj(C::EnemyHone, 0, {0, 0, 0, 0, 1}),
     Obj(C::EnemyHone, 1, {0, 0, 0, 0, 1}),
@@ -43,20 +43,20 @@ constexpr StageObject kList[] = {
     Obj(C::EnemyHone, 8, {0, 0, 0, 0, 1}),
     Obj(C::EnemyHone, 9, {0, 0, 0, 0, 1}),
     // EnemyMedama: x, facing, right, slot
-    Obj(C::EnemyMedama, 0, {2000, 0, 2900, 0}),
+    Obj(C::EnemyMedama, 0, {2280, 0, 3555, 0}),
     // EnemyOtiruHonoo: x, y, frame, vy, dead
     Obj(C::EnemyOtiruHonoo, 0, {0, 0, 0, 0, 1}),
     // EnemyOgideran: x, frame, left, right
     Obj(C::EnemyOgideran, 0, {4000, 3, 3500, 4500}),
     // EnemyHana: x, y, frame, slotBase
-    Obj(C::EnemyHana, 0, {1660, 154, 2, 0}),
+    Obj(C::EnemyHana, 0, {2040, 154, 2, 0}),
     // EnemyTobuHonoo: x, y, facing, speed, dead
     Obj(C::EnemyTobuHonoo, 0, {0, 0, 0, 0, 1}),
     // EnemySkeletonSoldier: x, y, facing, left, right
-    Obj(C::EnemySkeletonSoldier, 0, {2200, 235, 0, 2040, 2330}),
-    Obj(C::EnemySkeletonSoldier, 1, {3200, 235, 0, 3050, 3330}),
+    Obj(C::EnemySkeletonSoldier, 0, {2708, 235, 0, 2346, 3002}),
+    Obj(C::EnemySkeletonSoldier, 1, {3973, 235, 0, 3623, 4277}),
     // EnemyGargoile: x, y, frame, slotBase
-    Obj(C::EnemyGargoile, 0, {4550, 236, 2, 0}),
+    Obj(C::EnemyGargoile, 0, {4300, 236, 2, 0}),
     // EnemySukaru: x, y, frame
     Obj(C::EnemySukaru, 0, {4750, 200, 2}),
     // EnemyMerman: x, dead
