@@ -96,34 +96,10 @@ struct Canvas {
                 if (!(neg && pos)) Put(x, y, c);
             }
     }
-    // A filled polygon (x, y pairs, closed), by the even-odd rule at pixel centres.
-    void Polygon(std::initializer_list<std::pair<double, double>> pts, uint8_t c) {
-        if (pts.size() < 3) return;
-        double lo = pts.begin()->second, hi = lo;
-        for (const auto& p : pts) lo = std::min(lo, p.second), hi = std::max(hi, p.second);
-        std::vector<double> xs;
-        for (int y = std::max(0, static_cast<int>(std::floor(lo))); y <= std::min(h - 1, static_cast<int>(hi)); ++y) {
-            const double py = y + 0.5;
-            xs.clear();
-            const auto* prev = pts.end() - 1;
-            for (const auto* p = pts.begin(); p != pts.end(); prev = p++)
-                if ((p->second <= py) != (prev->second <= py))
-                    xs.push_back(prev->first +
-                                 (py - prev->second) * (p->first - prev->first) / (p->second - prev->second));
-            std::sort(xs.begin(), xs.end());
-            for (size_t i = 0; i + 1 < xs.size(); i += 2)
-                Box(static_cast<int>(std::lround(xs[i])), y, static_cast<int>(std::lround(xs[i + 1])), y + 1, c);
-        }
-    }
-    // A line of the given width with round ends.
-    void Stroke(double x0, double y0, double x1, double y1, double width, uint8_t c) {
-        const double r = std::max(0.5, width / 2);
-        const int steps = std::max(1, static_cast<int>(std::ceil(std::hypot(x1 - x0, y1 - y0) / std::max(0.5, r / 2))));
-        for (int i = 0; i <= steps; ++i) {
-            const double t = static_cast<double>(i) / steps;
-            Ellipse(x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, r, r, c);
-        }
-    }
+    // A filled polygon (x, y pairs, closed), as FillPolygon below.
+    void Polygon(std::initializer_list<std::pair<double, double>> pts, uint8_t c);
+    // A line of the given width with round ends, as FillCapsule below.
+    void Stroke(double x0, double y0, double x1, double y1, double width, uint8_t c);
     // Background pixels touching the figure become the outline colour.
     void Outline(uint8_t bg, uint8_t c) {
         std::vector<uint8_t> out = px;
@@ -179,4 +155,17 @@ inline void FillCapsule(Canvas& c, double x0, double y0, double r0, double x1, d
             const double ex = px - t * dx, ey = py - t * dy, r = r0 + (r1 - r0) * t;
             if (ex * ex + ey * ey <= r * r) c.Put(x, y, ink);
         }
+}
+
+inline void Canvas::Polygon(std::initializer_list<std::pair<double, double>> pts, uint8_t c) {
+    double xy[128];
+    int n = 0;
+    for (const auto& [x, y] : pts)
+        if (n < 64) xy[2 * n] = x, xy[2 * n + 1] = y, ++n;
+    FillPolygon(*this, xy, n, c);
+}
+
+inline void Canvas::Stroke(double x0, double y0, double x1, double y1, double width, uint8_t c) {
+    const double r = std::max(0.5, width / 2);
+    FillCapsule(*this, x0, y0, r, x1, y1, r, c);
 }
