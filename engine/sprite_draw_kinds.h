@@ -50,5 +50,7 @@ const char* SpriteDrawSetName(int kind);
 // Draws refused since start-up for a frame outside the kind's set.
 int32_t FrameFaultCount();
 int SpriteDrawFrames(int kind);
+// Whether the kind's x is a world x (converted by the camera) rather than a screen x.
+bool SpriteDrawInWorld(int kind);
 
 }  // namespace sprite_draw

@@ -350,6 +350,8 @@ int32_t FrameFaultCount() { return s_frameFaults; }
 
 int SpriteDrawFrames(int kind) { return kind >= 0 && kind < kSpriteDrawCount ? kDrawInfo[kind].frames : 0; }
 
+bool SpriteDrawInWorld(int kind) { return kind >= 0 && kind < kSpriteDrawCount && kDrawInfo[kind].space == kWorld; }
+
 void DrawSpriteKind(CGraphics& g, int kind, int32_t x, int32_t y, int32_t frame) {
     if (kind < 0 || kind >= kSpriteDrawCount) return;
     const DrawCache& c = Cache();

@@ -76,7 +76,8 @@ Mismatch BoxGap(const Drawn& d, const Rect& box, const char* name) {
 }
 
 std::vector<Fit> FitUpdate(const std::vector<Drawn>& drawn,
-                           const std::vector<std::pair<draw_probe::BoxUse, Rect>>& boxes, int32_t floorTop) {
+                           const std::vector<std::pair<draw_probe::BoxUse, Rect>>& boxes, int32_t floorTop,
+                           int32_t standRow) {
     std::vector<Rect> bounds;
     bounds.reserve(drawn.size());
     for (const Drawn& d : drawn) bounds.push_back(OpaqueBounds(d));
@@ -111,7 +112,9 @@ std::vector<Fit> FitUpdate(const std::vector<Drawn>& drawn,
         int32_t lowest = INT32_MIN;
         Rect all{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
         for (const size_t b : chosen[i]) {
-            const auto& [use, box] = boxes[b];
+            const auto& [use, tested] = boxes[b];
+            Rect box = tested;
+            if (floorTop != 0 && box.top < floorTop) box.bottom = std::min(box.bottom, floorTop);
             keep(BoxGap(drawn[i], box, use == draw_probe::BoxUse::kBody ? "body" : "touch"));
             f.boxesInImage.push_back({use == draw_probe::BoxUse::kBody, Relative(box, drawn[i])});
             lowest = std::max(lowest, box.bottom);
@@ -122,8 +125,10 @@ std::vector<Fit> FitUpdate(const std::vector<Drawn>& drawn,
         if (!Empty(pic)) {
             // Below the lowest box: sunk; above it: floating.
             const Rect rel = Relative(pic, drawn[i]);
-            keep(Mismatch{"feet", 'B', std::abs(pic.bottom - lowest), drawn[i].frame, Relative(all, drawn[i]), rel});
-            if (floorTop != 0) {
+            if (floorTop == 0) {
+                const int32_t feet = std::max(lowest, standRow);
+                keep(Mismatch{"feet", 'B', std::abs(pic.bottom - feet), drawn[i].frame, Relative(all, drawn[i]), rel});
+            } else {
                 const Rect floor = Relative(Rect{pic.left, floorTop, pic.right, floorTop}, drawn[i]);
                 keep(Mismatch{"floor", 'B', std::abs(pic.bottom - floorTop), drawn[i].frame, floor, rel});
             }

@@ -50,7 +50,14 @@ struct Fit {
 // floating above nor sunk below) and, when floorTop is not 0, its lowest row
 // against the floor it stands on. Pictures no box chose (a thread, a glow)
 // come back unchecked.
+//
+// A ground kind's feet belong on the row it stands on (standRow, y plus its
+// standing height; 0 for other kinds), wherever its boxes end: standing on a
+// floor, the floor decides and what of a box lies below the floor top is out
+// of the hero's reach; in the air its feet keep to the standing row when its
+// boxes end above it (a scarecrow's pole, a wooden figure's roots).
 std::vector<Fit> FitUpdate(const std::vector<draw_probe::Drawn>& drawn,
-                           const std::vector<std::pair<draw_probe::BoxUse, platform::Rect>>& boxes, int32_t floorTop);
+                           const std::vector<std::pair<draw_probe::BoxUse, platform::Rect>>& boxes, int32_t floorTop,
+                           int32_t standRow = 0);
 
 }  // namespace kind_fit

@@ -669,7 +669,7 @@ void PaintFrog(Canvas& c, int pose) {
         c.Box(19, 13, 27.5, 16, kFrog.mid);
     } else if (pose == 1) {  // rising: stretched up and ahead, legs trailing
         Limb(c, {12, 18}, {6, 23}, {1, 27}, 4, kFrog.dark);
-        Limb(c, {13, 16}, {5, 19}, {2, 24}, 4, kFrog.mid);
+        Limb(c, {13, 15}, {3, 11}, {2, 22}, 4, kFrog.mid);  // the near leg kicks up behind
         c.Ellipse(19, 13, 9, 6, kFrog.mid);
         c.Ellipse(27, 7, 6, 5, kFrog.mid);
         c.Ellipse(27, 3, 2.5, 2.5, Shade(kYellow, 13));

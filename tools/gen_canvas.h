@@ -100,6 +100,35 @@ struct Canvas {
     void Polygon(std::initializer_list<std::pair<double, double>> pts, uint8_t c);
     // A line of the given width with round ends, as FillCapsule below.
     void Stroke(double x0, double y0, double x1, double y1, double width, uint8_t c);
+    // Every pixel whose centre lies inside the closed polygon (even-odd rule).
+    void Polygon(const double* xs, const double* ys, int n, uint8_t c) {
+        if (n < 3) return;
+        const int y0 = std::max(0, static_cast<int>(std::floor(*std::min_element(ys, ys + n))));
+        const int y1 = std::min(h - 1, static_cast<int>(std::ceil(*std::max_element(ys, ys + n))));
+        std::vector<double> cut;
+        for (int y = y0; y <= y1; ++y) {
+            const double cy = y + 0.5;
+            cut.clear();
+            for (int i = 0, j = n - 1; i < n; j = i++)
+                if ((ys[i] <= cy) != (ys[j] <= cy))
+                    cut.push_back(xs[i] + (cy - ys[i]) * (xs[j] - xs[i]) / (ys[j] - ys[i]));
+            std::sort(cut.begin(), cut.end());
+            for (size_t k = 0; k + 1 < cut.size(); k += 2)
+                Box(static_cast<int>(std::ceil(cut[k] - 0.5)), y, static_cast<int>(std::ceil(cut[k + 1] - 0.5)), y + 1,
+                    c);
+        }
+    }
+    // Figure pixels on the figure's own edge (next to the background or the
+    // frame's border) become the outline colour; the figure does not grow.
+    void InnerOutline(uint8_t bg, uint8_t c) {
+        std::vector<uint8_t> out = px;
+        auto open = [&](int x, int y) { return x < 0 || y < 0 || x >= w || y >= h || At(x, y) == bg; };
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (At(x, y) != bg && (open(x - 1, y) || open(x + 1, y) || open(x, y - 1) || open(x, y + 1)))
+                    out[static_cast<size_t>(y) * w + x] = c;
+        px.swap(out);
+    }
     // Background pixels touching the figure become the outline colour.
     void Outline(uint8_t bg, uint8_t c) {
         std::vector<uint8_t> out = px;
