@@ -294,7 +294,7 @@ TEST_F(Pictures, StandingKindsStandOnTheFloor) {
         {kZombie, 60, {0, 1, 2, 3}},
         {kRed, 96, {0, 1, 2, 3, 4, 5, 6, 7}},
         {kMerman, 63, {0, 1, 2, 3, 4, 5}},
-        {kToad, 31, {0, 1, 2, 3}},
+        {kToad, 31, {0, 2, 3, 4, 6, 7}},  // frames 1 and 5 are its leap
         {kFrog, 16, {0, 3}},
         {kLeaf, 107, {0, 1, 2, 3}},
         {kWar, 59, {0, 1, 2, 3}},

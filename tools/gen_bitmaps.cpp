@@ -442,12 +442,6 @@ std::vector<uint8_t> SpritePicture(const SpriteSet& set, int frame) {
     const int key = set.KeyOf(frame);
     const uint8_t bg = key == 255 ? 255 : 0;
     Canvas c(w, h, bg);
-    if (std::strcmp(set.name, "Ito") == 0) {
-        // A hanging thread: the draws copy it opaque, so it fills its picture.
-        c.Box(0, 0, w, h, Grey(20));
-        c.Box(1, 0, 3, h, Grey(27));
-        return c.px;
-    }
     if (set.kind == SpriteKind::kHero) return HeroPicture(set, frame);
     // The caster's lightning is a hero shot kept among the foes' sets.
     if (set.kind == SpriteKind::kHeroShot || std::strcmp(set.name, "Lightning") == 0)

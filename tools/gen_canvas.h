@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "gen_bitmaps.h"
@@ -94,6 +96,10 @@ struct Canvas {
                 if (!(neg && pos)) Put(x, y, c);
             }
     }
+    // A filled polygon (x, y pairs, closed), as FillPolygon below.
+    void Polygon(std::initializer_list<std::pair<double, double>> pts, uint8_t c);
+    // A line of the given width with round ends, as FillCapsule below.
+    void Stroke(double x0, double y0, double x1, double y1, double width, uint8_t c);
     // Every pixel whose centre lies inside the closed polygon (even-odd rule).
     void Polygon(const double* xs, const double* ys, int n, uint8_t c) {
         if (n < 3) return;
@@ -178,4 +184,17 @@ inline void FillCapsule(Canvas& c, double x0, double y0, double r0, double x1, d
             const double ex = px - t * dx, ey = py - t * dy, r = r0 + (r1 - r0) * t;
             if (ex * ex + ey * ey <= r * r) c.Put(x, y, ink);
         }
+}
+
+inline void Canvas::Polygon(std::initializer_list<std::pair<double, double>> pts, uint8_t c) {
+    double xy[128];
+    int n = 0;
+    for (const auto& [x, y] : pts)
+        if (n < 64) xy[2 * n] = x, xy[2 * n + 1] = y, ++n;
+    FillPolygon(*this, xy, n, c);
+}
+
+inline void Canvas::Stroke(double x0, double y0, double x1, double y1, double width, uint8_t c) {
+    const double r = std::max(0.5, width / 2);
+    FillCapsule(*this, x0, y0, r, x1, y1, r, c);
 }
