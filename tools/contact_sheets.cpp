@@ -181,6 +181,7 @@ Sheet Paint(const std::vector<Cell>& cells, const Color (&palette)[256], const s
         // The frame's own area, the checkerboard under its transparent pixels.
         const std::vector<uint8_t> px = FramePicture(*c.set, c.frame);
         const int fw = c.set->Width(c.frame), fh = c.set->Height(c.frame), key = c.set->KeyOf(c.frame);
+        if (px.size() != static_cast<size_t>(fw) * fh) continue;  // a set no painter draws yet
         for (int py = 0; py < fh; ++py)
             for (int pxl = 0; pxl < fw; ++pxl) {
                 const uint8_t v = px[static_cast<size_t>(py) * fw + pxl];

@@ -2,8 +2,9 @@
 
 // Painters of particular kinds, each for one group of families. A painter
 // that knows the set paints frame into c (already sized and filled with the
-// set's key) and returns true; otherwise it leaves c alone and returns false,
-// and the generic shapes draw the frame.
+// set's key) and returns true; otherwise it leaves c alone and returns false.
+// Every set must be claimed by one of them: the generator fails on a set
+// that none draws.
 #include "engine/sprite_sets.h"
 #include "gen_canvas.h"
 
