@@ -50,13 +50,6 @@ using namespace kind_fit;
 // a sliver off the picture, and room for the rounded ends of drawn shapes.
 constexpr int32_t kSlack = 4;
 
-// Sets whose pictures do not fit their boxes yet, one per line, sorted. Fit a
-// set, then take it off: the test fails on a listed set that fits.
-// clang-format off
-const std::set<std::string> kNotYetFitted = {
-};
-// clang-format on
-
 // Checks that no picture can pass, whatever it shows, because the game's own
 // rules put the box elsewhere: the set, the frame and the box, and the gap
 // that rule leaves at that edge (the slack comes on top; the other edges
@@ -462,12 +455,6 @@ TEST(KindFit, BothFacingsOfAPoseHaveOneSize) {
         for (const auto& [right, left] : pairs) {
             ASSERT_LT(left, set.count) << set.name;
             const bool same = set.Width(right) == set.Width(left) && set.Height(right) == set.Height(left);
-            if (!same && kNotYetFitted.count(set.name)) {
-                std::cout << "not yet fitted: " << set.name << " frames " << right << " and " << left << ": "
-                          << set.Width(right) << "x" << set.Height(right) << " against " << set.Width(left) << "x"
-                          << set.Height(left) << "\n";
-                continue;
-            }
             EXPECT_TRUE(same) << set.name << " frames " << right << " and " << left
                               << " are one pose facing both ways: " << set.Width(right) << "x" << set.Height(right)
                               << " against " << set.Width(left) << "x" << set.Height(left);
@@ -521,7 +508,7 @@ TEST_F(KindPictures, EveryKindFitsItsBoxes) {
     };
     // The table, by family.
     std::map<std::string, std::vector<std::string>> lines;
-    std::set<std::string> failing, fitting;
+    std::set<std::string> failing;
     for (const auto& [key, w] : worst_) {
         const auto& [cls, set] = key;
         std::ostringstream line;
@@ -535,7 +522,7 @@ TEST_F(KindPictures, EveryKindFitsItsBoxes) {
         for (const int32_t f : w.frames) line << " " << f;
         line << "]";
         lines[FamilyOf(cls)].push_back(line.str());
-        (w.miss.gap > kSlack ? failing : fitting).insert(set);
+        if (w.miss.gap > kSlack) failing.insert(set);
     }
     std::ostringstream table;
     if (!detail_.empty()) table << "every frame and check of " << only_ << " (box and picture in image pixels):\n";
@@ -557,13 +544,7 @@ TEST_F(KindPictures, EveryKindFitsItsBoxes) {
             for (const Rect& r : rects) boxes.push_back({std::get<0>(key), std::get<1>(key), r, std::get<2>(key)});
         EXPECT_TRUE(WriteContactSheets(dir, &boxes));
     }
-    for (const std::string& set : failing)
-        EXPECT_TRUE(kNotYetFitted.count(set)) << set << " does not fit its boxes and is not listed as not yet fitted";
-    for (const std::string& set : fitting) {
-        if (!failing.count(set)) {
-            EXPECT_FALSE(kNotYetFitted.count(set)) << set << " fits now: take it off kNotYetFitted";
-        }
-    }
+    for (const std::string& set : failing) ADD_FAILURE() << set << " does not fit its boxes";
 }
 
 }  // namespace
