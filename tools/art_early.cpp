@@ -666,7 +666,7 @@ void PaintFrog(Canvas& c, int pose) {
         c.Ellipse(22, 3.5, 2.6, 2.6, Shade(kYellow, 13));
         c.Put(23, 3, Grey(1));
         Limb(c, {7, 12}, {1, 14}, {8, 15}, 4, kFrog.dark);
-        c.Box(19, 13, 27.5, 16, kFrog.mid);
+        c.Box(19, 13, 27, 16, kFrog.mid);
     } else if (pose == 1) {  // rising: stretched up and ahead, legs trailing
         Limb(c, {12, 18}, {6, 23}, {1, 27}, 4, kFrog.dark);
         Limb(c, {13, 15}, {3, 11}, {2, 22}, 4, kFrog.mid);  // the near leg kicks up behind
