@@ -38,7 +38,7 @@ constexpr int64_t kTitleWaitNs = 3000 * 1000000LL;
 
 class ProbeBackend : public platform::SdlBackend {
 public:
-    int stage = 0;  // 0: title only
+    int stage = 0;   // 0: title only
     int before = 0;  // a stage started first, untimed (0: none)
     int64_t titleNs = 0;
     int64_t tunesUs = -1;
