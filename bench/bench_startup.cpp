@@ -1,7 +1,7 @@
 // Start-up cost of the real program, one fresh process per run, with SDL's
 // dummy video and audio drivers: exec to the first title frame shown, the
-// main-thread time of a stage change, and the peak resident memory on a few
-// stages. Run the repetitions for medians; nothing here checks a figure.
+// main-thread time of a stage change (the first and a later one), and the
+// peak resident memory on a few stages. Run the repetitions for medians; nothing here checks a figure.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -39,7 +39,7 @@ int64_t NowNs() {
 
 // One run of the probe in the data folder, with its own runtime folder so a
 // game already running elsewhere cannot turn it away.
-ProbeRun RunProbe(int stage) {
+ProbeRun RunProbe(int stage, int before = 0) {
     ProbeRun run;
     char runtimeDir[] = "/tmp/morvane-bench-XXXXXX";
     if (!mkdtemp(runtimeDir)) return run;
@@ -52,12 +52,13 @@ ProbeRun RunProbe(int stage) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
-    const std::string stageText = std::to_string(stage);
+    const std::string stageText = std::to_string(stage), beforeText = std::to_string(before);
     std::vector<char*> argv = {const_cast<char*>(MORVANE_PROBE)};
     if (stage != 0) {
         argv.push_back(const_cast<char*>("stage"));
         argv.push_back(const_cast<char*>(stageText.c_str()));
     }
+    if (stage != 0 && before != 0) argv.push_back(const_cast<char*>(beforeText.c_str()));
     argv.push_back(nullptr);
     pid_t pid = 0;
     run.execNs = NowNs();
@@ -101,27 +102,45 @@ void BM_ExecToFirstTitleFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_ExecToFirstTitleFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(15);
 
-// Main-thread time of the music rebuild of a change from the title to the
-// stage (manual time), the whole stage start beside it, and the peak memory
-// of a run that plays on with the stage's music.
-void BM_StageChange(benchmark::State& state) {
+// Main-thread time of the whole stage start of a change from the title to
+// the stage (manual time; the first start loads the sound effects too), the
+// music rebuild beside it, and the peak memory of a run that plays on with
+// the stage's music.
+void StageChange(benchmark::State& state, int before) {
     for (auto _ : state) {
-        const ProbeRun run = RunProbe(static_cast<int>(state.range(0)));
-        if (!run.ok || run.tunesUs < 0) {
+        const ProbeRun run = RunProbe(static_cast<int>(state.range(0)), before);
+        if (!run.ok || run.stageUs < 0) {
             g_probeFailed = true;
             state.SkipWithError("the probe did not reach the stage");
             return;
         }
-        state.SetIterationTime(static_cast<double>(run.tunesUs) * 1e-6);
-        state.counters["stage_start_ms"] = static_cast<double>(run.stageUs) / 1000.0;
+        state.SetIterationTime(static_cast<double>(run.stageUs) * 1e-6);
+        state.counters["tunes_ms"] = static_cast<double>(run.tunesUs) / 1000.0;
         state.counters["peak_MiB"] = static_cast<double>(run.maxRssKb) / 1024.0;
         // 1 where music played (no soundfont: 0, and the change came unhurried).
         state.counters["title_tune"] = run.titleTune;
         state.counters["stage_tune"] = run.stageTune;
     }
 }
+
+void BM_StageChange(benchmark::State& state) { StageChange(state, 0); }
 BENCHMARK(BM_StageChange)
     ->Arg(1)
+    ->Arg(32)
+    ->Arg(41)
+    ->Arg(48)
+    ->Arg(49)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(5);
+
+// A later change: stage 2 (or 1) was started first, the effects are in.
+void BM_LaterStageChange(benchmark::State& state) { StageChange(state, state.range(0) == 2 ? 1 : 2); }
+BENCHMARK(BM_LaterStageChange)
+    ->Arg(1)
+    ->Arg(32)
+    ->Arg(41)
     ->Arg(48)
     ->Arg(49)
     ->UseManualTime()

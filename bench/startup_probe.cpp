@@ -4,6 +4,8 @@
 //   morvane_startup_probe stage N    then, once the title tune plays (3 s at
 //                                    most), changes to stage N, plays on for
 //                                    a while with music and quits
+//   morvane_startup_probe stage N M  the same, but the stage start timed is a
+//                                    later one: stage M starts first
 //
 // Prints one line: the monotonic time (ns) at which the first title frame was
 // presented, the main-thread time (us) of the stage's music rebuild and of the
@@ -36,7 +38,8 @@ constexpr int64_t kTitleWaitNs = 3000 * 1000000LL;
 
 class ProbeBackend : public platform::SdlBackend {
 public:
-    int stage = 0;  // 0: title only
+    int stage = 0;   // 0: title only
+    int before = 0;  // a stage started first, untimed (0: none)
     int64_t titleNs = 0;
     int64_t tunesUs = -1;
     int64_t stageUs = -1;
@@ -75,6 +78,10 @@ private:
     }
 
     void ChangeStage() {
+        if (before != 0) {
+            g_stageNumber = before;
+            g_menu.StartStage();
+        }
         g_stageNumber = stage;
         int64_t t = NowNs();
         RebuildStageMusic();
@@ -97,8 +104,9 @@ private:
 
 int main(int argc, char** argv) {
     ProbeBackend backend;
-    if (argc == 3 && std::strcmp(argv[1], "stage") == 0) backend.stage = std::atoi(argv[2]);
-    if (backend.stage < 0 || backend.stage > 50) return 2;
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "stage") == 0) backend.stage = std::atoi(argv[2]);
+    if (argc == 4) backend.before = std::atoi(argv[3]);
+    if (backend.stage < 0 || backend.stage > 50 || backend.before < 0 || backend.before > 50) return 2;
     platform::SetBackend(&backend);
     const int code = WinMain();
     platform::ClearBackend();

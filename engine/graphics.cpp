@@ -104,13 +104,15 @@ int32_t CGraphics::CreateSurface(SurfacePtr* where, int32_t width, int32_t heigh
     return 1;
 }
 
+bool CGraphics::ReadPicture(const char* path) {
+    return platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxBitmapBytes, fileBytes_) &&
+           platform::DecodeBmp(fileBytes_.data(), fileBytes_.size(), picture_);
+}
+
 void CGraphics::LoadBmpToSurface(platform::Surface* surface, const char* path, int32_t x, int32_t y, int32_t width,
                                  int32_t height) {
-    if (!surface || !path) return;
-    std::vector<uint8_t> bytes;
-    if (!platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxBitmapBytes, bytes)) return;
-    platform::Bitmap bmp;
-    if (!platform::DecodeBmp(bytes.data(), bytes.size(), bmp)) return;
+    if (!surface || !path || !ReadPicture(path)) return;
+    const platform::Bitmap& bmp = picture_;
     const Rect dest{x, y, x + width, y + height};
     if (bmp.width == width && bmp.height == height && x >= 0 && y >= 0 && x + width <= surface->Width() &&
         y + height <= surface->Height()) {
@@ -171,24 +173,65 @@ void CGraphics::CopyWhole(platform::Surface* dst, const platform::Surface* src) 
 // --- Stage backgrounds and the scene -------------------------------------------
 
 void CGraphics::LoadStageBackgrounds() {
-    if (!slot[kSceneSlot]) CreateSurface(&slot[kSceneSlot], platform::kScreenW, platform::kScreenH);
+    // A screen surface kept from the stage before, blank as a new one would be.
+    const auto takeScreen = [this](SurfacePtr* where) {
+        for (SurfacePtr& spare : spareScreens_) {
+            if (!spare) continue;
+            *where = std::move(spare);
+            platform::Fill(**where, nullptr, 0);
+            return;
+        }
+        CreateSurface(where, platform::kScreenW, platform::kScreenH);
+    };
+    const bool freshScene = !slot[kSceneSlot];
+    if (freshScene) takeScreen(&slot[kSceneSlot]);
     const int32_t stage = g_stageNumber;
     const int32_t count = StagePanelCount(stage);
     if (count == 0) return;
+    // Panels that share a file are read once: the later ones are copies.
+    const auto loadedAs = [stage](int32_t file, int32_t before) {
+        for (int32_t j = 0; j < before; ++j)
+            if (StagePanelFile(stage, j) == file) return j;
+        return -1;
+    };
     char path[64];
     for (int32_t i = 0; i < count; ++i) {
         SurfacePtr* panel = &slot[kFirstPanelSlot + i];
-        CreateSurface(panel, platform::kScreenW, platform::kScreenH);
-        std::snprintf(path, sizeof path, "bmp\\stage%d\\%d.bmp", stage, StagePanelFile(stage, i));
+        takeScreen(panel);
+        const int32_t file = StagePanelFile(stage, i);
+        if (const int32_t same = loadedAs(file, i); same >= 0) {
+            CopyWhole(panel->get(), slot[kFirstPanelSlot + same].get());
+            continue;
+        }
+        std::snprintf(path, sizeof path, "bmp\\stage%d\\%d.bmp", stage, file);
         LoadBmpToSurface(panel->get(), path, 0, 0, platform::kScreenW, platform::kScreenH);
     }
-    std::snprintf(path, sizeof path, "bmp\\stage%d\\%d.bmp", stage, StageOpeningPanel(stage));
+    const int32_t opening = StageOpeningPanel(stage);
+    // A blank scene is a copy of its panel, even when the file could not be read.
+    if (const int32_t same = loadedAs(opening, count); freshScene && same >= 0) {
+        CopyWhole(slot[kSceneSlot].get(), slot[kFirstPanelSlot + same].get());
+        return;
+    }
+    std::snprintf(path, sizeof path, "bmp\\stage%d\\%d.bmp", stage, opening);
     LoadBmpToSurface(slot[kSceneSlot].get(), path, 0, 0, platform::kScreenW, platform::kScreenH);
 }
 
 void CGraphics::ReleaseStageBackgrounds() {
-    for (int i = kFirstPanelSlot; i < kFirstPanelSlot + kPanelSlotCount; ++i) slot[i].reset();
-    slot[kSceneSlot].reset();
+    // The slots empty as the panels go; their memory waits for the next stage.
+    const auto keep = [this](SurfacePtr& s) {
+        if (!s || s->Width() != platform::kScreenW || s->Height() != platform::kScreenH) {
+            s.reset();
+            return;
+        }
+        for (SurfacePtr& spare : spareScreens_) {
+            if (spare) continue;
+            spare = std::move(s);
+            return;
+        }
+        s.reset();
+    };
+    for (int i = kFirstPanelSlot; i < kFirstPanelSlot + kPanelSlotCount; ++i) keep(slot[i]);
+    keep(slot[kSceneSlot]);
 }
 
 void CGraphics::RestoreScene() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "engine/sprite_sets.h"
 #include "platform/platform.h"
@@ -98,7 +99,16 @@ private:
     // One hero-shaped menu cursor: frame of a set, stretched into its rectangle.
     void DrawMenuCursor(platform::Rect& rect, int32_t height, const char* set, int32_t frame);
 
+    // Reads a picture into picture_ through the buffers kept for it.
+    bool ReadPicture(const char* path);
+
     SurfacePtr backBuffer_;
+    // Kept across loads, so a stage change touches no fresh memory: the file
+    // read, its decoded picture, and the screen-sized panels and scene of the
+    // stage before.
+    std::vector<uint8_t> fileBytes_;
+    platform::Bitmap picture_;
+    SurfacePtr spareScreens_[kPanelSlotCount + 1];
     bool inText_ = false;
     const char* title[50];
     const char* label[50];

@@ -7,6 +7,14 @@
 
 SoundPlayer g_soundPlayer;
 
+namespace {
+
+// The file image of the effect being read, kept from one file to the next so
+// the 24 reads of a first stage start do not each touch fresh memory.
+std::vector<uint8_t> s_waveImage;
+
+}  // namespace
+
 const char* const g_waveFiles[kWaveSlots] = {
     "wave\\WHIP.wav",         "wave\\DEAD.wav",     "wave\\HIT.wav",           "wave\\HIT.wav",
     "wave\\NOKEZORI.wav",     "wave\\CLEAR.wav",    "wave\\PASYA.wav",         "wave\\PASYA.wav",
@@ -41,7 +49,7 @@ void SoundPlayer::ReadWaveFile(const char* path) {
     format = WaveFormat{};
     dataSize = 0;
     data.clear();
-    std::vector<uint8_t> image;
+    std::vector<uint8_t>& image = s_waveImage;
     if (!path || !platform::ReadDataFile(platform::ResolveDataPath(path).c_str(), platform::kMaxWaveBytes, image))
         return;
     WaveImage wave{};
@@ -63,8 +71,13 @@ void SoundPlayer::LoadWave(const char* path, int32_t slot) {
         const platform::PcmFormat pcm{format.channels, format.samplesPerSec, format.bitsPerSample};
         buffers[slot] = b->CreateSound(pcm, data.data(), data.size());
     }
+    // Dropped once copied; the memory is kept for the next effect's samples,
+    // up to the last slot.
     data.clear();
-    data.shrink_to_fit();
+    if (slot == kWaveSlots - 1) {
+        data.shrink_to_fit();
+        s_waveImage = std::vector<uint8_t>();
+    }
 }
 
 void SoundPlayer::PlayAt(int32_t slot, int32_t x) {

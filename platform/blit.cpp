@@ -2,6 +2,10 @@
 
 #include "platform.h"
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace platform {
 
 Surface::Surface(int width, int height)
@@ -16,6 +20,58 @@ bool Valid(const Rect& r, int w, int h) {
 }
 
 Rect Whole(const Surface& s) { return Rect{0, 0, s.Width(), s.Height()}; }
+
+// One row of a keyed copy without a branch per pixel, sixteen or thirty-two
+// at a time: the key's pixels keep what the destination held.
+void KeyedTail(uint8_t* out, const uint8_t* in, int x, int n, uint8_t key) {
+    for (; x < n; ++x) {
+        const uint8_t v = in[x];
+        const auto keep = static_cast<uint8_t>(-static_cast<int>(v == key));  // 0xFF on the key
+        out[x] = static_cast<uint8_t>((out[x] & keep) | (v & ~keep));
+    }
+}
+
+#if defined(__x86_64__)
+void KeyedRowSse2(uint8_t* out, const uint8_t* in, int n, uint8_t key) {
+    const __m128i k = _mm_set1_epi8(static_cast<char>(key));
+    int x = 0;
+    for (; x + 16 <= n; x += 16) {
+        const __m128i src = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x));
+        const __m128i dst = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + x));
+        const __m128i keyed = _mm_cmpeq_epi8(src, k);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x),
+                         _mm_or_si128(_mm_and_si128(keyed, dst), _mm_andnot_si128(keyed, src)));
+    }
+    KeyedTail(out, in, x, n, key);
+}
+
+__attribute__((target("avx2"))) void KeyedRowAvx2(uint8_t* out, const uint8_t* in, int n, uint8_t key) {
+    const __m256i k = _mm256_set1_epi8(static_cast<char>(key));
+    int x = 0;
+    for (; x + 32 <= n; x += 32) {
+        const __m256i src = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in + x));
+        const __m256i dst = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out + x));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x),
+                            _mm256_blendv_epi8(src, dst, _mm256_cmpeq_epi8(src, k)));
+    }
+    if (x + 16 <= n) {
+        KeyedRowSse2(out + x, in + x, n - x, key);
+        return;
+    }
+    KeyedTail(out, in, x, n, key);
+}
+
+void KeyedRow(uint8_t* out, const uint8_t* in, int n, uint8_t key) {
+    using Row = void (*)(uint8_t*, const uint8_t*, int, uint8_t);
+    static const Row row = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2") ? KeyedRowAvx2 : KeyedRowSse2;
+    }();
+    row(out, in, n, key);
+}
+#else
+void KeyedRow(uint8_t* out, const uint8_t* in, int n, uint8_t key) { KeyedTail(out, in, 0, n, key); }
+#endif
 
 }  // namespace
 
@@ -34,9 +90,7 @@ bool Blit(Surface& dst, const Rect* dstRect, const Surface& src, const Rect* src
             if (key < 0) {
                 std::memcpy(out, in, static_cast<size_t>(dw));
             } else {
-                const uint8_t k = static_cast<uint8_t>(key);
-                for (int x = 0; x < dw; ++x)
-                    if (in[x] != k) out[x] = in[x];
+                KeyedRow(out, in, dw, static_cast<uint8_t>(key));
             }
         }
         return true;

@@ -15,10 +15,18 @@ namespace {
 uint32_t U16(const uint8_t* p) { return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8); }
 uint32_t U32(const uint8_t* p) { return U16(p) | (U16(p + 2) << 16); }
 
-// RLE8 into a bottom-up buffer of width x height, zero-filled beforehand.
-// A stream that runs out before its end marker, or that writes past the
-// picture, is damaged.
+// An RLE8 stream's runs hold at most 255 pixels in 2 bytes; a header claiming
+// far more pixels than its stream could fill is damaged, and would otherwise
+// cost memory and time the file never paid for. Up to a screenful is always
+// allowed, so that a mostly empty small picture stays readable.
+constexpr size_t kRle8PixelsPerByte = 128;
+constexpr size_t kRle8FreePixels = 640 * 480;
+
+// RLE8 into a top-down buffer of width x height, zero-filled beforehand (the
+// stream runs bottom-up). A stream that runs out before its end marker, or
+// that writes past the picture, is damaged.
 bool DecodeRle8(const uint8_t* p, size_t n, int width, int height, std::vector<uint8_t>& rows) {
+    const auto at = [&](int x, int y) { return &rows[static_cast<size_t>(height - 1 - y) * width + x]; };
     size_t i = 0;
     int x = 0, y = 0;
     for (;;) {
@@ -27,7 +35,7 @@ bool DecodeRle8(const uint8_t* p, size_t n, int width, int height, std::vector<u
         i += 2;
         if (count > 0) {
             if (y >= height || x + count > width) return false;
-            std::memset(&rows[static_cast<size_t>(y) * width + x], value, count);
+            std::memset(at(x, y), value, count);
             x += count;
             continue;
         }
@@ -49,7 +57,7 @@ bool DecodeRle8(const uint8_t* p, size_t n, int width, int height, std::vector<u
             default: {  // a run of literal pixels, padded to a word
                 const size_t len = value;
                 if (i + len > n || y >= height || x + static_cast<int>(len) > width) return false;
-                std::memcpy(&rows[static_cast<size_t>(y) * width + x], p + i, len);
+                std::memcpy(at(x, y), p + i, len);
                 x += static_cast<int>(len);
                 i += len + (len & 1);
                 break;
@@ -94,20 +102,16 @@ bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out) {
     const size_t stride = (w + 3) & ~static_cast<size_t>(3);
     // The last row may lack its padding; anything shorter is cut off.
     if (compression == 0 && stride * (h - 1) + w > avail) return false;
-    std::vector<uint8_t> rows(w * h, 0);  // as stored, bottom-up unless topDown
+    if (compression == 1 && w * h > kRle8FreePixels && w * h / kRle8PixelsPerByte > avail) return false;
+    // Straight into out, top-down; its buffer is reused from the last picture.
+    out.pixels.assign(w * h, 0);
     if (compression == 0) {
-        for (size_t r = 0; r < h; ++r) std::memcpy(&rows[r * w], pix + r * stride, w);
-    } else if (!DecodeRle8(pix, avail, width, height, rows)) {
+        for (size_t r = 0; r < h; ++r) std::memcpy(&out.pixels[r * w], pix + (topDown ? r : h - 1 - r) * stride, w);
+    } else if (!DecodeRle8(pix, avail, width, height, out.pixels)) {
         return false;
     }
-
     out.width = width;
     out.height = height;
-    out.pixels.resize(w * h);
-    for (size_t r = 0; r < h; ++r) {
-        const size_t from = topDown ? r : h - 1 - r;
-        std::memcpy(&out.pixels[r * w], &rows[from * w], w);
-    }
     out.paletteCount = static_cast<int>(colours);
     for (uint32_t c = 0; c < 256; ++c) {
         if (c < colours) {

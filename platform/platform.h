@@ -184,7 +184,8 @@ constexpr int64_t kMaxBitmapPixels = 4096 * 4096;
 
 // Decodes an 8-bit BI_RGB (bottom-up or top-down) or RLE8 bitmap held in
 // memory. Any other or damaged file returns false and leaves out unspecified;
-// it never reads outside data.
+// it never reads outside data. An RLE8 header claiming far more pixels than
+// its stream could fill counts as damaged. out's pixel buffer is reused.
 bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out);
 // Maps a game path ('\' or '/' separated, any letter case) onto an existing
 // file below the working directory, matching each component without regard

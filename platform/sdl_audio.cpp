@@ -11,12 +11,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <future>
 #include <map>
 #include <mutex>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "data_file.h"
@@ -26,13 +31,96 @@
 
 namespace platform {
 
+namespace {
+
+// An effect's samples in the device's format, cut to what they hold.
+struct Converted {
+    Uint8* samples = nullptr;  // SDL_malloc'd
+    int length = 0;
+};
+
+// One thread converting effects in the order they come; a thread each would
+// cost more to start than some conversions take.
+class Converter {
+public:
+    ~Converter() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_one();
+        if (thread_.joinable()) thread_.join();
+    }
+    template <typename Job>
+    std::future<Converted> Add(Job&& job) {
+        std::packaged_task<Converted()> task(std::forward<Job>(job));
+        std::future<Converted> done = task.get_future();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            jobs_.push_back(std::move(task));
+            if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
+        }
+        wake_.notify_one();
+        return done;
+    }
+
+private:
+    void Run() {
+        for (;;) {
+            std::packaged_task<Converted()> task;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                wake_.wait(lock, [this] { return stop_ || !jobs_.empty(); });
+                if (jobs_.empty()) return;
+                task = std::move(jobs_.front());
+                jobs_.pop_front();
+            }
+            task();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::packaged_task<Converted()>> jobs_;
+    bool stop_ = false;
+    std::thread thread_;
+};
+
+// A sound buffer: its samples are converted on the converter's thread, so a
+// stage start is not held up by them; the chunk is made at the first need.
+struct Effect {
+    std::future<Converted> converting;
+    Mix_Chunk* chunk = nullptr;
+
+    Mix_Chunk* Ready() {
+        if (!converting.valid()) return chunk;
+        const Converted c = converting.get();
+        if (c.samples) {
+            chunk = Mix_QuickLoad_RAW(c.samples, static_cast<Uint32>(c.length));
+            if (chunk)
+                chunk->allocated = 1;  // the samples go with the chunk
+            else
+                SDL_free(c.samples);
+        }
+        return chunk;
+    }
+    void Free() {
+        if (Ready()) Mix_FreeChunk(chunk);
+        chunk = nullptr;
+    }
+};
+
+}  // namespace
+
 struct SdlBackend::Audio {
     std::mutex mutex;
     bool tried = false;
     bool open = false;
     bool subsystemUp = false;
     int channels = 2;  // of the device, whose samples are signed 16-bit
-    std::map<uint32_t, Mix_Chunk*> chunks;
+    std::map<uint32_t, Effect> chunks;
+    int mixerChannels = 0;
+    Converter converter;  // last: it finishes before the chunks go
     uint32_t nextSound = 1;
     std::map<uint32_t, std::vector<uint8_t>> tunes;
     uint32_t nextMusic = 1;
@@ -41,15 +129,10 @@ struct SdlBackend::Audio {
 
 namespace {
 
-void Put16(std::vector<uint8_t>& v, uint32_t x) {
-    v.push_back(static_cast<uint8_t>(x));
-    v.push_back(static_cast<uint8_t>(x >> 8));
-}
-
-void Put32(std::vector<uint8_t>& v, uint32_t x) {
-    Put16(v, x & 0xFFFF);
-    Put16(v, x >> 16);
-}
+// How many times its file's samples an effect may grow by on the device: on
+// 44.1 kHz stereo, 8-bit mono at 11025 Hz grows 16 times and at 8000 Hz 22
+// times; at 1000 Hz it would grow 176 times.
+constexpr double kMaxGrowth = 32.0;
 
 bool Readable(const std::string& path) { return ::access(path.c_str(), R_OK) == 0; }
 
@@ -138,7 +221,7 @@ void SdlBackend::CloseAudio() {
             audio_->synth.Shutdown();
             audio_->tunes.clear();
             Mix_HaltChannel(-1);
-            for (auto& [id, c] : audio_->chunks) Mix_FreeChunk(c);
+            for (auto& [id, e] : audio_->chunks) e.Free();
             audio_->chunks.clear();
             Mix_CloseAudio();
             if (audioTrace) audioTrace("device closed");
@@ -158,32 +241,67 @@ uint32_t SdlBackend::CreateSound(const PcmFormat& format, const uint8_t* data, s
         return 0;
     const uint32_t blockAlign = format.channels * (format.bitsPerSample / 8u);
     if (bytes < blockAlign || bytes > 0x7FFFFFF0u) return 0;
-    const auto dataBytes = static_cast<uint32_t>(bytes - bytes % blockAlign);
-    // Hand the mixer a plain RIFF image so that it converts the samples to
-    // the device's format itself.
-    std::vector<uint8_t> wav;
-    wav.reserve(44 + dataBytes);
-    wav.insert(wav.end(), {'R', 'I', 'F', 'F'});
-    Put32(wav, 36 + dataBytes);
-    wav.insert(wav.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    Put32(wav, 16);
-    Put16(wav, 1);
-    Put16(wav, format.channels);
-    Put32(wav, format.sampleRate);
-    Put32(wav, format.sampleRate * blockAlign);
-    Put16(wav, blockAlign);
-    Put16(wav, format.bitsPerSample);
-    wav.insert(wav.end(), {'d', 'a', 't', 'a'});
-    Put32(wav, dataBytes);
-    wav.insert(wav.end(), data, data + dataBytes);
-    SDL_RWops* rw = SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size()));
-    if (!rw) return 0;
-    Mix_Chunk* chunk = Mix_LoadWAV_RW(rw, 1);
-    if (!chunk) return 0;
+    const auto dataBytes = static_cast<int>(bytes - bytes % blockAlign);
+    // Converted once to the device's own format, by the same SDL conversion
+    // the mixer's WAVE loader would run, but off this thread and into a
+    // buffer cut to what it holds.
+    int rate = 0, channels = 0;
+    Uint16 deviceFormat = 0;
+    Mix_QuerySpec(&rate, &deviceFormat, &channels);
+    SDL_AudioCVT cvt;
+    const SDL_AudioFormat from = format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+    if (SDL_BuildAudioCVT(&cvt, from, static_cast<Uint8>(format.channels), static_cast<int>(format.sampleRate),
+                          deviceFormat, static_cast<Uint8>(channels), rate) < 0)
+        return 0;
+    // What a short effect becomes must stay a small multiple of what its file
+    // held: a low rate stretched to the device's would cost memory and time
+    // out of all proportion, so such an effect stays silent.
+    const uint64_t work = uint64_t{static_cast<uint32_t>(dataBytes)} * static_cast<uint32_t>(cvt.len_mult);
+    const double grown = cvt.len_ratio * dataBytes;
+    if (grown > kMaxGrowth * dataBytes || work > 0x7FFFFFF0u) {
+        std::fprintf(stderr,
+                     "morvane: a sound effect of %d bytes at %u Hz would take %.0f bytes on the device; left "
+                     "silent\n",
+                     dataBytes, format.sampleRate, grown);
+        return 0;
+    }
+    // The work buffer is the worker's to make: a fresh one is many pages.
+    std::vector<uint8_t> input(data, data + dataBytes);
+    std::future<Converted> converting = audio_->converter.Add([cvt, work, in = std::move(input)]() mutable {
+        cvt.buf = static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(work)));
+        if (!cvt.buf) return Converted{};
+        std::memcpy(cvt.buf, in.data(), in.size());
+        cvt.len = static_cast<int>(in.size());
+        int length = cvt.len;
+        if (cvt.needed) {
+            if (SDL_ConvertAudio(&cvt) < 0) {
+                SDL_free(cvt.buf);
+                return Converted{};
+            }
+            length = cvt.len_cvt;
+        }
+        Uint8* samples = cvt.buf;
+        if (auto* cut = static_cast<Uint8*>(SDL_realloc(samples, static_cast<size_t>(length > 0 ? length : 1))))
+            samples = cut;
+        return Converted{samples, length};
+    });
     const uint32_t id = audio_->nextSound++;
-    if (Mix_AllocateChannels(-1) < static_cast<int>(id)) Mix_AllocateChannels(static_cast<int>(id));
-    audio_->chunks[id] = chunk;
+    // Each change of the channel count waits for the device; grow in steps.
+    if (audio_->mixerChannels < static_cast<int>(id)) {
+        audio_->mixerChannels = std::max(static_cast<int>(id), std::max(2 * audio_->mixerChannels, 32));
+        Mix_AllocateChannels(audio_->mixerChannels);
+    }
+    audio_->chunks[id].converting = std::move(converting);
     return id;
+}
+
+std::vector<uint8_t> SdlBackend::SoundSamples(uint32_t sound) {
+    if (!audio_) return {};
+    std::lock_guard<std::mutex> lock(audio_->mutex);
+    auto it = audio_->chunks.find(sound);
+    if (it == audio_->chunks.end() || !it->second.Ready()) return {};
+    const Mix_Chunk* c = it->second.chunk;
+    return std::vector<uint8_t>(c->abuf, c->abuf + c->alen);
 }
 
 void SdlBackend::DestroySound(uint32_t sound) {
@@ -192,7 +310,7 @@ void SdlBackend::DestroySound(uint32_t sound) {
     auto it = audio_->chunks.find(sound);
     if (it == audio_->chunks.end()) return;
     Mix_HaltChannel(static_cast<int>(sound - 1));
-    Mix_FreeChunk(it->second);
+    it->second.Free();
     audio_->chunks.erase(it);
 }
 
@@ -214,8 +332,8 @@ void SdlBackend::PlaySound(uint32_t sound) {
     auto it = audio_->chunks.find(sound);
     if (it == audio_->chunks.end()) return;
     const int channel = static_cast<int>(sound - 1);
-    if (Mix_Playing(channel)) return;
-    Mix_PlayChannel(channel, it->second, 0);
+    if (Mix_Playing(channel) || !it->second.Ready()) return;
+    Mix_PlayChannel(channel, it->second.chunk, 0);
 }
 
 bool SdlBackend::IsSoundPlaying(uint32_t sound) {

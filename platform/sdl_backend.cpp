@@ -111,8 +111,15 @@ bool SdlBackend::OpenDisplay() {
     if (!window_) return false;
     SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
     SDL_ShowWindow(window_);
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    // The frame is drawn on the CPU and only scaled up here, which SDL's own
+    // renderer does alike and at once, where setting up a GL one can take
+    // half a second (far longer with a software GL). A renderer the player
+    // names in SDL_RENDER_DRIVER is still taken, and GL is the fall-back.
+    const bool named = SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr;
+    if (!named) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer_ = SDL_CreateRenderer(window_, -1, named ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE);
+    if (!renderer_)
+        renderer_ = SDL_CreateRenderer(window_, -1, named ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED);
     if (!renderer_) {
         error_ = std::string("no renderer (") + SDL_GetError() + ")";
         return false;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "platform.h"
 
@@ -61,6 +62,8 @@ public:
     // stopped", "synthesizer deleted", "device closed"), for tests; may be
     // called on the soundfont loader's thread.
     std::function<void(const char*)> audioTrace;
+    // A sound buffer's samples as the device plays them, for tests.
+    std::vector<uint8_t> SoundSamples(uint32_t sound);
     // ---- end of audio ----
 
     // Exposed for the benchmark: palette lookup of one frame into 32-bit pixels.

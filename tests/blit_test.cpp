@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <random>
+
 #include "platform/platform.h"
 
 using platform::Blit;
@@ -126,4 +129,35 @@ TEST(Blit, FillFollowsTheSameRules) {
     const Rect outside{3, 3, 6, 5};
     EXPECT_FALSE(Fill(s, &outside, 1));
     EXPECT_EQ(s.Row(4)[4], 0);
+}
+
+// The keyed copy against the plain per-pixel rule, over random sprites with
+// runs of key, at random sizes and places (row ends included), both keys.
+TEST(Blit, KeyedCopyMatchesThePixelByPixelRule) {
+    std::mt19937 rng(25);
+    const auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int round = 0; round < 400; ++round) {
+        platform::Surface src(pick(1, 70), pick(1, 20));
+        const uint8_t key = round % 2 ? 255 : 0;
+        src.SetColorKey(key);
+        for (int y = 0; y < src.Height(); ++y)
+            for (int x = 0; x < src.Width(); ++x)
+                src.Row(y)[x] = pick(0, 2) == 0 ? key : static_cast<uint8_t>(pick(0, 255));
+        platform::Surface dst(80, 24);
+        for (int y = 0; y < dst.Height(); ++y)
+            for (int x = 0; x < dst.Width(); ++x) dst.Row(y)[x] = static_cast<uint8_t>(pick(0, 255));
+        const int l = pick(0, src.Width() - 1), t = pick(0, src.Height() - 1);
+        const platform::Rect s{l, t, pick(l + 1, src.Width()), pick(t + 1, src.Height())};
+        const int w = s.right - s.left, h = s.bottom - s.top;
+        const int dx = pick(0, dst.Width() - w), dy = pick(0, dst.Height() - h);
+        const platform::Rect d{dx, dy, dx + w, dy + h};
+        platform::Surface want = dst;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (const uint8_t v = src.Row(s.top + y)[s.left + x]; v != key) want.Row(dy + y)[dx + x] = v;
+        ASSERT_TRUE(platform::Blit(dst, &d, src, &s, true));
+        for (int y = 0; y < dst.Height(); ++y)
+            ASSERT_EQ(0, std::memcmp(dst.Row(y), want.Row(y), static_cast<size_t>(dst.Width())))
+                << "round " << round << ", row " << y;
+    }
 }

@@ -97,6 +97,50 @@ TEST(BmpDecode, ReadsRle8AndRejectsOverruns) {
     EXPECT_FALSE(Decode(cut, b));
 }
 
+namespace {
+
+// A 16-colour RLE8 file of the given size around a stream.
+std::vector<uint8_t> Rle8File(int w, int h, const std::vector<uint8_t>& stream) {
+    std::vector<uint8_t> file = Bmp(4, 2, std::vector<uint8_t>(8, 0));
+    const size_t at = 14 + 40 + 16 * 4;
+    file.resize(at);
+    Put32(file, 10, static_cast<uint32_t>(at));
+    Put32(file, 18, static_cast<uint32_t>(w));
+    Put32(file, 22, static_cast<uint32_t>(h));
+    Put32(file, 30, 1);
+    Put32(file, 46, 16);
+    file.insert(file.end(), stream.begin(), stream.end());
+    Put32(file, 2, static_cast<uint32_t>(file.size()));
+    return file;
+}
+
+}  // namespace
+
+TEST(BmpDecode, Rle8HeaderClaimingFarMoreThanItsStreamIsRefused) {
+    // 1 KiB of file claiming 4096 x 4096, a sound stream of full rows: no
+    // 16 MiB picture is made of it.
+    std::vector<uint8_t> runs;
+    while (runs.size() + 34 <= 1024 - 14 - 40 - 64 - 2) {
+        for (int i = 0; i < 16; ++i) runs.insert(runs.end(), {255, 7});
+        runs.insert(runs.end(), {0, 0});
+    }
+    runs.insert(runs.end(), {0, 1});
+    const std::vector<uint8_t> claim = Rle8File(4096, 4096, runs);
+    EXPECT_LE(claim.size(), 1024u);
+    platform::Bitmap b;
+    EXPECT_FALSE(Decode(claim, b));
+
+    // A blank screen needs only its line ends, and still reads; so does a
+    // small picture after it, in the buffer the big one left.
+    std::vector<uint8_t> blank;
+    for (int y = 0; y < 480; ++y) blank.insert(blank.end(), {0, 0});
+    blank.insert(blank.end(), {0, 1});
+    ASSERT_TRUE(Decode(Rle8File(640, 480, blank), b));
+    EXPECT_EQ(b.pixels, std::vector<uint8_t>(640 * 480, 0));
+    ASSERT_TRUE(Decode(Rle8File(3, 1, {3, 5, 0, 1}), b));
+    EXPECT_EQ(b.pixels, (std::vector<uint8_t>{5, 5, 5}));
+}
+
 TEST(BmpDecode, RejectsMalformedFiles) {
     const std::vector<uint8_t> good = Bmp(8, 8, std::vector<uint8_t>(64, 5));
     platform::Bitmap b;
