@@ -13,7 +13,7 @@ int32_t HeroDamage(int32_t frontIndex, int32_t a) {
 }
 
 int32_t HeroScreenXFor(int32_t x) {
-    const int64_t endX = g_stage.GetEndX();
+    const int64_t endX = g_stageEndX;
     if (x > 320 && x < endX - 280) return 320;
     if (x <= 320) return x;
     return static_cast<int32_t>(x + 600 - endX);

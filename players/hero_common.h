@@ -11,11 +11,10 @@
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
 #include "engine/sound.h"
+#include "engine/stage_floor.h"
 #include "players/damage.h"
 #include "players/hero_body.h"
 #include "players/hero_start.h"
-#include "stages/stage.h"
-#include "stages/stage_floor.h"
 
 // The rest of a hero's constants (its ground geometry is its HeroBody).
 struct HeroTraits {
@@ -65,7 +64,7 @@ bool HeroReadKeys(H& h, uint32_t& held, uint32_t& pressed, uint32_t& released) {
 // scroll request.
 template <class H>
 void HeroMove(H& h, const HeroBody& body) {
-    const int32_t endX = g_stage.GetEndX();
+    const int32_t endX = g_stageEndX;
     const int32_t left = (h.facing == 0 && h.knockedBack == 0) || (h.facing == 1 && h.knockedBack != 0);
     const int32_t oldX = h.x;
     const HeroStepResult step = HeroStepX(g_stageFloor, h.x, h.y, left, body.leastX, endX);
@@ -149,7 +148,8 @@ bool HeroCannotBeHurt(const H& h) {
     return (g_damageRule == 0 && h.invulnerable != 0) || h.knockedBack != 0 || h.hp <= 0 || h.dead != 0;
 }
 
-// Death by falling or by hit points, the countdown and the stage restart.
+// Death by falling or by hit points, the countdown and the stage restart (the
+// frame loop places the stage's objects again on the request).
 template <class H>
 void HeroCheckDeath(H& h) {
     if (h.y < 480 && (h.knockedBack != 0 || h.hp >= 1)) return;
@@ -164,7 +164,7 @@ void HeroCheckDeath(H& h) {
         h = H();
         g_graphics.RestoreScene();
         g_graphics.ResetLifeBar();
-        g_stage.PlaceObjects();
+        g_stageRestartRequest = 1;
     }
 }
 

@@ -31,6 +31,13 @@ decltype(auto) WithHero(int32_t index, F&& f) {
 
 }  // namespace
 
+PlayerFront::PlayerFront() : selected_(2) { Select(selected_); }
+
+void PlayerFront::Select(int32_t index) {
+    selected_ = index;
+    g_heroX = WithHero(selected_, [](auto& hero) { return &hero.x; });
+}
+
 void PlayerFront::Reset() {
     WithHero(selected_, [](auto& hero) { hero = std::remove_reference_t<decltype(hero)>(); });
 }
