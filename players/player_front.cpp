@@ -6,6 +6,7 @@
 #include "engine/draw_probe.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
+#include "players/hero_common.h"
 #include "players/player_doran.h"
 #include "players/player_nerys.h"
 #include "players/player_seliya.h"
@@ -51,7 +52,7 @@ void PlayerFront::Update() {
 }
 
 void PlayerFront::CheckDeath() {
-    WithHero(selected_, [](auto& hero) { hero.CheckDeath(); });
+    WithHero(selected_, [](auto& hero) { HeroCheckDeath(hero); });
 }
 
 int32_t PlayerFront::GetX() const {
@@ -89,7 +90,8 @@ int32_t PlayerFront::GetHurtBox(platform::Rect* out) {
 }
 
 void PlayerFront::TakeDamage(int32_t level) {
-    WithHero(selected_, [level](auto& hero) { hero.TakeDamage(level); });
+    const HeroTraits& traits = HeroTraitsFor(selected_);
+    WithHero(selected_, [&traits, level](auto& hero) { HeroTakeDamage(hero, traits, level); });
 }
 
 void PlayerFront::DrawMenuCursor() {

@@ -9,7 +9,6 @@ PlayerSeliya g_playerSeliya;
 
 namespace {
 
-const HeroTraits kTraits = {0, -90, 18};
 const HeroBody& Body() { return *HeroBodyFor(0); }
 
 constexpr int32_t kPoses = 22;
@@ -41,14 +40,6 @@ PlayerSeliya::PlayerSeliya() {
     for (ShotHato& s : g_shotHato) s = ShotHato();
 }
 
-int32_t PlayerSeliya::ScreenXFor(int32_t wx) const { return HeroScreenXFor(wx); }
-
-void PlayerSeliya::Move() { HeroMove(*this, Body()); }
-
-void PlayerSeliya::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, level); }
-
-void PlayerSeliya::CheckDeath() { HeroCheckDeath(*this); }
-
 void PlayerSeliya::HandleInput() {
     uint32_t held = 0, pressed = 0, released = 0;
     if (!HeroReadKeys(*this, held, pressed, released)) return;
@@ -61,37 +52,15 @@ void PlayerSeliya::HandleInput() {
             birdKind = 0;
         }
     }
-    if ((held & kKeyDown) && !crouching && !attacking && !airborne && !special) {
-        crouching = 1;
-        walking = 0;
-        actionCounter = 0;
-    }
     // Also in the air: she steers while jumping.
-    if ((held & kKeyLeft) && !attacking && !special) {
-        walking = 1;
-        facing = 0;
-        actionCounter = 0;
-    }
-    if ((held & kKeyRight) && !attacking && !special) {
-        walking = 1;
-        facing = 1;
-        actionCounter = 0;
-    }
+    if (HeroSteer(*this, held, !attacking && !special, true)) actionCounter = 0;
     if (!attacking && !special && (pressed & (kKeyCtrl | kKeyUp))) {
         attacking = 1;
         walking = 0;
         actionCounter = 0;
         birdKind = (pressed & kKeyCtrl) ? 1 : 0;
     }
-    if ((pressed & kKeyAlt) && !attacking && !crouching && !special) {
-        jumpCount = std::min(jumpCount + 1, 3);
-        if (jumpCount < 3) {
-            airborne = 1;
-            vy = Body().jumpSpeed;
-            walkCounter = 0;
-            actionCounter = 0;
-        }
-    }
+    if ((pressed & kKeyAlt) && !attacking && !crouching && !special && HeroJump(*this, Body())) actionCounter = 0;
     if ((pressed & kKeyShift) && !attacking && !airborne && !special) {
         walkCounter = 0;
         actionCounter = 0;
@@ -100,46 +69,22 @@ void PlayerSeliya::HandleInput() {
         g_soundPlayer.PlayAt(19, screenX);
         g_shotHimitu = ShotHimitu(facing ? x + 15 : x - 25, y + 15, facing);
     }
-    if ((released & kKeyLeft) && facing == 0 && walking && !airborne) {
-        walking = 0;
-        walkCounter = 0;
-    } else if ((released & kKeyRight) && facing == 1 && walking && !airborne) {
-        walking = 0;
-        walkCounter = 0;
-    }
-    if ((released & kKeyDown) && !attacking) crouching = 0;
+    HeroLetGo(*this, released, true, !attacking);
 }
 
 void PlayerSeliya::StateStep() {
-    if (dead) {
-        pose = facing ? 42 : 20;
-    } else if (knockedBack) {
-        Move();
-        if (HeroFallKnocked(*this, Body())) {
-            jumpCount = actionCounter = walkCounter = vy = special = knockedBack = crouching = walking = airborne =
-                attacking = 0;
-        }
-    } else if (special) {
+    const auto specialStep = [this] {
+        if (!special) return false;
         pose = Facing(facing, 21);
         if (++actionCounter == kSpecialTicks) actionCounter = special = 0;
-    } else if (walking && !attacking && !crouching && !airborne) {
-        Move();
-        if (HeroWalkedOffEdge(*this, Body())) {
-            HeroDropOffEdge(*this);
-            jumpCount = 2;
-        } else {
-            pose = Facing(facing, walkCounter <= 1 ? 2 : 3 + (walkCounter - 2) / 3);
-            if (++walkCounter == 17) walkCounter = 0;
-        }
-    } else if (airborne) {
-        if (walking) Move();
-        if (HeroFallAir(*this, Body())) {
-            airborne = 0;
-            walking = 0;
-            jumpCount = 0;
-        }
-        pose = Facing(facing, 12);
-    }
+        return true;
+    };
+    // Her dead poses run the other way round.
+    HeroStateStep(
+        *this, Body(), HeroPoses{facing ? 42 : 20, -1, 17}, attacking != 0, nullptr,
+        [this] { actionCounter = special = attacking = 0; }, specialStep,
+        [this](int32_t counter) { return Facing(facing, counter <= 1 ? 2 : 3 + (counter - 2) / 3); },
+        [this] { return Facing(facing, 12); });
 }
 
 void PlayerSeliya::Launch(int32_t row) {

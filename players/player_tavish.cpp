@@ -9,7 +9,6 @@ PlayerTavish g_playerTavish;
 
 namespace {
 
-const HeroTraits kTraits = {5, -100, 4};
 const HeroBody& Body() { return *HeroBodyFor(5); }
 
 // Right-facing pose, or its left-facing twin 14 frames on.
@@ -28,14 +27,6 @@ PlayerTavish::PlayerTavish() {
     g_shotCross = ShotCross();
 }
 
-int32_t PlayerTavish::ScreenXFor(int32_t wx) const { return HeroScreenXFor(wx); }
-
-void PlayerTavish::Move() { HeroMove(*this, Body()); }
-
-void PlayerTavish::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, level); }
-
-void PlayerTavish::CheckDeath() { HeroCheckDeath(*this); }
-
 void PlayerTavish::HandleInput() {
     uint32_t held = 0, pressed = 0, released = 0;
     if (!HeroReadKeys(*this, held, pressed, released)) return;
@@ -47,19 +38,7 @@ void PlayerTavish::HandleInput() {
             crossThrow = 1;
         }
     }
-    const bool busy = attacking || crossThrow;
-    if ((held & kKeyDown) && !crouching && !airborne && !busy) {
-        crouching = 1;
-        walking = 0;
-    }
-    if ((held & kKeyLeft) && !airborne && !busy) {
-        walking = 1;
-        facing = 0;
-    }
-    if ((held & kKeyRight) && !airborne && !busy) {
-        walking = 1;
-        facing = 1;
-    }
+    HeroSteer(*this, held, !attacking && !crossThrow, false);
     if ((pressed & kKeyCtrl) && !attacking && !crossThrow) {
         attacking = 1;
         whipSoundRequest = 1;
@@ -68,48 +47,16 @@ void PlayerTavish::HandleInput() {
         crossThrow = 1;
         walking = 0;
     }
-    if ((pressed & kKeyAlt) && !attacking && !airborne && !crouching && !crossThrow) {
-        airborne = 1;
-        vy = -120;
-        walkCounter = 0;
-    }
-    if ((released & kKeyLeft) && facing == 0 && walking && !airborne && !crossThrow) {
-        walking = 0;
-        walkCounter = 0;
-    } else if ((released & kKeyRight) && facing == 1 && walking && !airborne && !crossThrow) {
-        walking = 0;
-        walkCounter = 0;
-    }
-    if ((released & kKeyDown) && !attacking) crouching = 0;
+    if ((pressed & kKeyAlt) && !attacking && !airborne && !crouching && !crossThrow) HeroJump(*this, Body());
+    HeroLetGo(*this, released, !crossThrow, !attacking);
 }
 
 void PlayerTavish::StateStep() {
-    if (dead) {
-        pose = Facing(facing, 13);
-    } else if (knockedBack) {
-        Move();
-        if (HeroFallKnocked(*this, Body())) {
-            attackPhase = walkCounter = vy = crossThrow = knockedBack = crouching = walking = whippedInAir = airborne =
-                attacking = 0;
-        }
-    } else if (walking && !attacking && !crouching && !airborne && !crossThrow) {
-        Move();
-        if (HeroWalkedOffEdge(*this, Body())) {
-            HeroDropOffEdge(*this);
-            pose = Facing(facing, 8);
-        } else {
-            pose = Facing(facing, HeroWalkPose17(walkCounter));
-            if (++walkCounter == 17) walkCounter = 0;
-        }
-    } else if (airborne) {
-        if (walking) Move();
-        if (HeroFallAir(*this, Body())) {
-            airborne = 0;
-            whippedInAir = 0;
-            walking = 0;
-        }
-        pose = Facing(facing, whippedInAir ? 0 : 8);
-    }
+    const auto endActions = [this] { attackPhase = crossThrow = whippedInAir = attacking = 0; };
+    const auto walkPose = [this](int32_t counter) { return Facing(facing, HeroWalkPose17(counter)); };
+    HeroStateStep(*this, Body(), HeroPoses{Facing(facing, 13), Facing(facing, 8), 17}, attacking || crossThrow,
+                  &whippedInAir, endActions, HeroNoOwnStep, walkPose,
+                  [this] { return Facing(facing, whippedInAir ? 0 : 8); });
 }
 
 void PlayerTavish::AttackStep() {
