@@ -5,6 +5,7 @@
 // class names these fields alike, so the helpers are templates over the hero
 // type rather than a common base.
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 
 #include "engine/game_state.h"
@@ -36,17 +37,20 @@ const HeroTraits& HeroTraitsFor(int32_t heroIndex);
 int32_t HeroScreenXFor(int32_t x);
 
 // The constructor's common part: 16 hit points, everything else 0, facing
-// right, then the start position of the current stage.
+// right, then the start position of the current stage, standing (pose 0, or
+// standingLeft facing left).
 template <class H>
-void HeroConstruct(H& h, const HeroBody& body) {
+void HeroConstruct(H& h, const HeroBody& body, int32_t standingLeft) {
     h.hp = 16;
     h.facing = 1;
-    if (g_stageNumber < 1 || g_stageNumber > 50) return;
-    const HeroStart s = HeroStartFor(g_stageNumber);
-    h.x = s.x;
-    h.screenX = s.screenX;
-    h.y = s.y + body.startYOffset;
-    h.facing = s.facing;
+    if (g_stageNumber >= 1 && g_stageNumber <= 50) {
+        const HeroStart s = HeroStartFor(g_stageNumber);
+        h.x = s.x;
+        h.screenX = s.screenX;
+        h.y = s.y + body.startYOffset;
+        h.facing = s.facing;
+    }
+    h.pose = h.facing ? 0 : standingLeft;
 }
 
 // The walk-cycle counter; the Varmiel form counts its walk in its one action
@@ -238,6 +242,40 @@ void HeroStateStep(H& h, const HeroBody& body, const HeroPoses& p, bool busy, in
         }
         h.pose = airPose();
     }
+}
+
+// An action ends on its last pose: its counter and flag clear. A crouching
+// action also ends the walk and the crouch; any other ends the walk on the
+// ground and, in the air, marks *inAir when given.
+template <class H>
+void HeroEndAction(H& h, int32_t& counter, int32_t& action, int32_t* inAir, bool crouched) {
+    counter = 0;
+    action = 0;
+    if (crouched) {
+        h.walking = 0;
+        h.crouching = 0;
+    } else if (!h.airborne) {
+        h.walking = 0;
+    } else if (inAir) {
+        *inAir = 1;
+    }
+}
+
+// Where a whip reaches in a pose that swings it, as offsets from the hero's
+// (x, y).
+struct WhipReach {
+    int32_t pose, left, top, right, bottom;
+};
+
+// The whip's box in the hero's pose; false when that pose swings none.
+template <size_t N>
+bool HeroWhipBox(const WhipReach (&reach)[N], int32_t pose, int32_t x, int32_t y, platform::Rect* out) {
+    for (const WhipReach& r : reach) {
+        if (r.pose != pose) continue;
+        *out = platform::Rect{x + r.left, y + r.top, x + r.right, y + r.bottom};
+        return true;
+    }
+    return false;
 }
 
 // The hero's own steps: none beside the shared ones.

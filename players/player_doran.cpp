@@ -22,6 +22,10 @@ const PoseArt kPoses[24] = {
     {64, 48, 0, 16}, {128, 46, -96, 18}, {36, 58, 0, 2},    {36, 58, 0, 2},    {61, 24, 0, 38},  {61, 24, 0, 38},
 };
 
+// Standing and crouching, facing right and left.
+constexpr WhipReach kWhip[] = {
+    {11, 48, 22, 128, 31}, {8, -97, 22, -17, 31}, {16, 65, 38, 145, 46}, {19, -96, 38, -16, 46}};
+
 // Right-facing pose or its left-facing twin.
 int32_t Facing(int32_t facing, int32_t right, int32_t left) { return facing ? right : left; }
 
@@ -33,10 +37,7 @@ int32_t WalkPose(int32_t facing, int32_t counter) {
 
 }  // namespace
 
-PlayerDoran::PlayerDoran() {
-    HeroConstruct(*this, Body());
-    pose = Facing(facing, 0, 3);
-}
+PlayerDoran::PlayerDoran() { HeroConstruct(*this, Body(), 3); }
 
 void PlayerDoran::HandleInput() {
     uint32_t held = 0, pressed = 0, released = 0;
@@ -103,20 +104,11 @@ void PlayerDoran::Update() {
     HeroCountDownInvulnerability(*this);
     StateStep();
     AttackStep();
+    if ((pose == 8 || pose == 11) && attackPhase >= 8)
+        HeroEndAction(*this, attackPhase, attacking, &whippedInAir, false);
+    else if ((pose == 16 || pose == 19) && attackPhase >= 8)
+        HeroEndAction(*this, attackPhase, attacking, nullptr, true);
     HeroScroll(*this);
-    if ((pose == 8 || pose == 11) && attackPhase >= 8) {
-        attackPhase = 0;
-        attacking = 0;
-        if (airborne)
-            whippedInAir = 1;
-        else
-            walking = 0;
-    } else if ((pose == 16 || pose == 19) && attackPhase >= 8) {
-        attackPhase = 0;
-        attacking = 0;
-        walking = 0;
-        crouching = 0;
-    }
     Draw();
     if (whipSoundRequest) {
         whipSoundRequest = 0;
@@ -126,13 +118,7 @@ void PlayerDoran::Update() {
 
 int32_t PlayerDoran::WeaponHits(const platform::Rect* box) const {
     platform::Rect whip{};
-    switch (pose) {
-        case 11: whip = {x + 48, y + 22, x + 128, y + 31}; break;
-        case 8: whip = {x - 97, y + 22, x - 17, y + 31}; break;
-        case 16: whip = {x + 65, y + 38, x + 145, y + 46}; break;
-        case 19: whip = {x - 96, y + 38, x - 16, y + 46}; break;
-        default: return 0;
-    }
+    if (!HeroWhipBox(kWhip, pose, x, y, &whip)) return 0;
     return box ? RectsOverlap(whip, *box) : 0;
 }
 

@@ -19,23 +19,17 @@ constexpr int32_t kLaunchTick = 4;
 }  // namespace
 
 PlayerNerys::PlayerNerys() {
-    HeroConstruct(*this, Body());
-    pose = Facing(facing, 0);
-    g_shotFlame = ShotFlame();
+    HeroConstruct(*this, Body(), Facing(0, 0));
     for (ShotLightning& s : g_shotLightning) s = ShotLightning();
+    g_shotFlame = ShotFlame();
 }
 
 void PlayerNerys::HandleInput() {
     uint32_t held = 0, pressed = 0, released = 0;
     if (!HeroReadKeys(*this, held, pressed, released)) return;
-    if ((crouching || airborne) && !casting) {
-        if (pressed & kKeyCtrl) {
-            casting = 1;
-            spell = 0;
-        } else if (pressed & kKeyShift) {
-            casting = 1;
-            spell = 1;
-        }
+    if ((crouching || airborne) && !casting && (pressed & (kKeyCtrl | kKeyShift))) {
+        spell = (pressed & kKeyCtrl) ? 0 : 1;
+        casting = 1;
     }
     HeroSteer(*this, held, !casting, false);
     if (!casting && (pressed & (kKeyCtrl | kKeyShift))) {
@@ -55,20 +49,6 @@ void PlayerNerys::StateStep() {
         [this] { return Facing(facing, castInAir ? 0 : 3); });
 }
 
-// Three bolts from her top-left corner (one drifting down, one level, one
-// up) into the older triple, or one flame.
-void PlayerNerys::Launch() {
-    if (spell == 1) {
-        g_shotFlame = ShotFlame(facing ? x : x - 38, y, facing);
-        return;
-    }
-    if (++lightningRing >= 2) lightningRing = 0;
-    ShotLightning* triple = &g_shotLightning[3 * lightningRing];
-    triple[0] = ShotLightning(x, y, facing, 4);
-    triple[1] = ShotLightning(x, y, facing, 0);
-    triple[2] = ShotLightning(x, y, facing, -4);
-}
-
 void PlayerNerys::CastStep() {
     if (casting && !knockedBack && !dead) {
         walkCounter = 0;
@@ -83,19 +63,28 @@ void PlayerNerys::CastStep() {
     }
 }
 
+// Three bolts from her top-left corner (one drifting down, one level, one
+// up) into the older triple, or one flame.
+void PlayerNerys::Launch() {
+    if (spell == 1) {
+        g_shotFlame = ShotFlame(facing ? x : x - 38, y, facing);
+        return;
+    }
+    if (++lightningRing >= 2) lightningRing = 0;
+    ShotLightning* triple = &g_shotLightning[3 * lightningRing];
+    triple[0] = ShotLightning(x, y, facing, 4);
+    triple[1] = ShotLightning(x, y, facing, 0);
+    triple[2] = ShotLightning(x, y, facing, -4);
+}
+
 void PlayerNerys::Update() {
     HeroCountDownInvulnerability(*this);
     StateStep();
     CastStep();
     HeroScroll(*this);
     if ((pose == 5 || pose == 13) && castCounter >= kCastTicks) {
-        castCounter = 0;
-        casting = 0;
+        HeroEndAction(*this, castCounter, casting, &castInAir, false);
         crouching = 0;
-        if (airborne)
-            castInAir = 1;
-        else
-            walking = 0;
     }
     g_graphics.DrawNerys(screenX, y, pose);
     g_shotFlame.Update();

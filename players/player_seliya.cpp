@@ -33,8 +33,7 @@ constexpr int32_t kIdleStart = 310;
 }  // namespace
 
 PlayerSeliya::PlayerSeliya() {
-    HeroConstruct(*this, Body());
-    pose = Facing(facing, 0);
+    HeroConstruct(*this, Body(), Facing(0, 0));
     g_shotHimitu = ShotHimitu();
     for (ShotSuzaku& s : g_shotSuzaku) s = ShotSuzaku();
     for (ShotHato& s : g_shotHato) s = ShotHato();
@@ -43,14 +42,9 @@ PlayerSeliya::PlayerSeliya() {
 void PlayerSeliya::HandleInput() {
     uint32_t held = 0, pressed = 0, released = 0;
     if (!HeroReadKeys(*this, held, pressed, released)) return;
-    if ((crouching || airborne) && !attacking) {
-        if (pressed & kKeyCtrl) {
-            attacking = 1;
-            birdKind = 1;
-        } else if (pressed & kKeyUp) {
-            attacking = 1;
-            birdKind = 0;
-        }
+    if ((crouching || airborne) && !attacking && (pressed & (kKeyCtrl | kKeyUp))) {
+        attacking = 1;
+        birdKind = (pressed & kKeyCtrl) ? 1 : 0;
     }
     // Also in the air: she steers while jumping.
     if (HeroSteer(*this, held, !attacking && !special, true)) actionCounter = 0;
@@ -141,16 +135,10 @@ void PlayerSeliya::Update() {
     StateStep();
     ActionStep();
     HeroScroll(*this);
-    if ((pose == 15 || pose == 37) && actionCounter >= 8) {
-        actionCounter = 0;
-        attacking = 0;
-        if (!airborne) walking = 0;
-    } else if ((pose == 18 || pose == 40) && actionCounter >= 8) {
-        actionCounter = 0;
-        attacking = 0;
-        walking = 0;
-        crouching = 0;
-    }
+    if ((pose == 15 || pose == 37) && actionCounter >= 8)
+        HeroEndAction(*this, actionCounter, attacking, nullptr, false);
+    else if ((pose == 18 || pose == 40) && actionCounter >= 8)
+        HeroEndAction(*this, actionCounter, attacking, nullptr, true);
     g_graphics.DrawSeliya(screenX, y, pose);
     g_shotHimitu.Update();
     for (ShotSuzaku& s : g_shotSuzaku) s.Update();

@@ -19,8 +19,7 @@ constexpr int32_t kDashR = 32, kDashL = 32 + kPoses;
 }  // namespace
 
 PlayerSeliyaVarm::PlayerSeliyaVarm() {
-    HeroConstruct(*this, Body());
-    pose = Facing(facing, 0);
+    HeroConstruct(*this, Body(), Facing(0, 0));
     for (ShotKidan& s : g_shotKidan) s = ShotKidan();
 }
 

@@ -14,6 +14,10 @@ const HeroBody& Body() { return *HeroBodyFor(5); }
 // Right-facing pose, or its left-facing twin 14 frames on.
 int32_t Facing(int32_t facing, int32_t right) { return facing ? right : right + 14; }
 
+// Standing and crouching, facing right and left.
+constexpr WhipReach kWhip[] = {
+    {5, 46, 24, 108, 30}, {19, -76, 24, -14, 30}, {11, 46, 38, 108, 44}, {25, -76, 38, -14, 44}};
+
 // Phases 1-3, 4-6 and 7 on of a whip.
 int32_t WhipPose(int32_t facing, int32_t first, int32_t phase) {
     return Facing(facing, first + (phase <= 3 ? 0 : phase <= 6 ? 1 : 2));
@@ -22,8 +26,7 @@ int32_t WhipPose(int32_t facing, int32_t first, int32_t phase) {
 }  // namespace
 
 PlayerTavish::PlayerTavish() {
-    HeroConstruct(*this, Body());
-    pose = Facing(facing, 0);
+    HeroConstruct(*this, Body(), Facing(0, 0));
     g_shotCross = ShotCross();
 }
 
@@ -84,27 +87,15 @@ void PlayerTavish::AttackStep() {
 }
 
 void PlayerTavish::EndStep() {
+    // His standing whip and his throw also end a crouch.
     if ((pose == 5 || pose == 19) && attackPhase >= 9) {
-        attackPhase = 0;
-        attacking = 0;
+        HeroEndAction(*this, attackPhase, attacking, &whippedInAir, false);
         crouching = 0;
-        if (airborne)
-            whippedInAir = 1;
-        else
-            walking = 0;
     } else if ((pose == 11 || pose == 25) && attackPhase >= 9) {
-        attackPhase = 0;
-        attacking = 0;
-        walking = 0;
-        crouching = 0;
+        HeroEndAction(*this, attackPhase, attacking, nullptr, true);
     } else if ((pose == 7 || pose == 21) && attackPhase >= 6) {
-        attackPhase = 0;
-        crossThrow = 0;
+        HeroEndAction(*this, attackPhase, crossThrow, &whippedInAir, false);
         crouching = 0;
-        if (airborne)
-            whippedInAir = 1;
-        else
-            walking = 0;
     }
 }
 
@@ -112,8 +103,8 @@ void PlayerTavish::Update() {
     HeroCountDownInvulnerability(*this);
     StateStep();
     AttackStep();
-    HeroScroll(*this);
     EndStep();
+    HeroScroll(*this);
     g_graphics.DrawTavish(screenX, y, pose);
     if (whipSoundRequest) {
         whipSoundRequest = 0;
@@ -126,14 +117,7 @@ int32_t PlayerTavish::WeaponHits(const platform::Rect* box, int32_t alreadyHit) 
     if (!box) return 0;
     if (ShotHits(g_shotCross, *box)) return 1;  // the cross makes no hit sound
     platform::Rect whip{};
-    switch (pose) {
-        case 5: whip = {x + 46, y + 24, x + 108, y + 30}; break;
-        case 19: whip = {x - 76, y + 24, x - 14, y + 30}; break;
-        case 11: whip = {x + 46, y + 38, x + 108, y + 44}; break;
-        case 25: whip = {x - 76, y + 38, x - 14, y + 44}; break;
-        default: return 0;
-    }
-    if (!RectsOverlap(whip, *box)) return 0;
+    if (!HeroWhipBox(kWhip, pose, x, y, &whip) || !RectsOverlap(whip, *box)) return 0;
     if (alreadyHit == 0) {
         g_hitSoundX = WorldToScreenX(x);
         g_hitSoundRequest = 1;
