@@ -1,9 +1,10 @@
 #pragma once
 
 // What the five heroes share: movement with walls and clamps, the camera
-// position, gravity and landing, damage and the death restart. Every hero
-// class names these fields alike, so the helpers are templates over the hero
-// type rather than a common base.
+// position, gravity and landing, the walk, fall and air step, the walking and
+// jumping keys, the end of an action, damage and the death restart. Every hero
+// class names these fields alike (hero_record.h), so the helpers are templates
+// over the hero type rather than a common base.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
