@@ -10,12 +10,12 @@
 
 #include "enemies/model/enemy_model.h"
 #include "engine/keyboard.h"
-#include "engine/shell/menu.h"
-#include "engine/shell/shell.h"
 #include "engine/timers.h"
 #include "platform/headless_backend.h"
 #include "players/hero_common.h"
 #include "players/player_doran.h"
+#include "shell/menu.h"
+#include "shell/shell.h"
 #include "stages/stage.h"
 #include "stages/stage_lists.h"
 

@@ -21,9 +21,9 @@
 
 #include "engine/game_state.h"
 #include "engine/music.h"
-#include "engine/shell/menu.h"
-#include "engine/shell/shell.h"
 #include "platform/sdl_backend.h"
+#include "shell/menu.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -1,11 +1,10 @@
 #include "engine/camera.h"
 
-// The camera follows the hero along the stage: the one place a service reads
-// the layers above it.
-#include "players/player_front.h"
-#include "stages/stage.h"
+#include "engine/game_state.h"
 
-int32_t WorldToScreenX(int32_t x) { return CameraScreenX(x, g_playerFront.GetX(), g_stage.GetEndX()); }
+// Before the player front points at a hero (only while globals are built) the
+// hero stands at 0.
+int32_t WorldToScreenX(int32_t x) { return CameraScreenX(x, g_heroX ? *g_heroX : 0, g_stageEndX); }
 
 int32_t CameraScreenX(int32_t x, int32_t hx, int32_t end) {
     if (hx < 320) return x;

@@ -9,8 +9,6 @@
 #include "engine/stage_panels.h"
 #include "engine/texts.h"
 #include "platform/data_file.h"
-// The background scrolls within the stage length, read from the stage above.
-#include "stages/stage.h"
 
 CGraphics g_graphics;
 
@@ -241,7 +239,7 @@ void CGraphics::RestoreScene() {
 }
 
 void CGraphics::DrawBackground(int32_t heroX) {
-    const int32_t length = g_stage.GetEndX();
+    const int32_t length = g_stageEndX;
     if (heroX < 320 || heroX > length - 280) return;
     platform::Surface* scene = slot[kSceneSlot].get();
     const int32_t view = heroX - 320;

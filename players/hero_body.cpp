@@ -1,6 +1,6 @@
 #include "hero_body.h"
 
-#include "stages/stage_floor.h"
+#include "engine/stage_floor.h"
 
 namespace {
 

@@ -8,7 +8,6 @@ PlayerDoran g_playerDoran;
 
 namespace {
 
-const HeroTraits kTraits = {2, -100, 4};
 const HeroBody& Body() { return *HeroBodyFor(2); }
 
 struct PoseArt {
@@ -23,23 +22,22 @@ const PoseArt kPoses[24] = {
     {64, 48, 0, 16}, {128, 46, -96, 18}, {36, 58, 0, 2},    {36, 58, 0, 2},    {61, 24, 0, 38},  {61, 24, 0, 38},
 };
 
+// Standing and crouching, facing right and left.
+constexpr WhipReach kWhip[] = {
+    {11, 48, 22, 128, 31}, {8, -97, 22, -17, 31}, {16, 65, 38, 145, 46}, {19, -96, 38, -16, 46}};
+
 // Right-facing pose or its left-facing twin.
 int32_t Facing(int32_t facing, int32_t right, int32_t left) { return facing ? right : left; }
 
-}  // namespace
-
-PlayerDoran::PlayerDoran() {
-    HeroConstruct(*this, Body());
-    pose = Facing(facing, 0, 3);
+// Stand, step and step: 2, 3 and 6 ticks of the 11-tick walk.
+int32_t WalkPose(int32_t facing, int32_t counter) {
+    if (counter <= 1) return Facing(facing, 0, 3);
+    return counter <= 4 || counter >= 8 ? Facing(facing, 1, 4) : Facing(facing, 2, 5);
 }
 
-int32_t PlayerDoran::ScreenXFor(int32_t wx) const { return HeroScreenXFor(wx); }
+}  // namespace
 
-void PlayerDoran::Move() { HeroMove(*this, Body()); }
-
-void PlayerDoran::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, level); }
-
-void PlayerDoran::CheckDeath() { HeroCheckDeath(*this); }
+PlayerDoran::PlayerDoran() { HeroConstruct(*this, Body(), 3); }
 
 void PlayerDoran::HandleInput() {
     uint32_t held = 0, pressed = 0, released = 0;
@@ -48,71 +46,23 @@ void PlayerDoran::HandleInput() {
         whipSoundRequest = 1;
         attacking = 1;
     }
-    if ((held & kKeyDown) && !crouching && !attacking && !airborne) {
-        crouching = 1;
-        walking = 0;
-    }
-    if ((held & kKeyLeft) && !airborne && !attacking) {
-        walking = 1;
-        facing = 0;
-    }
-    if ((held & kKeyRight) && !airborne && !attacking) {
-        walking = 1;
-        facing = 1;
-    }
+    HeroSteer(*this, held, !attacking, false);
     if ((pressed & kKeyCtrl) && !attacking) {
         attacking = 1;
         walking = 0;
         whipSoundRequest = 1;
     }
-    if ((pressed & kKeyAlt) && !attacking && !airborne && !crouching) {
-        airborne = 1;
-        vy = -120;
-        walkCounter = 0;
-    }
-    if ((released & kKeyLeft) && facing == 0 && walking && !airborne) {
-        walking = 0;
-        walkCounter = 0;
-    } else if ((released & kKeyRight) && facing == 1 && walking && !airborne) {
-        walking = 0;
-        walkCounter = 0;
-    }
-    if ((released & kKeyDown) && !attacking) crouching = 0;
+    if ((pressed & kKeyAlt) && !attacking && !airborne && !crouching) HeroJump(*this, Body());
+    HeroLetGo(*this, released, true, !attacking);
 }
 
 void PlayerDoran::StateStep() {
-    if (dead) {
-        pose = Facing(facing, 22, 23);
-    } else if (knockedBack) {
-        Move();
-        if (HeroFallKnocked(*this, Body())) {
-            attackPhase = walkCounter = vy = knockedBack = crouching = walking = whippedInAir = airborne = attacking =
-                0;
-        }
-    } else if (walking && !attacking && !crouching && !airborne) {
-        Move();
-        if (HeroWalkedOffEdge(*this, Body())) {
-            // Walked off an edge: fall from rest.
-            HeroDropOffEdge(*this);
-            pose = Facing(facing, 12, 13);
-        } else {
-            if (walkCounter <= 1)
-                pose = Facing(facing, 0, 3);
-            else if (walkCounter <= 4 || walkCounter >= 8)
-                pose = Facing(facing, 1, 4);
-            else
-                pose = Facing(facing, 2, 5);
-            if (++walkCounter == 11) walkCounter = 0;
-        }
-    } else if (airborne) {
-        if (walking) Move();
-        if (HeroFallAir(*this, Body())) {
-            airborne = 0;
-            whippedInAir = 0;
-            walking = 0;
-        }
-        pose = whippedInAir ? Facing(facing, 0, 3) : Facing(facing, 12, 13);
-    }
+    const int32_t fall = Facing(facing, 12, 13);
+    HeroStateStep(
+        *this, Body(), HeroPoses{Facing(facing, 22, 23), fall, 11}, attacking != 0, &whippedInAir,
+        [this] { attackPhase = whippedInAir = attacking = 0; }, HeroNoOwnStep,
+        [this](int32_t counter) { return WalkPose(facing, counter); },
+        [this, fall] { return whippedInAir ? Facing(facing, 0, 3) : fall; });
 }
 
 void PlayerDoran::AttackStep() {
@@ -154,20 +104,11 @@ void PlayerDoran::Update() {
     HeroCountDownInvulnerability(*this);
     StateStep();
     AttackStep();
+    if ((pose == 8 || pose == 11) && attackPhase >= 8)
+        HeroEndAction(*this, attackPhase, attacking, &whippedInAir, false);
+    else if ((pose == 16 || pose == 19) && attackPhase >= 8)
+        HeroEndAction(*this, attackPhase, attacking, nullptr, true);
     HeroScroll(*this);
-    if ((pose == 8 || pose == 11) && attackPhase >= 8) {
-        attackPhase = 0;
-        attacking = 0;
-        if (airborne)
-            whippedInAir = 1;
-        else
-            walking = 0;
-    } else if ((pose == 16 || pose == 19) && attackPhase >= 8) {
-        attackPhase = 0;
-        attacking = 0;
-        walking = 0;
-        crouching = 0;
-    }
     Draw();
     if (whipSoundRequest) {
         whipSoundRequest = 0;
@@ -177,13 +118,7 @@ void PlayerDoran::Update() {
 
 int32_t PlayerDoran::WeaponHits(const platform::Rect* box) const {
     platform::Rect whip{};
-    switch (pose) {
-        case 11: whip = {x + 48, y + 22, x + 128, y + 31}; break;
-        case 8: whip = {x - 97, y + 22, x - 17, y + 31}; break;
-        case 16: whip = {x + 65, y + 38, x + 145, y + 46}; break;
-        case 19: whip = {x - 96, y + 38, x - 16, y + 46}; break;
-        default: return 0;
-    }
+    if (!HeroWhipBox(kWhip, pose, x, y, &whip)) return 0;
     return box ? RectsOverlap(whip, *box) : 0;
 }
 

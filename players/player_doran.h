@@ -3,40 +3,17 @@
 #include <cstdint>
 
 #include "platform/platform.h"
+#include "players/hero_record.h"
 
 // The whip hero, in play until the player chooses another.
 class PlayerDoran {
 public:
-    PlayerDoran();
-    void Update();
-    void HandleInput();
-    void CheckDeath();
-    int32_t ScreenXFor(int32_t x) const;
+    HERO_RECORD(PlayerDoran);
     int32_t WeaponHits(const platform::Rect* box) const;
-    int32_t GetHurtBox(platform::Rect* out) const;
-    void Move();
-    void TakeDamage(int32_t level);
 
-    int32_t hp = 0;
-    int32_t x = 0;
-    int32_t y = 0;
-    int32_t scrollRequest = 0;
-    int32_t screenX = 0;
-    int32_t walkCounter = 0;
-    int32_t pose = 0;
-    int32_t attackPhase = 0;
-    int32_t whippedInAir = 0;
-    int32_t vy = 0;
-    int32_t facing = 0;
-    int32_t attacking = 0;
-    int32_t airborne = 0;
-    int32_t walking = 0;
-    int32_t crouching = 0;
-    int32_t knockedBack = 0;
-    int32_t dead = 0;
-    int32_t whipSoundRequest = 0;
-    int32_t invulnerable = 0;  // rule A only; stays 0 under rule B
-    int32_t deathCountdown = 0;
+    int32_t walkCounter = 0, whipSoundRequest = 0;
+    // The whip: whether it swings, its phase and whether it swung in the air.
+    int32_t attacking = 0, attackPhase = 0, whippedInAir = 0;
 
 private:
     void StateStep();

@@ -6,6 +6,7 @@
 #include "engine/draw_probe.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
+#include "players/hero_common.h"
 #include "players/player_doran.h"
 #include "players/player_nerys.h"
 #include "players/player_seliya.h"
@@ -31,6 +32,13 @@ decltype(auto) WithHero(int32_t index, F&& f) {
 
 }  // namespace
 
+PlayerFront::PlayerFront() : selected_(2) { Select(selected_); }
+
+void PlayerFront::Select(int32_t index) {
+    selected_ = index;
+    g_heroX = WithHero(selected_, [](auto& hero) { return &hero.x; });
+}
+
 void PlayerFront::Reset() {
     WithHero(selected_, [](auto& hero) { hero = std::remove_reference_t<decltype(hero)>(); });
 }
@@ -44,7 +52,7 @@ void PlayerFront::Update() {
 }
 
 void PlayerFront::CheckDeath() {
-    WithHero(selected_, [](auto& hero) { hero.CheckDeath(); });
+    WithHero(selected_, [](auto& hero) { HeroCheckDeath(hero); });
 }
 
 int32_t PlayerFront::GetX() const {
@@ -82,7 +90,8 @@ int32_t PlayerFront::GetHurtBox(platform::Rect* out) {
 }
 
 void PlayerFront::TakeDamage(int32_t level) {
-    WithHero(selected_, [level](auto& hero) { hero.TakeDamage(level); });
+    const HeroTraits& traits = HeroTraitsFor(selected_);
+    WithHero(selected_, [&traits, level](auto& hero) { HeroTakeDamage(hero, traits, level); });
 }
 
 void PlayerFront::DrawMenuCursor() {

@@ -8,9 +8,10 @@
 // hero's global object.
 class PlayerFront {
 public:
-    PlayerFront() : selected_(2) {}
+    PlayerFront();
 
-    void Select(int32_t index) { selected_ = index; }
+    // Also points the camera's g_heroX at the selected hero's x.
+    void Select(int32_t index);
     int32_t GetCharacter() const { return selected_; }
     void Reset();
     void HandleInput();

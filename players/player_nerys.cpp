@@ -9,7 +9,6 @@ PlayerNerys g_playerNerys;
 
 namespace {
 
-const HeroTraits kTraits = {6, -100, 20};
 const HeroBody& Body() { return *HeroBodyFor(6); }
 
 int32_t Facing(int32_t facing, int32_t right) { return facing ? right : right + 8; }
@@ -20,89 +19,47 @@ constexpr int32_t kLaunchTick = 4;
 }  // namespace
 
 PlayerNerys::PlayerNerys() {
-    HeroConstruct(*this, Body());
-    pose = Facing(facing, 0);
-    g_shotFlame = ShotFlame();
+    HeroConstruct(*this, Body(), Facing(0, 0));
     for (ShotLightning& s : g_shotLightning) s = ShotLightning();
+    g_shotFlame = ShotFlame();
 }
-
-int32_t PlayerNerys::ScreenXFor(int32_t wx) const { return HeroScreenXFor(wx); }
-
-void PlayerNerys::Move() { HeroMove(*this, Body()); }
-
-void PlayerNerys::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, level); }
-
-void PlayerNerys::CheckDeath() { HeroCheckDeath(*this); }
 
 void PlayerNerys::HandleInput() {
     uint32_t held = 0, pressed = 0, released = 0;
     if (!HeroReadKeys(*this, held, pressed, released)) return;
-    if ((crouching || airborne) && !casting) {
-        if (pressed & kKeyCtrl) {
-            casting = 1;
-            spell = 0;
-        } else if (pressed & kKeyShift) {
-            casting = 1;
-            spell = 1;
-        }
+    if ((crouching || airborne) && !casting && (pressed & (kKeyCtrl | kKeyShift))) {
+        spell = (pressed & kKeyCtrl) ? 0 : 1;
+        casting = 1;
     }
-    if ((held & kKeyDown) && !crouching && !casting && !airborne) {
-        crouching = 1;
-        walking = 0;
-    }
-    if ((held & kKeyLeft) && !airborne && !casting) {
-        walking = 1;
-        facing = 0;
-    }
-    if ((held & kKeyRight) && !airborne && !casting) {
-        walking = 1;
-        facing = 1;
-    }
+    HeroSteer(*this, held, !casting, false);
     if (!casting && (pressed & (kKeyCtrl | kKeyShift))) {
         casting = 1;
         walking = 0;
         spell = (pressed & kKeyCtrl) ? 0 : 1;
     }
-    if ((pressed & kKeyAlt) && !casting && !airborne && !crouching) {
-        airborne = 1;
-        vy = Body().jumpSpeed;
-        walkCounter = 0;
-    }
-    if ((released & kKeyLeft) && facing == 0 && walking && !airborne) {
-        walking = 0;
-        walkCounter = 0;
-    } else if ((released & kKeyRight) && facing == 1 && walking && !airborne) {
-        walking = 0;
-        walkCounter = 0;
-    }
-    if ((released & kKeyDown) && !casting) crouching = 0;
+    if ((pressed & kKeyAlt) && !casting && !airborne && !crouching) HeroJump(*this, Body());
+    HeroLetGo(*this, released, true, !casting);
 }
 
 void PlayerNerys::StateStep() {
-    if (dead) {
-        pose = Facing(facing, 7);
+    const HeroPoses poses{Facing(facing, 7), Facing(facing, 4), 17};
+    HeroStateStep(
+        *this, Body(), poses, casting != 0, &castInAir, [this] { castCounter = castInAir = casting = 0; },
+        HeroNoOwnStep, [this](int32_t counter) { return Facing(facing, HeroWalkPose17(counter)); },
+        [this] { return Facing(facing, castInAir ? 0 : 3); });
+}
+
+void PlayerNerys::CastStep() {
+    if (casting && !knockedBack && !dead) {
+        walkCounter = 0;
+        castCounter += 1;
+        pose = Facing(facing, castCounter > 3 ? 5 : 4);
+        if (castCounter == kLaunchTick) Launch();
+    } else if (!dead && !knockedBack && (!(walking || casting || airborne) || (crouching && !casting))) {
+        walkCounter = 0;
+        pose = Facing(facing, crouching ? 3 : 0);
     } else if (knockedBack) {
-        Move();
-        if (HeroFallKnocked(*this, Body())) {
-            castCounter = walkCounter = vy = knockedBack = crouching = walking = castInAir = airborne = casting = 0;
-        }
-    } else if (walking && !casting && !crouching && !airborne) {
-        Move();
-        if (HeroWalkedOffEdge(*this, Body())) {
-            HeroDropOffEdge(*this);
-            pose = Facing(facing, 4);
-        } else {
-            pose = Facing(facing, HeroWalkPose17(walkCounter));
-            if (++walkCounter == 17) walkCounter = 0;
-        }
-    } else if (airborne) {
-        if (walking) Move();
-        if (HeroFallAir(*this, Body())) {
-            airborne = 0;
-            castInAir = 0;
-            walking = 0;
-        }
-        pose = Facing(facing, castInAir ? 0 : 3);
+        pose = Facing(facing, 6);
     }
 }
 
@@ -120,33 +77,14 @@ void PlayerNerys::Launch() {
     triple[2] = ShotLightning(x, y, facing, -4);
 }
 
-void PlayerNerys::CastStep() {
-    if (casting && !knockedBack && !dead) {
-        walkCounter = 0;
-        castCounter += 1;
-        pose = Facing(facing, castCounter > 3 ? 5 : 4);
-        if (castCounter == kLaunchTick) Launch();
-    } else if (!dead && !knockedBack && (!(walking || casting || airborne) || (crouching && !casting))) {
-        walkCounter = 0;
-        pose = Facing(facing, crouching ? 3 : 0);
-    } else if (knockedBack) {
-        pose = Facing(facing, 6);
-    }
-}
-
 void PlayerNerys::Update() {
     HeroCountDownInvulnerability(*this);
     StateStep();
     CastStep();
     HeroScroll(*this);
     if ((pose == 5 || pose == 13) && castCounter >= kCastTicks) {
-        castCounter = 0;
-        casting = 0;
+        HeroEndAction(*this, castCounter, casting, &castInAir, false);
         crouching = 0;
-        if (airborne)
-            castInAir = 1;
-        else
-            walking = 0;
     }
     g_graphics.DrawNerys(screenX, y, pose);
     g_shotFlame.Update();

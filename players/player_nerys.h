@@ -3,41 +3,18 @@
 #include <cstdint>
 
 #include "platform/platform.h"
+#include "players/hero_record.h"
 
 // The spell caster: lightning on Ctrl, flame on Shift.
 class PlayerNerys {
 public:
-    PlayerNerys();
-    void Update();
-    void HandleInput();
-    void CheckDeath();
-    int32_t ScreenXFor(int32_t x) const;
+    HERO_RECORD(PlayerNerys);
     int32_t WeaponHits(const platform::Rect* box) const;
-    int32_t GetHurtBox(platform::Rect* out) const;
-    void Move();
-    void TakeDamage(int32_t level);
 
-    int32_t hp = 0;
-    int32_t x = 0;
-    int32_t y = 0;
-    int32_t scrollRequest = 0;
-    int32_t screenX = 0;
     int32_t walkCounter = 0;
-    int32_t pose = 0;
-    int32_t castCounter = 0;
-    int32_t lightningRing = 0;
-    int32_t castInAir = 0;
-    int32_t vy = 0;
-    int32_t facing = 0;
-    int32_t casting = 0;
-    int32_t airborne = 0;
-    int32_t walking = 0;
-    int32_t crouching = 0;
-    int32_t knockedBack = 0;
-    int32_t dead = 0;
-    int32_t spell = 0;         // 0 lightning, 1 flame
-    int32_t invulnerable = 0;  // rule A only; stays 0 under rule B
-    int32_t deathCountdown = 0;
+    // The spell being cast (0 lightning, 1 flame), its tick, whether it was
+    // cast in the air, and the last triple of bolts used in their ring.
+    int32_t casting = 0, spell = 0, castCounter = 0, castInAir = 0, lightningRing = 0;
 
 private:
     void StateStep();

@@ -9,7 +9,6 @@ PlayerSeliya g_playerSeliya;
 
 namespace {
 
-const HeroTraits kTraits = {0, -90, 18};
 const HeroBody& Body() { return *HeroBodyFor(0); }
 
 constexpr int32_t kPoses = 22;
@@ -34,64 +33,28 @@ constexpr int32_t kIdleStart = 310;
 }  // namespace
 
 PlayerSeliya::PlayerSeliya() {
-    HeroConstruct(*this, Body());
-    pose = Facing(facing, 0);
+    HeroConstruct(*this, Body(), Facing(0, 0));
     g_shotHimitu = ShotHimitu();
     for (ShotSuzaku& s : g_shotSuzaku) s = ShotSuzaku();
     for (ShotHato& s : g_shotHato) s = ShotHato();
 }
 
-int32_t PlayerSeliya::ScreenXFor(int32_t wx) const { return HeroScreenXFor(wx); }
-
-void PlayerSeliya::Move() { HeroMove(*this, Body()); }
-
-void PlayerSeliya::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, level); }
-
-void PlayerSeliya::CheckDeath() { HeroCheckDeath(*this); }
-
 void PlayerSeliya::HandleInput() {
     uint32_t held = 0, pressed = 0, released = 0;
     if (!HeroReadKeys(*this, held, pressed, released)) return;
-    if ((crouching || airborne) && !attacking) {
-        if (pressed & kKeyCtrl) {
-            attacking = 1;
-            birdKind = 1;
-        } else if (pressed & kKeyUp) {
-            attacking = 1;
-            birdKind = 0;
-        }
-    }
-    if ((held & kKeyDown) && !crouching && !attacking && !airborne && !special) {
-        crouching = 1;
-        walking = 0;
-        actionCounter = 0;
+    if ((crouching || airborne) && !attacking && (pressed & (kKeyCtrl | kKeyUp))) {
+        attacking = 1;
+        birdKind = (pressed & kKeyCtrl) ? 1 : 0;
     }
     // Also in the air: she steers while jumping.
-    if ((held & kKeyLeft) && !attacking && !special) {
-        walking = 1;
-        facing = 0;
-        actionCounter = 0;
-    }
-    if ((held & kKeyRight) && !attacking && !special) {
-        walking = 1;
-        facing = 1;
-        actionCounter = 0;
-    }
+    if (HeroSteer(*this, held, !attacking && !special, true)) actionCounter = 0;
     if (!attacking && !special && (pressed & (kKeyCtrl | kKeyUp))) {
         attacking = 1;
         walking = 0;
         actionCounter = 0;
         birdKind = (pressed & kKeyCtrl) ? 1 : 0;
     }
-    if ((pressed & kKeyAlt) && !attacking && !crouching && !special) {
-        jumpCount = std::min(jumpCount + 1, 3);
-        if (jumpCount < 3) {
-            airborne = 1;
-            vy = Body().jumpSpeed;
-            walkCounter = 0;
-            actionCounter = 0;
-        }
-    }
+    if ((pressed & kKeyAlt) && !attacking && !crouching && !special && HeroJump(*this, Body())) actionCounter = 0;
     if ((pressed & kKeyShift) && !attacking && !airborne && !special) {
         walkCounter = 0;
         actionCounter = 0;
@@ -100,46 +63,22 @@ void PlayerSeliya::HandleInput() {
         g_soundPlayer.PlayAt(19, screenX);
         g_shotHimitu = ShotHimitu(facing ? x + 15 : x - 25, y + 15, facing);
     }
-    if ((released & kKeyLeft) && facing == 0 && walking && !airborne) {
-        walking = 0;
-        walkCounter = 0;
-    } else if ((released & kKeyRight) && facing == 1 && walking && !airborne) {
-        walking = 0;
-        walkCounter = 0;
-    }
-    if ((released & kKeyDown) && !attacking) crouching = 0;
+    HeroLetGo(*this, released, true, !attacking);
 }
 
 void PlayerSeliya::StateStep() {
-    if (dead) {
-        pose = facing ? 42 : 20;
-    } else if (knockedBack) {
-        Move();
-        if (HeroFallKnocked(*this, Body())) {
-            jumpCount = actionCounter = walkCounter = vy = special = knockedBack = crouching = walking = airborne =
-                attacking = 0;
-        }
-    } else if (special) {
+    const auto specialStep = [this] {
+        if (!special) return false;
         pose = Facing(facing, 21);
         if (++actionCounter == kSpecialTicks) actionCounter = special = 0;
-    } else if (walking && !attacking && !crouching && !airborne) {
-        Move();
-        if (HeroWalkedOffEdge(*this, Body())) {
-            HeroDropOffEdge(*this);
-            jumpCount = 2;
-        } else {
-            pose = Facing(facing, walkCounter <= 1 ? 2 : 3 + (walkCounter - 2) / 3);
-            if (++walkCounter == 17) walkCounter = 0;
-        }
-    } else if (airborne) {
-        if (walking) Move();
-        if (HeroFallAir(*this, Body())) {
-            airborne = 0;
-            walking = 0;
-            jumpCount = 0;
-        }
-        pose = Facing(facing, 12);
-    }
+        return true;
+    };
+    // Her dead poses run the other way round.
+    HeroStateStep(
+        *this, Body(), HeroPoses{facing ? 42 : 20, -1, 17}, attacking != 0, nullptr,
+        [this] { actionCounter = special = attacking = 0; }, specialStep,
+        [this](int32_t counter) { return Facing(facing, counter <= 1 ? 2 : 3 + (counter - 2) / 3); },
+        [this] { return Facing(facing, 12); });
 }
 
 void PlayerSeliya::Launch(int32_t row) {
@@ -196,16 +135,10 @@ void PlayerSeliya::Update() {
     StateStep();
     ActionStep();
     HeroScroll(*this);
-    if ((pose == 15 || pose == 37) && actionCounter >= 8) {
-        actionCounter = 0;
-        attacking = 0;
-        if (!airborne) walking = 0;
-    } else if ((pose == 18 || pose == 40) && actionCounter >= 8) {
-        actionCounter = 0;
-        attacking = 0;
-        walking = 0;
-        crouching = 0;
-    }
+    if ((pose == 15 || pose == 37) && actionCounter >= 8)
+        HeroEndAction(*this, actionCounter, attacking, nullptr, false);
+    else if ((pose == 18 || pose == 40) && actionCounter >= 8)
+        HeroEndAction(*this, actionCounter, attacking, nullptr, true);
     g_graphics.DrawSeliya(screenX, y, pose);
     g_shotHimitu.Update();
     for (ShotSuzaku& s : g_shotSuzaku) s.Update();

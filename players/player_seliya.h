@@ -3,43 +3,20 @@
 #include <cstdint>
 
 #include "platform/platform.h"
+#include "players/hero_record.h"
 
 // Seliya as the bird summoner: white and red birds, the special, two jumps.
 class PlayerSeliya {
 public:
-    PlayerSeliya();
-    void Update();
-    void HandleInput();
-    void CheckDeath();
-    int32_t ScreenXFor(int32_t x) const;
+    HERO_RECORD(PlayerSeliya);
     int32_t WeaponHits(const platform::Rect* box) const;
-    int32_t GetHurtBox(platform::Rect* out) const;
-    void Move();
-    void TakeDamage(int32_t level);
 
-    int32_t hp = 0;
-    int32_t x = 0;
-    int32_t y = 0;
-    int32_t scrollRequest = 0;
-    int32_t screenX = 0;
-    int32_t walkCounter = 0;
-    int32_t pose = 0;
-    int32_t actionCounter = 0;
-    int32_t vy = 0;
-    int32_t facing = 0;
-    int32_t attacking = 0;
-    int32_t airborne = 0;
-    int32_t walking = 0;
-    int32_t crouching = 0;
-    int32_t knockedBack = 0;
-    int32_t dead = 0;
-    int32_t birdKind = 0;  // 1 white bird, 0 red birds
-    int32_t special = 0;
-    int32_t jumpCount = 0;
-    int32_t redRing = 0;
-    int32_t whiteRing = 0;
-    int32_t invulnerable = 0;  // rule A only; stays 0 under rule B
-    int32_t deathCountdown = 0;
+    // One counter times a summoning, the special and the idle animation.
+    int32_t walkCounter = 0, actionCounter = 0, jumpCount = 0;
+    // A summoning (birdKind 1 white bird, 0 red birds) or the special.
+    int32_t attacking = 0, birdKind = 0, special = 0;
+    // The last slots used of each bird's ring.
+    int32_t redRing = 0, whiteRing = 0;
 
 private:
     void StateStep();

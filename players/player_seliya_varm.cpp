@@ -9,7 +9,6 @@ PlayerSeliyaVarm g_playerSeliyaVarm;
 
 namespace {
 
-const HeroTraits kTraits = {1, -85, 18};
 const HeroBody& Body() { return *HeroBodyFor(1); }
 
 constexpr int32_t kPoses = 35;
@@ -20,18 +19,9 @@ constexpr int32_t kDashR = 32, kDashL = 32 + kPoses;
 }  // namespace
 
 PlayerSeliyaVarm::PlayerSeliyaVarm() {
-    HeroConstruct(*this, Body());
-    pose = Facing(facing, 0);
+    HeroConstruct(*this, Body(), Facing(0, 0));
     for (ShotKidan& s : g_shotKidan) s = ShotKidan();
 }
-
-int32_t PlayerSeliyaVarm::ScreenXFor(int32_t wx) const { return HeroScreenXFor(wx); }
-
-void PlayerSeliyaVarm::Move() { HeroMove(*this, Body()); }
-
-void PlayerSeliyaVarm::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, level); }
-
-void PlayerSeliyaVarm::CheckDeath() { HeroCheckDeath(*this); }
 
 void PlayerSeliyaVarm::HandleInput() {
     uint32_t held = 0, pressed = 0, released = 0;
@@ -47,20 +37,8 @@ void PlayerSeliyaVarm::HandleInput() {
             crouchKick = crouching ? 1 : 0;
         }
     }
-    if ((held & kKeyDown) && !crouching && !airborne && Free()) {
-        crouching = 1;
-        walking = 0;
-        counter = 0;
-    }
     // Also in the air: she steers while jumping.
-    if ((held & kKeyLeft) && Free()) {
-        walking = 1;
-        facing = 0;
-    }
-    if ((held & kKeyRight) && Free()) {
-        walking = 1;
-        facing = 1;
-    }
+    if (HeroSteer(*this, held, Free(), true) & kHeroCrouched) counter = 0;
     if ((pressed & kKeyCtrl) && Free()) {
         magic = 1;
         walking = 0;
@@ -72,14 +50,7 @@ void PlayerSeliyaVarm::HandleInput() {
         walking = 0;
         counter = 0;
     }
-    if ((pressed & kKeyAlt) && Free() && !crouching) {
-        jumpCount = std::min(jumpCount + 1, 3);
-        if (jumpCount < 3) {
-            airborne = 1;
-            vy = Body().jumpSpeed;
-            counter = 0;
-        }
-    }
+    if ((pressed & kKeyAlt) && Free() && !crouching) HeroJump(*this, Body());
     if ((pressed & kKeyUp) && Free() && !airborne) {
         counter = 0;
         brakfist = 1;
@@ -87,63 +58,36 @@ void PlayerSeliyaVarm::HandleInput() {
         walking = 0;
         g_soundPlayer.PlayAt(23, screenX);
     }
-    if ((released & kKeyLeft) && facing == 0 && walking && !airborne)
-        walking = 0;
-    else if ((released & kKeyRight) && facing == 1 && walking && !airborne)
-        walking = 0;
-    if (released & kKeyDown) crouching = 0;
+    HeroLetGo(*this, released, true, true);
 }
 
-void PlayerSeliyaVarm::DropOffEdge() {
-    airborne = 1;
-    vy = 0;
-    counter = 0;
-    walking = 0;
-    jumpCount = 2;
+// The brakfist dash: a wind-up, then a run that drops off an edge like a
+// walk; false when no dash runs.
+bool PlayerSeliyaVarm::DashStep() {
+    if (!brakfist) return false;
+    if (counter <= 3) {
+        pose = Facing(facing, 30);
+    } else if (counter <= 7) {
+        pose = Facing(facing, 31);
+    } else {
+        pose = Facing(facing, 32);
+        HeroMove(*this, Body());
+        if (HeroWalkedOffEdge(*this, Body())) {
+            brakfist = 0;
+            HeroDropOffEdge(*this);
+            return true;
+        }
+    }
+    if (++counter == 30) counter = brakfist = 0;
+    return true;
 }
 
 void PlayerSeliyaVarm::StateStep() {
-    if (dead) {
-        pose = Facing(facing, 34);
-    } else if (knockedBack) {
-        Move();
-        if (HeroFallKnocked(*this, Body())) {
-            jumpCount = counter = vy = kick = crouchKick = magicDown = magic = brakfist = knockedBack = crouching =
-                walking = airborne = 0;
-        }
-    } else if (brakfist) {
-        if (counter <= 3) {
-            pose = Facing(facing, 30);
-        } else if (counter <= 7) {
-            pose = Facing(facing, 31);
-        } else {
-            pose = Facing(facing, 32);
-            Move();
-            if (HeroWalkedOffEdge(*this, Body())) {
-                brakfist = 0;
-                DropOffEdge();
-                return;
-            }
-        }
-        if (++counter == 30) counter = brakfist = 0;
-    } else if (walking && !magic && !kick && !crouching && !airborne) {
-        Move();
-        if (HeroWalkedOffEdge(*this, Body())) {
-            DropOffEdge();
-        } else {
-            pose = Facing(facing, std::min(counter / 2 + 1, 12));
-            if (++counter == 25) counter = 0;
-        }
-    } else if (airborne) {
-        if (walking) Move();
-        if (HeroFallAir(*this, Body())) {
-            airborne = 0;
-            walking = 0;
-            kick = 0;
-            jumpCount = 0;
-        }
-        pose = Facing(facing, 14);
-    }
+    HeroStateStep(
+        *this, Body(), HeroPoses{Facing(facing, 34), -1, 25}, magic || kick, &kick,
+        [this] { kick = crouchKick = magicDown = magic = brakfist = 0; }, [this] { return DashStep(); },
+        [this](int32_t step) { return Facing(facing, std::min(step / 2 + 1, 12)); },
+        [this] { return Facing(facing, 14); });
 }
 
 // Magic and kicks; true when one of them ran this tick.

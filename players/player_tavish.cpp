@@ -9,11 +9,14 @@ PlayerTavish g_playerTavish;
 
 namespace {
 
-const HeroTraits kTraits = {5, -100, 4};
 const HeroBody& Body() { return *HeroBodyFor(5); }
 
 // Right-facing pose, or its left-facing twin 14 frames on.
 int32_t Facing(int32_t facing, int32_t right) { return facing ? right : right + 14; }
+
+// Standing and crouching, facing right and left.
+constexpr WhipReach kWhip[] = {
+    {5, 46, 24, 108, 30}, {19, -76, 24, -14, 30}, {11, 46, 38, 108, 44}, {25, -76, 38, -14, 44}};
 
 // Phases 1-3, 4-6 and 7 on of a whip.
 int32_t WhipPose(int32_t facing, int32_t first, int32_t phase) {
@@ -23,18 +26,9 @@ int32_t WhipPose(int32_t facing, int32_t first, int32_t phase) {
 }  // namespace
 
 PlayerTavish::PlayerTavish() {
-    HeroConstruct(*this, Body());
-    pose = Facing(facing, 0);
+    HeroConstruct(*this, Body(), Facing(0, 0));
     g_shotCross = ShotCross();
 }
-
-int32_t PlayerTavish::ScreenXFor(int32_t wx) const { return HeroScreenXFor(wx); }
-
-void PlayerTavish::Move() { HeroMove(*this, Body()); }
-
-void PlayerTavish::TakeDamage(int32_t level) { HeroTakeDamage(*this, kTraits, level); }
-
-void PlayerTavish::CheckDeath() { HeroCheckDeath(*this); }
 
 void PlayerTavish::HandleInput() {
     uint32_t held = 0, pressed = 0, released = 0;
@@ -47,19 +41,7 @@ void PlayerTavish::HandleInput() {
             crossThrow = 1;
         }
     }
-    const bool busy = attacking || crossThrow;
-    if ((held & kKeyDown) && !crouching && !airborne && !busy) {
-        crouching = 1;
-        walking = 0;
-    }
-    if ((held & kKeyLeft) && !airborne && !busy) {
-        walking = 1;
-        facing = 0;
-    }
-    if ((held & kKeyRight) && !airborne && !busy) {
-        walking = 1;
-        facing = 1;
-    }
+    HeroSteer(*this, held, !attacking && !crossThrow, false);
     if ((pressed & kKeyCtrl) && !attacking && !crossThrow) {
         attacking = 1;
         whipSoundRequest = 1;
@@ -68,48 +50,16 @@ void PlayerTavish::HandleInput() {
         crossThrow = 1;
         walking = 0;
     }
-    if ((pressed & kKeyAlt) && !attacking && !airborne && !crouching && !crossThrow) {
-        airborne = 1;
-        vy = -120;
-        walkCounter = 0;
-    }
-    if ((released & kKeyLeft) && facing == 0 && walking && !airborne && !crossThrow) {
-        walking = 0;
-        walkCounter = 0;
-    } else if ((released & kKeyRight) && facing == 1 && walking && !airborne && !crossThrow) {
-        walking = 0;
-        walkCounter = 0;
-    }
-    if ((released & kKeyDown) && !attacking) crouching = 0;
+    if ((pressed & kKeyAlt) && !attacking && !airborne && !crouching && !crossThrow) HeroJump(*this, Body());
+    HeroLetGo(*this, released, !crossThrow, !attacking);
 }
 
 void PlayerTavish::StateStep() {
-    if (dead) {
-        pose = Facing(facing, 13);
-    } else if (knockedBack) {
-        Move();
-        if (HeroFallKnocked(*this, Body())) {
-            attackPhase = walkCounter = vy = crossThrow = knockedBack = crouching = walking = whippedInAir = airborne =
-                attacking = 0;
-        }
-    } else if (walking && !attacking && !crouching && !airborne && !crossThrow) {
-        Move();
-        if (HeroWalkedOffEdge(*this, Body())) {
-            HeroDropOffEdge(*this);
-            pose = Facing(facing, 8);
-        } else {
-            pose = Facing(facing, HeroWalkPose17(walkCounter));
-            if (++walkCounter == 17) walkCounter = 0;
-        }
-    } else if (airborne) {
-        if (walking) Move();
-        if (HeroFallAir(*this, Body())) {
-            airborne = 0;
-            whippedInAir = 0;
-            walking = 0;
-        }
-        pose = Facing(facing, whippedInAir ? 0 : 8);
-    }
+    const auto endActions = [this] { attackPhase = crossThrow = whippedInAir = attacking = 0; };
+    const auto walkPose = [this](int32_t counter) { return Facing(facing, HeroWalkPose17(counter)); };
+    HeroStateStep(*this, Body(), HeroPoses{Facing(facing, 13), Facing(facing, 8), 17}, attacking || crossThrow,
+                  &whippedInAir, endActions, HeroNoOwnStep, walkPose,
+                  [this] { return Facing(facing, whippedInAir ? 0 : 8); });
 }
 
 void PlayerTavish::AttackStep() {
@@ -137,27 +87,15 @@ void PlayerTavish::AttackStep() {
 }
 
 void PlayerTavish::EndStep() {
+    // His standing whip and his throw also end a crouch.
     if ((pose == 5 || pose == 19) && attackPhase >= 9) {
-        attackPhase = 0;
-        attacking = 0;
+        HeroEndAction(*this, attackPhase, attacking, &whippedInAir, false);
         crouching = 0;
-        if (airborne)
-            whippedInAir = 1;
-        else
-            walking = 0;
     } else if ((pose == 11 || pose == 25) && attackPhase >= 9) {
-        attackPhase = 0;
-        attacking = 0;
-        walking = 0;
-        crouching = 0;
+        HeroEndAction(*this, attackPhase, attacking, nullptr, true);
     } else if ((pose == 7 || pose == 21) && attackPhase >= 6) {
-        attackPhase = 0;
-        crossThrow = 0;
+        HeroEndAction(*this, attackPhase, crossThrow, &whippedInAir, false);
         crouching = 0;
-        if (airborne)
-            whippedInAir = 1;
-        else
-            walking = 0;
     }
 }
 
@@ -165,8 +103,8 @@ void PlayerTavish::Update() {
     HeroCountDownInvulnerability(*this);
     StateStep();
     AttackStep();
-    HeroScroll(*this);
     EndStep();
+    HeroScroll(*this);
     g_graphics.DrawTavish(screenX, y, pose);
     if (whipSoundRequest) {
         whipSoundRequest = 0;
@@ -179,14 +117,7 @@ int32_t PlayerTavish::WeaponHits(const platform::Rect* box, int32_t alreadyHit) 
     if (!box) return 0;
     if (ShotHits(g_shotCross, *box)) return 1;  // the cross makes no hit sound
     platform::Rect whip{};
-    switch (pose) {
-        case 5: whip = {x + 46, y + 24, x + 108, y + 30}; break;
-        case 19: whip = {x - 76, y + 24, x - 14, y + 30}; break;
-        case 11: whip = {x + 46, y + 38, x + 108, y + 44}; break;
-        case 25: whip = {x - 76, y + 38, x - 14, y + 44}; break;
-        default: return 0;
-    }
-    if (!RectsOverlap(whip, *box)) return 0;
+    if (!HeroWhipBox(kWhip, pose, x, y, &whip) || !RectsOverlap(whip, *box)) return 0;
     if (alreadyHit == 0) {
         g_hitSoundX = WorldToScreenX(x);
         g_hitSoundRequest = 1;

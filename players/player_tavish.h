@@ -3,42 +3,18 @@
 #include <cstdint>
 
 #include "platform/platform.h"
+#include "players/hero_record.h"
 
 // The whip hero who also throws a returning cross.
 class PlayerTavish {
 public:
-    PlayerTavish();
-    void Update();
-    void HandleInput();
-    void CheckDeath();
-    int32_t ScreenXFor(int32_t x) const;
+    HERO_RECORD(PlayerTavish);
     // Raises the hit sound itself for a fresh whip hit (alreadyHit 0).
     int32_t WeaponHits(const platform::Rect* box, int32_t alreadyHit) const;
-    int32_t GetHurtBox(platform::Rect* out) const;
-    void Move();
-    void TakeDamage(int32_t level);
 
-    int32_t hp = 0;
-    int32_t x = 0;
-    int32_t y = 0;
-    int32_t scrollRequest = 0;
-    int32_t screenX = 0;
-    int32_t walkCounter = 0;
-    int32_t pose = 0;
-    int32_t attackPhase = 0;
-    int32_t whippedInAir = 0;
-    int32_t vy = 0;
-    int32_t facing = 0;
-    int32_t attacking = 0;
-    int32_t airborne = 0;
-    int32_t walking = 0;
-    int32_t crouching = 0;
-    int32_t knockedBack = 0;
-    int32_t dead = 0;
-    int32_t whipSoundRequest = 0;
-    int32_t crossThrow = 0;
-    int32_t invulnerable = 0;  // rule A only; stays 0 under rule B
-    int32_t deathCountdown = 0;
+    int32_t walkCounter = 0, whipSoundRequest = 0;
+    // The whip and the cross share one phase.
+    int32_t attacking = 0, crossThrow = 0, attackPhase = 0, whippedInAir = 0;
 
 private:
     void StateStep();

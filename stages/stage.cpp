@@ -78,9 +78,10 @@ bool StageExitPoint(int32_t stage, int32_t heroIndex, ExitPoint* out) {
 }
 
 // A number without a stage gives length 0, the value before any stage start.
-Stage::Stage() : endX_(StageEndX(g_stageNumber)) {}
+Stage::Stage() { g_stageEndX = StageEndX(g_stageNumber); }
 
 void Stage::PlaceObjects() {
+    g_stageRestartRequest = 0;
     const StageObjectList list = StageObjectsFor(g_stageNumber);
     for (int32_t i = 0; i < list.count; ++i) {
         const StageObject& o = list.objects[i];

@@ -19,12 +19,12 @@
 #include "enemies/model/pool_slots.h"
 #include "enemies/model/sickle_release.h"
 #include "engine/game_state.h"
-#include "engine/shell/menu.h"
 #include "engine/sprite_draw_kinds.h"
 #include "game_test.h"
 #include "players/hero_common.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
 
 namespace {

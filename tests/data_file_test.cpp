@@ -11,11 +11,11 @@
 #include "audio_test_util.h"
 #include "child_process.h"
 #include "engine/graphics.h"
-#include "engine/shell/menu.h"
 #include "engine/sound.h"
 #include "platform/data_file.h"
 #include "platform/sdl_backend.h"
 #include "platform/sdl_data_file.h"
+#include "shell/menu.h"
 #include "tools/gen_bitmaps.h"
 
 namespace {

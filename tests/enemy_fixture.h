@@ -5,11 +5,11 @@
 #include "enemies/model/enemy_model.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
-#include "engine/shell/menu.h"
 #include "game_test.h"
 #include "players/hero_common.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 
 // Enemies on stage 1 before a whip hero at (900, 330), the generator seeded
 // with 7. The whip hero stands in for every hero: its whip reaches x + 48 to

@@ -18,13 +18,13 @@
 #include "enemy_fixture.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
-#include "engine/shell/menu.h"
+#include "engine/stage_floor.h"
 #include "game_test.h"
 #include "players/hero_common.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
-#include "stages/stage_floor.h"
 
 namespace {
 

@@ -11,8 +11,6 @@
 #include "enemies/model/enemy_model.h"
 #include "enemies/model/registry.h"
 #include "enemies/stage50/kaminarisama.h"
-#include "engine/shell/menu.h"
-#include "engine/shell/shell.h"
 #include "engine/sound.h"
 #include "engine/sprite_draw_kinds.h"
 #include "engine/timers.h"
@@ -20,6 +18,8 @@
 #include "players/hero_common.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
+#include "shell/shell.h"
 #include "stages/stage.h"
 #include "stages/stage_lists.h"
 

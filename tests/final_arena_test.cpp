@@ -16,11 +16,11 @@
 #include "enemies/model/enemy_model.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
-#include "engine/shell/menu.h"
 #include "engine/sprite_draw_kinds.h"
 #include "game_test.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
 
 namespace {

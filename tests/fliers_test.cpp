@@ -29,12 +29,12 @@
 #include "enemy_fixture.h"
 #include "engine/camera.h"
 #include "engine/game_state.h"
-#include "engine/shell/menu.h"
 #include "engine/sprite_draw_kinds.h"
 #include "game_test.h"
 #include "players/hero_common.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
 #include "stages/stage_lists.h"
 

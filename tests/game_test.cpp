@@ -3,9 +3,8 @@
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
 #include "engine/music.h"
-#include "engine/shell/menu.h"
-#include "engine/shell/shell.h"
 #include "engine/sound.h"
+#include "engine/stage_floor.h"
 #include "engine/timers.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
@@ -13,8 +12,9 @@
 #include "players/player_seliya.h"
 #include "players/player_seliya_varm.h"
 #include "players/player_tavish.h"
+#include "shell/menu.h"
+#include "shell/shell.h"
 #include "stages/stage.h"
-#include "stages/stage_floor.h"
 #include "stages/stage_lists.h"
 
 void GameTest::SetUp() {
@@ -30,6 +30,7 @@ void GameTest::SetUp() {
     g_hitSoundRequest = 0;
     g_hitSoundX = 0;
     g_hitSoundSlot = 2;
+    g_stageRestartRequest = 0;
     g_soundsPending = 1;
     g_loadedStage = -1;
     g_keyboard = Keyboard();

@@ -9,11 +9,11 @@
 
 #include "engine/game_state.h"
 #include "engine/graphics.h"
-#include "engine/shell/menu.h"
 #include "engine/stage_panels.h"
 #include "engine/texts.h"
 #include "game_test.h"
 #include "platform/data_file.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
 #include "tools/gen_bitmaps.h"
 #include "tools/gen_data.h"

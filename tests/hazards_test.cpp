@@ -14,9 +14,9 @@
 #include "enemies/hazards/yuka_yari.h"
 #include "enemies/model/enemy_model.h"
 #include "enemy_fixture.h"
-#include "engine/shell/menu.h"
+#include "engine/stage_floor.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
-#include "stages/stage_floor.h"
 
 namespace {
 

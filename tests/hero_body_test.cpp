@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "engine/stage_floor.h"
 #include "players/hero_body.h"
-#include "stages/stage_floor.h"
 
 namespace {
 

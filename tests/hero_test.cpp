@@ -4,11 +4,11 @@
 #include "engine/camera.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
-#include "engine/shell/menu.h"
 #include "game_test.h"
 #include "heroes_test.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
 
 using heroes::kAlt;

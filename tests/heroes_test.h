@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "engine/game_state.h"
-#include "engine/shell/menu.h"
 #include "game_test.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 
 namespace heroes {
 

@@ -5,8 +5,8 @@
 
 #include "engine/game_state.h"
 #include "engine/graphics.h"
-#include "engine/shell/menu.h"
 #include "game_test.h"
+#include "shell/menu.h"
 
 namespace {
 

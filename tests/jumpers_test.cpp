@@ -23,10 +23,10 @@
 #include "enemy_fixture.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
-#include "engine/shell/menu.h"
+#include "engine/stage_floor.h"
 #include "players/player_doran.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
-#include "stages/stage_floor.h"
 
 namespace {
 

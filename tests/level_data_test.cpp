@@ -9,10 +9,10 @@
 #include <unordered_set>
 #include <vector>
 
+#include "engine/stage_floor.h"
 #include "players/hero_body.h"
 #include "players/hero_start.h"
 #include "stages/stage.h"
-#include "stages/stage_floor.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include <string>
 
 #include "engine/keyboard.h"
-#include "engine/shell/menu.h"
-#include "engine/shell/shell.h"
 #include "game_test.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
+#include "shell/shell.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <string>
 
 #include "engine/music.h"
-#include "engine/shell/menu.h"
-#include "engine/shell/shell.h"
 #include "game_test.h"
+#include "shell/menu.h"
+#include "shell/shell.h"
 
 namespace {
 

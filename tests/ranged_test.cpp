@@ -17,7 +17,7 @@
 #include "enemies/shooters/hone.h"
 #include "enemies/shooters/tobu_honoo.h"
 #include "enemy_fixture.h"
-#include "engine/shell/menu.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
 
 namespace {

@@ -1,12 +1,12 @@
 // The default hero under damage rule B: full damage and no window in which
 // it cannot be hit.
 #include "engine/game_state.h"
-#include "engine/shell/menu.h"
 #include "game_test.h"
 #include "heroes_test.h"
 #include "players/damage.h"
 #include "players/player_doran.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 
 class DoranRuleB : public heroes::HeroTest {
 protected:

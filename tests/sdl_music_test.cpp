@@ -21,9 +21,9 @@
 #include "child_process.h"
 #include "engine/game_state.h"
 #include "engine/music.h"
-#include "engine/shell/shell.h"
 #include "platform/midi_synth.h"
 #include "platform/sdl_backend.h"
+#include "shell/shell.h"
 
 namespace fs = std::filesystem;
 

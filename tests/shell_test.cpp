@@ -10,11 +10,11 @@
 #include "child_process.h"
 #include "engine/graphics.h"
 #include "engine/music.h"
-#include "engine/shell/menu.h"
-#include "engine/shell/shell.h"
 #include "engine/sound.h"
 #include "engine/timers.h"
 #include "game_test.h"
+#include "shell/menu.h"
+#include "shell/shell.h"
 
 namespace {
 

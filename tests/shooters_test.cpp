@@ -30,7 +30,7 @@
 #include "enemies/traps/ti.h"
 #include "enemy_fixture.h"
 #include "engine/game_state.h"
-#include "engine/shell/menu.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
 #include "stages/stage_lists.h"
 

@@ -1,8 +1,8 @@
 #include "engine/sound.h"
 #include "audio_test_util.h"
 #include "engine/game_state.h"
-#include "engine/shell/menu.h"
 #include "engine/wave.h"
+#include "shell/menu.h"
 
 using Play = platform::HeadlessBackend::SoundPlay;
 

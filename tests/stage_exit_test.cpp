@@ -2,12 +2,12 @@
 
 #include "audio_test_util.h"
 #include "engine/game_state.h"
-#include "engine/shell/menu.h"
 #include "engine/sound.h"
+#include "engine/stage_floor.h"
 #include "game_test.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
-#include "stages/stage_floor.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <set>
 
 #include "engine/game_state.h"
-#include "engine/shell/menu.h"
+#include "engine/stage_floor.h"
 #include "game_test.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
-#include "stages/stage_floor.h"
 
 namespace {
 

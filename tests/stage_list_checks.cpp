@@ -9,9 +9,9 @@
 #include <set>
 #include <utility>
 
+#include "engine/stage_floor.h"
 #include "players/hero_start.h"
 #include "stages/stage.h"
-#include "stages/stage_floor.h"
 
 namespace {
 

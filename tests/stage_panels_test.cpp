@@ -15,12 +15,12 @@
 #include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "engine/sprite_sets.h"
+#include "engine/stage_floor.h"
 #include "engine/stage_panels.h"
 #include "heroes_test.h"
 #include "players/hero_body.h"
 #include "players/player_front.h"
 #include "stages/stage.h"
-#include "stages/stage_floor.h"
 #include "tools/gen_panels.h"
 
 namespace {

@@ -15,8 +15,8 @@
 #include "enemies/warriors/victo.h"
 #include "enemy_fixture.h"
 #include "engine/game_state.h"
-#include "engine/shell/menu.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "engine/sound.h"
+#include "engine/stage_floor.h"
 #include "players/player_front.h"
-#include "stages/stage_floor.h"
 
 namespace {
 constexpr int32_t kHeight = 28;  // the sprite's standing height

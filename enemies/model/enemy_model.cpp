@@ -4,10 +4,10 @@
 
 #include "engine/camera.h"
 #include "engine/draw_probe.h"
+#include "engine/game_state.h"
 #include "engine/sound.h"
+#include "engine/stage_floor.h"
 #include "players/player_front.h"
-#include "stages/stage.h"
-#include "stages/stage_floor.h"
 
 int32_t GameRand() { return std::rand(); }
 
@@ -68,7 +68,7 @@ void TouchHero(const Rect& a, const Rect& b, int32_t level) {
 
 bool InCommonWindow() {
     const int32_t hx = HeroX();
-    return hx > 500 && static_cast<int64_t>(hx) < static_cast<int64_t>(g_stage.GetEndX()) - 500;
+    return hx > 500 && static_cast<int64_t>(hx) < static_cast<int64_t>(g_stageEndX) - 500;
 }
 
 bool Land(int32_t x, int32_t& y, int32_t probe, int32_t height) {

@@ -2,12 +2,12 @@
 
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
-#include "engine/shell/shell.h"
 #include "engine/sound.h"
+#include "engine/stage_floor.h"
 #include "engine/timers.h"
 #include "players/player_front.h"
+#include "shell/shell.h"
 #include "stages/stage.h"
-#include "stages/stage_floor.h"
 
 GameMenu g_menu;
 int32_t g_soundsPending = 1;

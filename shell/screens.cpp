@@ -1,9 +1,9 @@
 // The menu pages and the loading screen: white text on the cleared back buffer.
 #include "engine/game_state.h"
 #include "engine/graphics.h"
-#include "engine/shell/menu.h"
 #include "engine/texts.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 
 namespace {
 

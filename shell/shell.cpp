@@ -8,10 +8,10 @@
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
 #include "engine/music.h"
-#include "engine/shell/menu.h"
 #include "engine/sound.h"
 #include "engine/timers.h"
 #include "players/player_front.h"
+#include "shell/menu.h"
 #include "stages/stage.h"
 
 int32_t g_firstPaint = 1;
@@ -117,6 +117,7 @@ void PlayFrame() {
         g_soundPlayer.PlayAt(g_hitSoundSlot, g_hitSoundX);
     }
     g_playerFront.CheckDeath();
+    if (g_stageRestartRequest != 0) g_stage.PlaceObjects();
     g_graphics.DrawLifeBar();
     g_stage.CheckExit();
     g_graphics.Flip();

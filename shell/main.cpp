@@ -1,8 +1,8 @@
 #include <cstdio>
 
-#include "engine/shell/shell.h"
 #include "platform/data_tree.h"
 #include "platform/sdl_backend.h"
+#include "shell/shell.h"
 
 int main() {
     // Started from the project folder or elsewhere, the build's data is used.
