@@ -1,6 +1,6 @@
 #include "hero_body.h"
 
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "engine/graphics.h"
 #include "engine/keyboard.h"
 #include "engine/sound.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 #include "players/damage.h"
 #include "players/hero_body.h"
 #include "players/hero_start.h"

@@ -12,7 +12,7 @@
 #include "enemies/model/hopping.h"
 #include "enemy_fixture.h"
 #include "engine/game_state.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 
 namespace {
 

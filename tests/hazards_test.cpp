@@ -14,7 +14,7 @@
 #include "enemies/hazards/yuka_yari.h"
 #include "enemies/model/enemy_model.h"
 #include "enemy_fixture.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 #include "shell/menu.h"
 #include "stages/stage.h"
 

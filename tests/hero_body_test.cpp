@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 #include "players/hero_body.h"
 
 namespace {

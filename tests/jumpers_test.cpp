@@ -23,7 +23,7 @@
 #include "enemy_fixture.h"
 #include "engine/game_state.h"
 #include "engine/graphics.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 #include "players/player_doran.h"
 #include "shell/menu.h"
 #include "stages/stage.h"

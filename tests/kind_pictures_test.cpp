@@ -28,7 +28,7 @@
 #include "engine/graphics.h"
 #include "engine/sprite_draw_kinds.h"
 #include "engine/sprite_sets.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 #include "heroes_test.h"
 #include "kind_fit.h"
 #include "players/hero_common.h"

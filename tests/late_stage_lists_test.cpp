@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/stage_floor.h"
 #include "game_test.h"
+#include "ground/stage_floor.h"
 #include "stages/stage_lists.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "enemies/late/up_fire.h"
 #include "enemies/model/hopping.h"
 #include "enemy_fixture.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 
 namespace {
 

@@ -21,7 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The game's folders, top to bottom.
-const std::vector<std::string> kLayers = {"shell", "stages", "enemies", "players", "engine", "platform"};
+const std::vector<std::string> kLayers = {"shell", "stages", "enemies", "players", "ground", "engine", "platform"};
 
 int LayerOf(const std::string& folder) {
     for (size_t i = 0; i < kLayers.size(); ++i)

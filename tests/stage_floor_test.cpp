@@ -3,8 +3,8 @@
 #include <set>
 
 #include "engine/game_state.h"
-#include "engine/stage_floor.h"
 #include "game_test.h"
+#include "ground/stage_floor.h"
 #include "shell/menu.h"
 #include "stages/stage.h"
 

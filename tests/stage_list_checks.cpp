@@ -9,7 +9,7 @@
 #include <set>
 #include <utility>
 
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 #include "players/hero_start.h"
 #include "stages/stage.h"
 

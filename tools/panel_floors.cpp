@@ -2,10 +2,10 @@
 // them where they lie, so the pictures match what the hero stands on.
 #include <algorithm>
 
-#include "engine/stage_floor.h"
 #include "engine/stage_panels.h"
 #include "gen_bitmaps.h"
 #include "gen_panels.h"
+#include "ground/stage_floor.h"
 
 std::vector<platform::Rect> PanelFloorRects(int stage) {
     const FloorTable table = StageFloorTable(stage);

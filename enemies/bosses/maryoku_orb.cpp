@@ -5,7 +5,7 @@
 #include "engine/game_state.h"
 #include "engine/graphics.h"
 #include "engine/sound.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 #include "players/player_front.h"
 
 namespace {

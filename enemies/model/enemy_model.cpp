@@ -6,7 +6,7 @@
 #include "engine/draw_probe.h"
 #include "engine/game_state.h"
 #include "engine/sound.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 #include "players/player_front.h"
 
 int32_t GameRand() { return std::rand(); }

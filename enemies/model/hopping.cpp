@@ -1,7 +1,7 @@
 #include "enemies/model/hopping.h"
 
 #include "enemies/model/enemy_model.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 
 namespace enemy {
 

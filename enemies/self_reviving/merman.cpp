@@ -4,7 +4,7 @@
 #include "enemies/model/reviving.h"
 #include "enemies/model/stage_table.h"
 #include "engine/graphics.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 
 namespace {
 

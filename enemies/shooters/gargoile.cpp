@@ -4,7 +4,7 @@
 #include "enemies/model/shots.h"
 #include "enemies/shooters/tobu_honoo.h"
 #include "engine/graphics.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 
 namespace {
 constexpr int64_t kWakeBehind = 250;  // the hero passes x by this much

@@ -2,7 +2,7 @@
 
 #include "enemies/model/hopping.h"
 #include "engine/graphics.h"
-#include "engine/stage_floor.h"
+#include "ground/stage_floor.h"
 
 namespace {
 constexpr int32_t kSize = 56;  // probe depth, standing height and box

@@ -1,6 +1,6 @@
 // Floor and wall rectangles of every stage, in table order (left, top, right,
 // bottom). Stages with the same ground share one table.
-#include "stage_floor.h"
+#include "ground/stage_floor.h"
 
 namespace {
 

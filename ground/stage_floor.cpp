@@ -1,4 +1,4 @@
-#include "stage_floor.h"
+#include "ground/stage_floor.h"
 
 #include "engine/game_state.h"
 
