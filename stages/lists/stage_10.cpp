@@ -7,11 +7,12 @@ using C = ObjectClass;
 // Spiked lifts over the ledge on the way out; on the way back along the
 // floor, half-bodies rise just behind the hero, among hunchbacks and guards.
 constexpr StageObject kList[] = {
-    // EnemyHariLift: x, y, lowY
-    Obj(C::EnemyHariLift, 0, {900, 0, 117}),
-    Obj(C::EnemyHariLift, 1, {1300, 30, 117}),
-    Obj(C::EnemyHariLift, 2, {1700, 10, 117}),
-    Obj(C::EnemyHariLift, 3, {2100, 40, 117}),
+    // EnemyHariLift: x, y, lowY (they start and turn back above the screen,
+    // which leaves a hero a fair gap under each)
+    Obj(C::EnemyHariLift, 0, {900, -60, 117}),
+    Obj(C::EnemyHariLift, 1, {1300, -30, 117}),
+    Obj(C::EnemyHariLift, 2, {1700, -50, 117}),
+    Obj(C::EnemyHariLift, 3, {2100, -20, 117}),
     // EnemyJyouhansin: x, y
     Obj(C::EnemyJyouhansin, 0, {600, 414}),
     Obj(C::EnemyJyouhansin, 1, {1200, 414}),

@@ -8,15 +8,16 @@ using C = ObjectClass;
 // pendulums over the landing fall as the hero drops to the floor, where
 // armours charge on the way back.
 constexpr StageObject kList[] = {
-    // EnemyHariLift: x, y, lowY
-    Obj(C::EnemyHariLift, 0, {500, 0, 117}),
-    Obj(C::EnemyHariLift, 1, {750, 30, 117}),
-    Obj(C::EnemyHariLift, 2, {1000, 10, 117}),
-    Obj(C::EnemyHariLift, 3, {1250, 40, 117}),
-    Obj(C::EnemyHariLift, 4, {1500, 20, 117}),
-    Obj(C::EnemyHariLift, 5, {1750, 45, 117}),
-    Obj(C::EnemyHariLift, 6, {2000, 5, 117}),
-    Obj(C::EnemyHariLift, 7, {2250, 35, 117}),
+    // EnemyHariLift: x, y, lowY (they start and turn back above the screen,
+    // which leaves a hero a fair gap under each)
+    Obj(C::EnemyHariLift, 0, {500, -60, 117}),
+    Obj(C::EnemyHariLift, 1, {750, -30, 117}),
+    Obj(C::EnemyHariLift, 2, {1000, -50, 117}),
+    Obj(C::EnemyHariLift, 3, {1250, -20, 117}),
+    Obj(C::EnemyHariLift, 4, {1500, -40, 117}),
+    Obj(C::EnemyHariLift, 5, {1750, -15, 117}),
+    Obj(C::EnemyHariLift, 6, {2000, -55, 117}),
+    Obj(C::EnemyHariLift, 7, {2250, -25, 117}),
     // EnemyFuriko: x, y, armed
     Obj(C::EnemyFuriko, 2, {2460, 230, 1}),
     // EnemyArmor: x, y, facing, left, right

@@ -17,7 +17,7 @@ constexpr StageObject kList[] = {
     Obj(C::EnemyYukaYari, 6, {4176}),
     Obj(C::EnemyYukaYari, 7, {4816}),
     Obj(C::EnemyYukaYari, 8, {5456}),
-    Obj(C::EnemyYukaYari, 9, {5704}),
+    Obj(C::EnemyYukaYari, 9, {5610}),
     // EnemyIdouYari: x, y, left, right
     Obj(C::EnemyIdouYari, 0, {431, 201, 431, 483}),
     Obj(C::EnemyIdouYari, 1, {1071, 201, 1071, 1126}),
@@ -28,7 +28,7 @@ constexpr StageObject kList[] = {
     Obj(C::EnemyIdouYari, 6, {4272, 201, 4272, 4317}),
     Obj(C::EnemyIdouYari, 7, {4911, 201, 4911, 4963}),
     Obj(C::EnemyIdouYari, 8, {5551, 201, 5551, 5601}),
-    Obj(C::EnemyIdouYari, 9, {5700, 201, 5700, 5760}),
+    Obj(C::EnemyIdouYari, 9, {5405, 201, 5405, 5455}),
     // EnemyIdouYariV: x, left, right
     Obj(C::EnemyIdouYariV, 0, {796, 730, 865}),
     Obj(C::EnemyIdouYariV, 1, {1438, 1375, 1506}),
@@ -38,15 +38,16 @@ constexpr StageObject kList[] = {
     Obj(C::EnemyIdouYariV, 5, {4000, 3920, 4068}),
     Obj(C::EnemyIdouYariV, 6, {4639, 4565, 4708}),
     Obj(C::EnemyIdouYariV, 7, {5276, 5210, 5345}),
-    // EnemyHariLift: x, y, lowY
-    Obj(C::EnemyHariLift, 0, {619, 0, 207}),
-    Obj(C::EnemyHariLift, 1, {1255, 0, 207}),
-    Obj(C::EnemyHariLift, 2, {1894, 0, 207}),
-    Obj(C::EnemyHariLift, 3, {2536, 0, 207}),
-    Obj(C::EnemyHariLift, 4, {3174, 0, 207}),
-    Obj(C::EnemyHariLift, 5, {3819, 0, 207}),
-    Obj(C::EnemyHariLift, 6, {4458, 0, 207}),
-    Obj(C::EnemyHariLift, 7, {5099, 0, 207}),
+    // EnemyHariLift: x, y, lowY (they start and turn back above the screen,
+    // which leaves a hero a fair gap under each)
+    Obj(C::EnemyHariLift, 0, {619, -60, 207}),
+    Obj(C::EnemyHariLift, 1, {1255, -30, 207}),
+    Obj(C::EnemyHariLift, 2, {1894, -50, 207}),
+    Obj(C::EnemyHariLift, 3, {2536, -20, 207}),
+    Obj(C::EnemyHariLift, 4, {3174, -40, 207}),
+    Obj(C::EnemyHariLift, 5, {3819, -15, 207}),
+    Obj(C::EnemyHariLift, 6, {4458, -55, 207}),
+    Obj(C::EnemyHariLift, 7, {5099, -25, 207}),
 };
 
 }  // namespace

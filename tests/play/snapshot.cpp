@@ -57,7 +57,10 @@ std::vector<Region> AllRegions() {
     std::vector<Region> r = PlayRegions();
     for (Region x : {Of(g_playerFront), Of(g_stageFloor), Of(g_menu), Of(g_stageNumber), Of(g_stageClear),
                      Of(g_clearWaitTicks), Of(g_hitSoundRequest), Of(g_hitSoundX), Of(g_hitSoundSlot),
-                     Of(g_menuRequest), Of(g_stageRestartRequest), Of(g_stageEndX)})
+                     Of(g_menuRequest), Of(g_stageRestartRequest), Of(g_stageEndX),
+                     // The pools' rotating slot counters, kept for the whole run.
+                     Of(g_beriFireSlot), Of(BossMino::clodSlotBase), Of(g_miiraBoulderSlot), Of(g_miiraBandageSlot),
+                     Of(g_hurankenRockSet), Of(g_kaminariBoltSlot), Of(g_gyaiFire1Slot), Of(g_gyaiFire2Slot)})
         r.push_back(x);
     return r;
 }
