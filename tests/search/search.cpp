@@ -349,18 +349,23 @@ int main(int argc, char** argv) {
     constexpr int kMaxBacktracks = 4;
     int width = opt.beam;
     double hpWeight = opt.hpWeight;
+    // False when there is nowhere left to go back to.
+    auto goBack = [&] {
+        if (backtracks == kMaxBacktracks || history.empty()) return false;
+        ++backtracks;
+        width = std::min(width * 2, 96);
+        hpWeight *= 1.5;
+        beam = std::move(history.front());
+        history.clear();
+        bestFrames = beam[0].frames;  // a fresh minute from there
+        return true;
+    };
     while (won < 0 && beam[0].frames < opt.maxFrames) {
         if (beam[0].frames - bestFrames > kStuckFrames) {
-            if (backtracks == kMaxBacktracks || history.empty()) {
+            if (!goBack()) {
                 stuck = true;
                 break;
             }
-            ++backtracks;
-            width = std::min(width * 2, 96);
-            hpWeight *= 1.5;
-            beam = std::move(history.front());
-            history.clear();
-            bestFrames = beam[0].frames;  // a fresh minute from there
             continue;
         }
         std::vector<Node> next;
@@ -411,15 +416,10 @@ int main(int argc, char** argv) {
         }
         if (won >= 0) break;
         if (next.empty()) {
-            if (backtracks == kMaxBacktracks || history.empty()) {
+            if (!goBack()) {
                 beam.clear();
                 break;
             }
-            ++backtracks;
-            width = std::min(width * 2, 96);
-            hpWeight *= 1.5;
-            beam = std::move(history.front());
-            history.clear();
             continue;
         }
         for (Node& n : next) n.score = scoreOf(n, hpWeight);
