@@ -44,12 +44,7 @@ inline void PlayBack(platform::HeadlessBackend& backend, const std::string& name
     ASSERT_EQ(ReplayFileName(r.stage, r.hero, r.rule), name);
     const int32_t hero = HeroItemNamed(r.hero);
     ASSERT_GE(hero, 0);
-    StartStageRun(backend, r.stage, hero, r.seed);
-    size_t clearedAt = 0;
-    for (size_t i = 0; i < r.keys.size() && clearedAt == 0; ++i) {
-        StepFrame(backend, r.keys[i]);
-        if (g_stageClear != 0) clearedAt = i + 1;
-    }
+    const size_t clearedAt = PlayToClear(backend, r.stage, hero, r.seed, r.keys);
     const HeroView h = SelectedHero();
     ASSERT_EQ(clearedAt, r.keys.size()) << "stage " << r.stage << " " << r.hero << ": hero ended at x " << h.x << " y "
                                         << h.y << " hp " << h.hp;

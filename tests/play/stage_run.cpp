@@ -21,12 +21,6 @@ int32_t HeroItemNamed(const std::string& name) {
     return -1;
 }
 
-const char* HeroNameOf(int32_t item) {
-    for (const HeroChoice& h : kHeroChoices)
-        if (h.item == item) return h.name;
-    return "unknown";
-}
-
 namespace {
 
 template <class H>
@@ -74,4 +68,14 @@ void StepFrame(platform::HeadlessBackend& backend, uint8_t keys) {
     PumpAll(backend);
     // Nothing reads the plays back here; a long run would only pile them up.
     backend.ClearSoundPlays();
+}
+
+size_t PlayToClear(platform::HeadlessBackend& backend, int32_t stage, int32_t hero, uint32_t seed,
+                   const std::vector<uint8_t>& keys) {
+    StartStageRun(backend, stage, hero, seed);
+    for (size_t i = 0; i < keys.size(); ++i) {
+        StepFrame(backend, keys[i]);
+        if (g_stageClear != 0) return i + 1;
+    }
+    return 0;
 }

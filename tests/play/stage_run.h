@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/headless_backend.h"
 
@@ -14,7 +15,6 @@ struct HeroChoice {
 extern const HeroChoice kHeroChoices[5];
 // -1 for a name no hero has.
 int32_t HeroItemNamed(const std::string& name);
-const char* HeroNameOf(int32_t item);
 
 // What a player sees of the selected hero.
 struct HeroView {
@@ -31,3 +31,8 @@ void StartStageRun(platform::HeadlessBackend& backend, int32_t stage, int32_t he
 // held (bit k: the k-th game key, Up, Down, Left, Right, Alt, Ctrl, Shift,
 // Esc).
 void StepFrame(platform::HeadlessBackend& backend, uint8_t keys);
+
+// The stage started afresh and the keys played one frame each until it
+// clears: the number of frames played to the clear, 0 when it never clears.
+size_t PlayToClear(platform::HeadlessBackend& backend, int32_t stage, int32_t hero, uint32_t seed,
+                   const std::vector<uint8_t>& keys);

@@ -252,12 +252,7 @@ int Restamp(const std::string& data, const std::string& file) {
     const std::filesystem::path path = std::filesystem::absolute(file);
     std::filesystem::current_path(data);
     platform::HeadlessBackend backend;
-    StartStageRun(backend, r.stage, HeroItemNamed(r.hero), r.seed);
-    size_t clearedAt = 0;
-    for (size_t i = 0; i < r.keys.size() && clearedAt == 0; ++i) {
-        StepFrame(backend, r.keys[i]);
-        if (g_stageClear != 0) clearedAt = i + 1;
-    }
+    const size_t clearedAt = PlayToClear(backend, r.stage, HeroItemNamed(r.hero), r.seed, r.keys);
     const bool wins = clearedAt == r.keys.size();
     r.hp = SelectedHero().hp;
     r.digest = GameDigest();
@@ -473,12 +468,7 @@ int main(int argc, char** argv) {
     r.keys = KeysOf(paths, won, toward, away);
 
     // Once more from a fresh start, as the regression test will play it.
-    StartStageRun(backend, opt.stage, heroItem, opt.seed);
-    size_t clearedAt = 0;
-    for (size_t i = 0; i < r.keys.size() && clearedAt == 0; ++i) {
-        StepFrame(backend, r.keys[i]);
-        if (g_stageClear != 0) clearedAt = i + 1;
-    }
+    const size_t clearedAt = PlayToClear(backend, opt.stage, heroItem, opt.seed, r.keys);
     if (clearedAt != r.keys.size() || static_cast<int32_t>(r.keys.size()) != wonFrames) {
         std::printf("stage %02d %-7s %c WON in search at frame %d but the fresh playback %s\n", opt.stage,
                     opt.hero.c_str(), rule, wonFrames, clearedAt == 0 ? "does not clear" : "clears elsewhere");
